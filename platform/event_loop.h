@@ -1,0 +1,65 @@
+// The one wait of the editor: terminal input, sockets, timers and signals.
+// Signal handlers only note the signal and wake the wait; callbacks run on
+// the editor's thread, inside runOnce.
+#pragma once
+#include <chrono>
+#include <functional>
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace tarn {
+
+class EventLoop {
+ public:
+  using Clock = std::chrono::steady_clock;
+  using Callback = std::function<void()>;
+
+  EventLoop();
+  ~EventLoop();
+  EventLoop(const EventLoop&) = delete;
+  EventLoop& operator=(const EventLoop&) = delete;
+
+  // A repeating timer; returns its id.
+  int addTimer(std::chrono::milliseconds interval, Callback tick);
+  void removeTimer(int id);
+  bool hasTimer(int id) const;
+
+  void watch(int fd, Callback onReadable);
+  void unwatch(int fd);
+
+  // Runs handler on the editor's thread after signo was delivered.
+  void onSignal(int signo, Callback handler);
+
+  // Waits until a watched descriptor is readable, a timer is due, a signal
+  // arrived or timeout passed (no timeout: until something happens), then
+  // runs what is due.
+  void runOnce(std::optional<std::chrono::milliseconds> timeout);
+
+  // Runs the timers that are due without waiting (tests drive time with it).
+  void runDueTimers();
+
+  void requestQuit() { quit_ = true; }
+  bool quitRequested() const { return quit_; }
+
+  // Tests replace the clock.
+  void setClock(std::function<Clock::time_point()> now) { now_ = std::move(now); }
+  Clock::time_point now() const { return now_(); }
+
+ private:
+  struct Timer {
+    std::chrono::milliseconds interval;
+    Clock::time_point due;
+    Callback tick;
+  };
+  void drainSignals();
+
+  std::map<int, Timer> timers_;
+  int nextTimerId_ = 1;
+  std::map<int, Callback> watched_;
+  std::map<int, Callback> signalHandlers_;
+  std::function<Clock::time_point()> now_;
+  bool quit_ = false;
+};
+
+}  // namespace tarn
