@@ -1,0 +1,45 @@
+// One line of text: bytes without a line end, linked to its neighbours.
+// Records and small text buffers come from the line arena; neighbours are
+// held as 32-bit arena indices so that a line costs 32 bytes beside its text.
+#pragma once
+#include <cstdint>
+#include <string_view>
+
+namespace tarn {
+
+namespace lineflag {
+constexpr uint16_t kInRange = 0x1;        // member of the range of the current operation
+constexpr uint16_t kTabsExpanded = 0x4;   // tabs expanded while the line lies in a block mark
+constexpr uint16_t kHasTab = 0x10;        // the line contains a tab character
+constexpr uint16_t kEndedCrLf = 0x400;    // ended with CR LF while the document's line end was not CR LF
+}  // namespace lineflag
+
+struct Line {
+  char* text;  // NUL-terminated, capacity bytes
+  uint32_t self;
+  uint32_t prevIndex;
+  uint32_t nextIndex;
+  uint32_t length;
+  uint32_t capacity;
+  uint16_t flags;
+
+  Line* prev() const;
+  Line* next() const;
+  void setPrev(Line* line);
+  void setNext(Line* line);
+  std::string_view view() const { return {text, length}; }
+};
+
+// Capacity of a buffer built for n bytes: n with its two low bits cleared, plus 4.
+constexpr uint32_t capacityFor(uint32_t n) { return (n & ~3u) + 4; }
+
+// A zero-filled line with at least the given capacity (never below 4).
+Line* makeLine(uint32_t capacity);
+// A line holding text, with the capacity rule applied.
+Line* makeLine(std::string_view text);
+void freeLine(Line* line);
+
+// Makes room for n more bytes, keeping the text.
+void growLine(Line* line, uint32_t n);
+
+}  // namespace tarn

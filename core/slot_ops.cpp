@@ -1,0 +1,106 @@
+#include "core/slot_ops.h"
+
+#include "core/editor.h"
+#include "core/function_codes.h"
+
+namespace tarn {
+
+namespace {
+
+Document* createDocument(Editor& editor, int bits, const std::string& name) {
+  CreateRequest request{name.empty() ? nullptr : name.c_str(), nullptr};
+  editor.engine.send(nullptr, msg::kCreate, bits, reinterpret_cast<intptr_t>(&request));
+  return request.result;
+}
+
+bool documentShownElsewhere(Editor& editor, int slot, const Document* doc) {
+  for (int s : editor.slots.used())
+    if (s != slot && editor.slots.data(s).document == doc) return true;
+  return false;
+}
+
+}  // namespace
+
+int openSlot(Editor& editor, const SlotOpening& opening) {
+  SlotTable& slots = editor.slots;
+  int slot = slots.chooseFree();
+  if (slot < 0) {
+    editor.screen.message("Too many opened files!");
+    return -1;
+  }
+  WindowRecord& command = slots.command(slot);
+  WindowRecord& data = slots.data(slot);
+  command = WindowRecord{};
+  command.document = createDocument(editor, msg::kCreateCommandLine, "");
+  if (!command.document) return -1;
+  command.document->owner = &command;
+
+  data = WindowRecord{};
+  if (opening.secondViewOf >= 0 && slots.inUse(opening.secondViewOf)) {
+    data = slots.data(opening.secondViewOf);
+    data.flags |= winflag::kSecondView;
+  } else {
+    int bits = (opening.syntaxColouring ? msg::kCreateSyntaxColouring : 0) |
+               (opening.readOnly ? msg::kCreateReadOnly : 0);
+    data.document = createDocument(editor, bits, opening.name);
+    if (!data.document) {
+      editor.engine.send(command.document, msg::kDestroy);
+      command = WindowRecord{};
+      return -1;
+    }
+    data.document->owner = &data;
+    if (opening.readOnly) data.flags |= winflag::kReadOnly;
+    if (editor.files.lastReadEncrypted() || editor.settings.encryption) data.flags |= winflag::kEncrypted;
+    if (opening.zipMember) data.flags |= winflag::kZipMember;
+    if (opening.ftpFile) data.flags |= winflag::kFtpFile;
+    if (opening.keywordSet >= 0)
+      data.flags |= winflag::kKeywordSet | (static_cast<uint32_t>(opening.keywordSet) << 16);
+  }
+
+  int previous = slots.current();
+  slots.take(slot);
+  slots.addToRing(slot, previous);
+  slots.setCurrent(slot);
+  slots.setCursorInFile(slot, !editor.settings.onCommand);
+  editor.screen.layout();
+  int insert = editor.settings.insert ? 1 : 0;
+  editor.engine.send(data.document, fn::kSetOption, insert, opt::kInsertMode);
+  editor.engine.send(command.document, fn::kSetOption, insert, opt::kInsertMode);
+  return slot;
+}
+
+void closeSlot(Editor& editor, int slot, bool /*byCommand*/) {
+  SlotTable& slots = editor.slots;
+  if (!slots.inUse(slot)) return;
+  WindowRecord& data = slots.data(slot);
+  Document* doc = data.document;
+  bool remote = data.flags & (winflag::kZipMember | winflag::kFtpFile);
+  if (!(data.flags & winflag::kSecondView) && !(data.flags & winflag::kReadOnly) && !remote && doc)
+    editor.files.leaveBackupSet(doc->name);
+
+  int next = -1;
+  if (slots.current() == slot) {
+    next = slots.ringNeighbour(slot, 1);
+    if (next == slot) next = -1;
+  }
+  slots.removeFromRing(slot);
+  // A document shown by another slot too lives on there.
+  if (doc && !documentShownElsewhere(editor, slot, doc)) editor.engine.send(doc, msg::kDestroy);
+  if (Document* cmd = slots.command(slot).document) editor.engine.send(cmd, msg::kDestroy);
+  bool wasCurrent = slots.current() == slot;
+  slots.release(slot);
+  if (wasCurrent) slots.setCurrent(next);
+  if (doc) {
+    // The owner record of a surviving shared document is now another slot's.
+    for (int s : slots.used())
+      if (slots.data(s).document == doc) doc->owner = &slots.data(s);
+  }
+  editor.screen.layout();
+}
+
+void closeAllSlots(Editor& editor) {
+  for (int s : editor.slots.used()) closeSlot(editor, s, false);
+  editor.engine.send(nullptr, msg::kShutdown);
+}
+
+}  // namespace tarn

@@ -1,0 +1,17 @@
+// Keeping the cursor inside its window.
+#pragma once
+
+namespace tarn {
+
+struct Document;
+
+// Recomputes the cursor row from the window top. When the current line has
+// left the window, the window is placed again with the current line at its
+// middle row (nearer the top when fewer lines lie above); the left column
+// follows the cursor column. Returns true when the window moved.
+bool placeCurrentLine(Document& doc);
+
+// Puts the window top at the given internal line number, clamped to the document.
+void setWindowTop(Document& doc, int lineNumber);
+
+}  // namespace tarn
