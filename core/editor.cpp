@@ -4,6 +4,7 @@ namespace tarn {
 
 Editor::Editor(Console& c, EventLoop& l)
     : console(c), loop(l), screen(*this), input(*this), files(*this) {
+  engine.setEditor(this);
   engine.setHost(&screen);
   engine.setReader(&files);
 }

@@ -68,7 +68,7 @@ int Engine::runFunction(Document& doc, const EditFunction& fn, intptr_t arg1, in
   if ((doc.flags & docflag::kCapturing) && !(fn.classBits & editclass::kInternal) && capture_ &&
       fn.code != fn::kMacroDefine)
     capture_->record(doc, fn.code, arg1, arg2);
-  EngineCall call{*this, doc, fn.code, arg1, arg2, repeat_};
+  EngineCall call{*this, editor_, doc, fn.code, arg1, arg2, repeat_};
   repeat_ = 1;
   int result = fn.handler(call);
   lastFunction_ = fn.code;

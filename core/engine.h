@@ -58,6 +58,7 @@ class Engine {
   void setRegistry(std::span<const EditFunction> registry);
   const EditFunction* findFunction(int code) const;
 
+  void setEditor(Editor* editor) { editor_ = editor; }
   void setHost(EngineHost* host) { host_ = host; }
   void setReader(DocumentReader* reader) { reader_ = reader; }
   void setCaptureSink(CaptureSink* sink) { capture_ = sink; }
@@ -95,6 +96,7 @@ class Engine {
   OptionRow defaults_;
   std::array<uint8_t, kTabStopColumns> tabStops_{};
   std::span<const EditFunction> registry_;
+  Editor* editor_ = nullptr;
   EngineHost* host_ = nullptr;
   DocumentReader* reader_ = nullptr;
   CaptureSink* capture_ = nullptr;

@@ -6,6 +6,7 @@
 namespace tarn {
 
 struct Document;
+struct Editor;
 class Engine;
 
 // Class bits of an editing function.
@@ -19,6 +20,7 @@ constexpr uint32_t kInternal = 0x4;  // a query or building block: not recorded,
 // repeat count (1 unless a count was given).
 struct EngineCall {
   Engine& engine;
+  Editor* editor;  // null only for an engine used on its own
   Document& doc;
   int code;
   intptr_t arg1;
