@@ -1,0 +1,71 @@
+#include "command/function_table.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "command/ascii.h"
+
+namespace tarn::command {
+
+FunctionTable::FunctionTable() : rows_(functionCatalogue()) {
+  for (const FunctionRow& row : rows_) {
+    for (std::string_view name : row.names) {
+      if (name.empty()) continue;
+      const std::size_t index = entries_.size();
+      entries_.push_back({name, row.code});
+
+      // A name met again (edit, view, up) keeps its first place; it must
+      // stand for the same code there.
+      auto [named, newName] = byName_.try_emplace(name, index);
+      if (!newName && entries_[named->second].code != row.code) {
+        throw std::logic_error("function name \"" + std::string(name) + "\" has two codes");
+      }
+
+      auto [info, newCode] = byCode_.try_emplace(row.code, CodeInfo{row.argument, row.countCode, index, index});
+      if (!newCode) {
+        if (info->second.argument != row.argument || info->second.countCode != row.countCode) {
+          throw std::logic_error("function code " + std::to_string(row.code) + " has two argument kinds");
+        }
+        info->second.last = index;
+      }
+    }
+    if (row.countCode != 0) byCountCode_.try_emplace(row.countCode, row.code);
+  }
+}
+
+std::optional<std::size_t> FunctionTable::find(std::string_view name) const {
+  const std::string lowered = asciiLower(name);
+  auto found = byName_.find(std::string_view(lowered));
+  if (found == byName_.end()) return std::nullopt;
+  return found->second;
+}
+
+std::optional<int> FunctionTable::codeOf(std::string_view name) const {
+  if (auto index = find(name)) return entries_[*index].code;
+  return std::nullopt;
+}
+
+std::optional<std::string_view> FunctionTable::nameOf(int code, bool abbreviated) const {
+  auto found = byCode_.find(code);
+  if (found == byCode_.end()) return std::nullopt;
+  return entries_[abbreviated ? found->second.first : found->second.last].name;
+}
+
+ArgumentKind FunctionTable::argumentKind(int code) const {
+  auto found = byCode_.find(code);
+  return found == byCode_.end() ? ArgumentKind::None : found->second.argument;
+}
+
+std::optional<int> FunctionTable::countFormOf(int code) const {
+  auto found = byCode_.find(code);
+  if (found == byCode_.end() || found->second.countCode == 0) return std::nullopt;
+  return found->second.countCode;
+}
+
+std::optional<int> FunctionTable::codeOfCountForm(int countCode) const {
+  auto found = byCountCode_.find(countCode);
+  if (found == byCountCode_.end()) return std::nullopt;
+  return found->second;
+}
+
+}  // namespace tarn::command
