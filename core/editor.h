@@ -2,6 +2,7 @@
 #pragma once
 #include <memory>
 
+#include "core/autosave.h"
 #include "core/dispatcher.h"
 #include "core/engine.h"
 #include "core/files.h"
@@ -32,6 +33,7 @@ struct Editor {
   Screen screen;
   Input input;
   Files files;
+  Autosave autosave;
   // The command language, filled in by the command layer.
   Dispatcher* dispatcher = nullptr;
   // True once start-up is over (errors then go to the message line when needed).
