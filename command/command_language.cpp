@@ -1,0 +1,428 @@
+#include "command/command_language.h"
+
+#include <charconv>
+
+#include "command/ascii.h"
+#include "command/command_registry.h"
+#include "command/command_words.h"
+#include "command/function_string.h"
+#include "core/editor.h"
+#include "platform/event_loop.h"
+#include "platform/vk.h"
+
+namespace tarn::command {
+
+namespace {
+
+constexpr size_t kLongestLoopNesting = 10;
+
+std::optional<int> decimal(std::string_view text) {
+  int n = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return n;
+}
+
+bool isLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+bool takesBookmarkLetter(int code) {
+  return code == fn::kBookmarkGoto || code == fn::kBookmarkSet || code == fn::kBookmarkRemove;
+}
+
+// The character of a quoted argument such as 'x'.
+std::optional<int> quotedCharacter(std::string_view word) {
+  if (word.size() == 3 && word.front() == '\'' && word.back() == '\'') return static_cast<unsigned char>(word[1]);
+  return std::nullopt;
+}
+
+}  // namespace
+
+CommandLanguage::CommandLanguage(Editor& editor) : editor_(editor) {
+  registerCommands(*this);
+  editor_.dispatcher = this;
+}
+
+CommandLanguage::~CommandLanguage() {
+  if (editor_.dispatcher == this) editor_.dispatcher = nullptr;
+}
+
+const int* CommandLanguage::definition(int, int) const { return nullptr; }
+
+Document* CommandLanguage::target() {
+  int s = editor_.slots.current();
+  if (!editor_.slots.inUse(s)) return nullptr;
+  return onCommandLine_ ? editor_.slots.command(s).document : editor_.slots.data(s).document;
+}
+
+Document* CommandLanguage::commandLine() {
+  int s = editor_.slots.current();
+  return editor_.slots.inUse(s) ? editor_.slots.command(s).document : nullptr;
+}
+
+int CommandLanguage::send(int code, intptr_t arg1, intptr_t arg2) {
+  Document* doc = target();
+  return doc ? editor_.engine.send(doc, code, arg1, arg2) : 0;
+}
+
+std::string CommandLanguage::lineText(const Document& doc) {
+  return doc.current ? std::string(doc.current->view()) : std::string();
+}
+
+void CommandLanguage::setCommandLineText(Document& doc, std::string_view text) {
+  Line* line = doc.current;
+  if (!line) return;
+  doc.deleteCharacters(*line, 0, line->length);
+  doc.insertCharacters(*line, 0, text);
+  doc.cursorColumn = static_cast<int>(line->length);
+  doc.flags |= docflag::kRepaintAll;
+  editor_.engine.send(&doc, msg::kRepaintWindow);
+}
+
+// The key loop.
+
+int CommandLanguage::step() {
+  int slot = editor_.slots.current();
+  onCommandLine_ = editor_.slots.inUse(slot) && !editor_.slots.cursorInFile(slot);
+  if (!queue_.empty()) return startModeOf(drain().next);
+  InputEvent event = editor_.input.next();
+  switch (event.kind) {
+    case InputEvent::Kind::End:
+      return 1;
+    case InputEvent::Kind::Handled:
+      return event.startMode;
+    case InputEvent::Kind::Typed:
+      for (int i = 0; i < std::max<int>(1, event.key.repeatCount); ++i) send(fn::kTypeChar, event.key.character);
+      return 0;
+    case InputEvent::Kind::Key:
+      break;
+  }
+  if (onCommandLine_ && event.historyStep != 0) {
+    std::string text;
+    if (Document* doc = target(); doc && history_.step(event.historyStep, text)) setCommandLineText(*doc, text);
+    return 0;
+  }
+  if (onCommandLine_ && event.keyClass == 0 && event.key.virtualKeyCode == vk::kReturn)
+    return startModeOf(commandLineEnter().next);
+  return startModeOf(runKey(event.keyClass, event.keyCode).next);
+}
+
+Outcome CommandLanguage::runKey(int keyClass, int keyCode) {
+  if (const int* codes = definition(keyClass, keyCode)) {
+    queue_.append(codes);
+    return drain();
+  }
+  if (keyClass == 0 && keyCode == vk::kEscape) return Outcome::to(onCommandLine_ ? Next::File : Next::CommandLine);
+  return Outcome::done();
+}
+
+Outcome CommandLanguage::commandLineEnter() {
+  Outcome outcome = executeCommandLine();
+  // Enter leaves the command line unless the command asked to stay there.
+  if (outcome.next == Next::Stay || outcome.next == Next::File) outcome.next = Next::File;
+  return outcome;
+}
+
+Outcome CommandLanguage::drain() {
+  while (!queue_.empty()) {
+    int slotBefore = editor_.slots.current();
+    Outcome outcome = runQueuedCode(queue_.take());
+    if (outcome.next == Next::EndEditor) {
+      queue_.clear();
+      return outcome;
+    }
+    if ((outcome.next == Next::CommandLine && !onCommandLine_) || (outcome.next == Next::File && onCommandLine_))
+      return outcome;
+    if (outcome.failed) {
+      queue_.clear();
+      return outcome;
+    }
+    if (editor_.slots.current() != slotBefore) return outcome;
+  }
+  return Outcome::done();
+}
+
+Outcome CommandLanguage::runQueuedCode(int code) {
+  if (fn::isCharacter(code)) {
+    send(fn::kTypeChar, code);
+    return Outcome::done();
+  }
+  if (fn::isEngine(code)) {
+    intptr_t arg1 = 0;
+    if (code == fn::kTypeChar) {
+      arg1 = decimal(queue_.takeArgument()).value_or(0);
+      if (arg1 < 1 || arg1 > 255) return Outcome::done();
+    } else if (code == fn::kColumn) {
+      arg1 = decimal(queue_.takeArgument()).value_or(1) - 1;
+    } else if (takesBookmarkLetter(code) && !queue_.empty() && isLetter(queue_.peek())) {
+      arg1 = queue_.take();
+    } else if (code == fn::kFillMark && !queue_.empty() && fn::isCharacter(queue_.peek())) {
+      arg1 = queue_.take();
+    }
+    send(code, arg1);
+    return Outcome::done();
+  }
+  if (fn::isEditorLevel(code)) {
+    Invocation invocation;
+    invocation.code = code;
+    bool hasArgument = functions_.argumentKind(code) != ArgumentKind::None || functions_.codeOfCountForm(code);
+    if (hasArgument) invocation.rest = queue_.takeArgument();
+    invocation.args = splitArguments(invocation.rest);
+    auto name = functions_.codeOfCountForm(code) ? functions_.nameOf(*functions_.codeOfCountForm(code), false)
+                                                  : functions_.nameOf(code, editor_.settings.abbrev);
+    invocation.text = std::string(name.value_or("")) + (invocation.rest.empty() ? "" : " " + invocation.rest);
+    return execute(invocation);
+  }
+  if (fn::isSynonym(code)) {
+    int count = queue_.empty() ? -1 : queue_.take();
+    return runSynonym(code, count < 1 ? 1 : count);
+  }
+  editor_.screen.message("Invalid command");
+  return Outcome::failure();
+}
+
+Outcome CommandLanguage::runSynonym(int code, int count) {
+  const int* codes = definition(6, code);
+  if (!codes) return Outcome::failure();
+  for (int i = 0; i < count; ++i) queue_.append(codes, true);
+  return drain();
+}
+
+// The string runner.
+
+int CommandLanguage::runString(std::string_view text, bool fromCommandLine) {
+  return startModeOf(run(text, fromCommandLine).next);
+}
+
+namespace {
+
+// Reads what is waiting at the console: a pending Esc is taken and stops a
+// loop; everything else stays queued in order.
+bool escapePending(Editor& editor) {
+  editor.loop.runOnce(std::chrono::milliseconds(0));
+  std::vector<InputRecord> kept;
+  InputRecord record;
+  bool escape = false;
+  while (editor.console.readInput(record)) {
+    if (!escape && record.kind == InputKind::Key && record.key.keyDown &&
+        record.key.virtualKeyCode == vk::kEscape) {
+      escape = true;
+      continue;
+    }
+    kept.push_back(record);
+  }
+  for (auto it = kept.rbegin(); it != kept.rend(); ++it) editor.console.pushFront(*it);
+  return escape;
+}
+
+// The piece after the brace that closes the loop opened at open.
+size_t afterLoop(const std::vector<StringPiece>& pieces, size_t open) {
+  int depth = 0;
+  for (size_t i = open; i < pieces.size(); ++i) {
+    if (pieces[i].kind == StringPiece::Kind::LoopOpen) ++depth;
+    if (pieces[i].kind == StringPiece::Kind::LoopClose && --depth == 0) return i + 1;
+  }
+  return pieces.size();
+}
+
+}  // namespace
+
+Outcome CommandLanguage::run(std::string_view text, bool fromCommandLine) {
+  std::vector<StringPiece> pieces = cutFunctionString(text);
+  bool savedPlace = onCommandLine_;
+  if (fromCommandLine) onCommandLine_ = false;
+  Outcome last;
+  std::vector<size_t> loops;
+  size_t i = 0;
+  while (i < pieces.size()) {
+    const StringPiece& piece = pieces[i];
+    switch (piece.kind) {
+      case StringPiece::Kind::LoopOpen:
+        if (loops.size() == kLongestLoopNesting) {
+          editor_.screen.message("Too many nested loops");
+          i = pieces.size();
+          continue;
+        }
+        loops.push_back(i);
+        ++i;
+        continue;
+      case StringPiece::Kind::LoopClose:
+        if (loops.empty()) {
+          editor_.screen.message("Start loop '{' not found");
+          i = pieces.size();
+          continue;
+        }
+        if (escapePending(editor_)) {
+          loops.clear();
+          i = pieces.size();
+          continue;
+        }
+        i = loops.back() + 1;
+        continue;
+      case StringPiece::Kind::Literal:
+        for (char c : piece.text) send(fn::kTypeChar, static_cast<unsigned char>(c));
+        last = Outcome::done();
+        break;
+      case StringPiece::Kind::Segment:
+      case StringPiece::Kind::Bracket:
+        last = runCommand(piece.text);
+        break;
+    }
+    ++i;
+    if (last.next == Next::EndEditor) break;
+    if (last.next == Next::CommandLine) onCommandLine_ = true;
+    if (last.next == Next::File) onCommandLine_ = false;
+    if (last.failed) {
+      if (loops.empty()) break;
+      i = afterLoop(pieces, loops.back());
+      loops.pop_back();
+    }
+  }
+  if (!loops.empty() && i >= pieces.size() && last.next != Next::EndEditor)
+    editor_.screen.message("End loop '}' not found");
+  bool endedOnCommandLine = onCommandLine_;
+  onCommandLine_ = savedPlace;
+  if (fromCommandLine && last.next == Next::Stay && endedOnCommandLine) last.next = Next::CommandLine;
+  return last;
+}
+
+// The command executor.
+
+bool CommandLanguage::noFileRuleAllows(std::string_view text) const {
+  if (!text.empty() && text.front() == '[') text.remove_prefix(1);
+  std::string word = asciiLower(firstWords(text, 1).empty() ? "" : firstWords(text, 1)[0]);
+  static constexpr std::string_view kAllowed[] = {"d", "def", "define", "s", "set", "m", "macro", "e", "edit",
+                                                  "v", "view", "demo", "cd", "chdir", "vr", "vbsrun", "py",
+                                                  "pyrun"};
+  size_t wordEnd = text.find_first_not_of(" \t");
+  wordEnd = wordEnd == std::string_view::npos ? text.size() : text.find_first_of(" \t", wordEnd);
+  bool blankFollows = wordEnd != std::string_view::npos && wordEnd < text.size();
+  for (auto allowed : kAllowed)
+    if (word == allowed) return blankFollows;
+  return false;
+}
+
+Outcome CommandLanguage::unknown(std::string_view text) {
+  editor_.screen.message("Unknown command \"" + std::string(text) + "\"");
+  return Outcome::failure();
+}
+
+Outcome CommandLanguage::runCommand(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  if (text.empty() || text.front() == '*') return Outcome::done();
+  if (editor_.slots.ring().empty() && !noFileRuleAllows(text)) return Outcome::done();
+  std::string command(text);
+  if (command.front() == '/') command = "l" + command;
+
+  if (command.front() == '[') {
+    std::string inside = bracketInside(command);
+    std::vector<std::string> words = firstWords(inside, 4);
+    if (words.empty()) return Outcome::done();
+    Invocation invocation;
+    invocation.text = inside;
+    if (auto code = functions_.codeOf(inside)) {
+      invocation.code = *code;
+      return execute(invocation);
+    }
+    if (auto code = functions_.codeOf(words[0])) {
+      invocation.code = *code;
+      size_t restStart = inside.find_first_not_of(" \t", inside.find(words[0]) + words[0].size());
+      invocation.rest = restStart == std::string::npos ? "" : inside.substr(restStart);
+      invocation.args = splitArguments(invocation.rest);
+      return execute(invocation);
+    }
+    command = inside;  // carried out as if typed
+  }
+
+  CommandWords split = splitTypedCommand(command);
+  std::string word = asciiLower(split.word);
+  Invocation invocation;
+  invocation.text = command;
+  invocation.rest = split.rest;
+  invocation.args = split.args;
+  if (word == "demo") {
+    if (auto code = functions_.codeOf(command)) {
+      invocation.code = *code;
+      invocation.rest.clear();
+      invocation.args.clear();
+      return execute(invocation);
+    }
+  }
+  if (auto code = functions_.codeOf(split.word)) {
+    invocation.code = *code;
+    return execute(invocation);
+  }
+  if (auto code = functions_.codeOf(command)) {
+    invocation.code = *code;
+    invocation.rest.clear();
+    invocation.args.clear();
+    return execute(invocation);
+  }
+  // The forms that are no table names.
+  std::vector<std::string> words = firstWords(command, 4);
+  std::string lowered = asciiLower(command);
+  if (words.size() >= 2 && (asciiLower(words[0]) == "fm" || lowered.starts_with("fill mark"))) {
+    if (auto c = quotedCharacter(words.back())) return send(fn::kFillMark, *c) ? Outcome::done() : Outcome::failure();
+  }
+  if (words.size() == 3 && asciiLower(words[0]) == "bookmark") {
+    static const std::pair<const char*, int> kBookmarkForms[] = {
+        {"set", fn::kBookmarkSet}, {"goto", fn::kBookmarkGoto}, {"remove", fn::kBookmarkRemove}};
+    for (auto [name, code] : kBookmarkForms)
+      if (asciiLower(words[1]) == name)
+        if (auto c = quotedCharacter(words[2])) return send(code, *c) ? Outcome::done() : Outcome::failure();
+  }
+  if (auto n = decimal(command); n && *n >= 1 && *n <= 255) {
+    send(fn::kTypeChar, *n);
+    return Outcome::done();
+  }
+  return unknown(command);
+}
+
+Outcome CommandLanguage::execute(const Invocation& invocation) {
+  if (fn::isEngine(invocation.code)) return runEngineCode(invocation.code, invocation);
+  auto it = handlers_.find(invocation.code);
+  if (it == handlers_.end()) return unknown(invocation.text);
+  return it->second(invocation);
+}
+
+Outcome CommandLanguage::runEngineCode(int code, const Invocation& invocation) {
+  intptr_t arg1 = 0;
+  std::string first = invocation.args.empty() ? std::string() : invocation.args[0];
+  if (code == fn::kColumn) {
+    auto n = decimal(first);
+    if (!n || *n < 1) return Outcome::failure();
+    arg1 = *n - 1;
+  } else if (takesBookmarkLetter(code) || code == fn::kFillMark) {
+    if (auto c = quotedCharacter(first)) arg1 = *c;
+    else if (first.size() == 1) arg1 = static_cast<unsigned char>(first[0]);
+  } else if (auto n = decimal(first); n && *n > 0) {
+    if (functions_.countFormOf(code)) {
+      // [left 40]: the movement done that many times.
+      for (int i = 0; i < *n; ++i)
+        if (!send(code)) return i ? Outcome::done() : Outcome::failure();
+      return Outcome::done();
+    }
+    editor_.engine.setRepeatCount(*n);
+    arg1 = *n;
+  }
+  return send(code, arg1) ? Outcome::done() : Outcome::failure();
+}
+
+Outcome CommandLanguage::executeCommandLine() {
+  if (executing_) return Outcome::done();
+  int slot = editor_.slots.current();
+  if (!editor_.slots.inUse(slot)) return Outcome::done();
+  Document* commandLine = editor_.slots.command(slot).document;
+  std::string text = lineText(*commandLine);
+  if (size_t eol = text.find_first_of("\r\n"); eol != std::string::npos) text.resize(eol);
+  if (text.size() > kLongestSegment) text.resize(kLongestSegment);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.pop_back();
+  setCommandLineText(*commandLine, "");
+  if (text.empty()) return Outcome::done();
+  history_.record(text);
+  executing_ = true;
+  Outcome outcome = run(text, true);
+  executing_ = false;
+  return outcome;
+}
+
+}  // namespace tarn::command

@@ -1,0 +1,27 @@
+// Every typed command and editor-level function has its handler in one
+// place; each family registers its own.
+#pragma once
+
+namespace tarn::command {
+
+class CommandLanguage;
+
+void registerFileCommands(CommandLanguage& language);
+void registerCursorPlaceCommands(CommandLanguage& language);
+void registerViewCommands(CommandLanguage& language);
+void registerMovementCommands(CommandLanguage& language);
+void registerTextInsertionCommands(CommandLanguage& language);
+void registerInformationCommands(CommandLanguage& language);
+void registerShellCommands(CommandLanguage& language);
+
+inline void registerCommands(CommandLanguage& language) {
+  registerFileCommands(language);
+  registerCursorPlaceCommands(language);
+  registerViewCommands(language);
+  registerMovementCommands(language);
+  registerTextInsertionCommands(language);
+  registerInformationCommands(language);
+  registerShellCommands(language);
+}
+
+}  // namespace tarn::command

@@ -1,0 +1,50 @@
+// The function queue: one first-in first-out list of codes for the whole
+// editor. Key definitions, `key`, macro replays and synonyms append to it;
+// the key loop empties it.
+#pragma once
+#include <deque>
+#include <string>
+
+#include "core/function_codes.h"
+
+namespace tarn::command {
+
+class FunctionQueue {
+ public:
+  static constexpr int kLongestList = 1023;
+
+  // Appends a code list up to its first 0 (at most 1023 codes); with
+  // stopAtRepeat, also up to the first `repeat command` code.
+  void append(const int* codes, bool stopAtRepeat = false) {
+    for (int i = 0; i < kLongestList && codes[i] != fn::kListEnd; ++i) {
+      if (stopAtRepeat && codes[i] == fn::kRepeatCommand) break;
+      codes_.push_back(codes[i]);
+    }
+  }
+  void push(int code) { codes_.push_back(code); }
+
+  bool empty() const { return codes_.empty(); }
+  void clear() { codes_.clear(); }
+  int take() {
+    int code = codes_.front();
+    codes_.pop_front();
+    return code;
+  }
+  int peek() const { return codes_.front(); }
+
+  // The argument characters up to the -1 that ends them.
+  std::string takeArgument() {
+    std::string text;
+    while (!codes_.empty()) {
+      int c = take();
+      if (c == fn::kArgumentEnd) break;
+      if (c > 0 && c < 256) text += static_cast<char>(c);
+    }
+    return text;
+  }
+
+ private:
+  std::deque<int> codes_;
+};
+
+}  // namespace tarn::command

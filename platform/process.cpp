@@ -1,0 +1,80 @@
+#include "platform/process.h"
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/environment.h"
+
+namespace tarn {
+
+namespace {
+
+int waitFor(pid_t pid) {
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) return -1;
+  }
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+[[noreturn]] void exec(const std::vector<std::string>& argv) {
+  std::vector<char*> args;
+  for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+  // The child starts with the signal dispositions a shell expects.
+  for (int sig : {SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGTSTP, SIGWINCH, SIGCHLD, SIGPIPE}) signal(sig, SIG_DFL);
+  execvp(args[0], args.data());
+  _exit(127);
+}
+
+bool onPath(const std::string& program) {
+  for (const auto& dir : searchPathDirectories("PATH"))
+    if (access((dir + "/" + program).c_str(), X_OK) == 0) return true;
+  return false;
+}
+
+}  // namespace
+
+int runProgram(const std::vector<std::string>& argv) {
+  if (argv.empty()) return -1;
+  pid_t pid = fork();
+  if (pid < 0) return -1;
+  if (pid == 0) exec(argv);
+  return waitFor(pid);
+}
+
+int runShellCommand(const std::string& command) {
+  std::string shell = environmentValue("SHELL").value_or("/bin/sh");
+  if (shell.empty()) shell = "/bin/sh";
+  if (command.empty()) return runProgram({shell});
+  return runProgram({shell, "-c", command});
+}
+
+bool startInNewTerminal(const std::vector<std::string>& argv) {
+  std::string terminal = environmentValue("TERMINAL").value_or("");
+  if (terminal.empty() || !onPath(terminal)) terminal = onPath("x-terminal-emulator") ? "x-terminal-emulator" : "";
+  if (terminal.empty() || (!environmentValue("DISPLAY") && !environmentValue("WAYLAND_DISPLAY"))) return false;
+  std::vector<std::string> full{terminal, "-e"};
+  full.insert(full.end(), argv.begin(), argv.end());
+  pid_t pid = fork();
+  if (pid < 0) return false;
+  if (pid == 0) {
+    // Detach twice so the window outlives nothing of ours and leaves no zombie.
+    setsid();
+    if (fork() != 0) _exit(0);
+    exec(full);
+  }
+  waitFor(pid);
+  return true;
+}
+
+std::string ownExecutable() {
+  std::error_code ec;
+  auto p = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string("tarn") : p.string();
+}
+
+}  // namespace tarn
