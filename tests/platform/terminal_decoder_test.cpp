@@ -279,5 +279,37 @@ TEST(TerminalDecoder, AltReleaseFollowsAltKeypadDigits) {
   }
 }
 
+// Garbage made of the bytes sequences are made of: nothing may crash, and
+// once the timeout passed nothing is held back (outside a paste).
+TEST(TerminalDecoder, SurvivesGarbage) {
+  const std::string alphabet = "\x1b[O]P_<?>;:0123456789~uAZMm$^@\x07\\\xc3\xa9\xff\r\n 200~";
+  uint32_t seed = 12345;
+  auto random = [&] {
+    seed = seed * 1103515245 + 12345;
+    return (seed >> 16) & 0x7FFF;
+  };
+  for (int round = 0; round < 200; ++round) {
+    TerminalDecoder d;
+    std::string bytes;
+    for (int i = 0; i < 200; ++i) bytes += alphabet[random() % alphabet.size()];
+    for (size_t at = 0; at < bytes.size();) {
+      size_t n = 1 + random() % 7;
+      d.feed(std::string_view(bytes).substr(at, n));
+      at += n;
+    }
+    d.timeoutElapsed();
+    d.idleElapsed();
+    InputRecord r;
+    while (d.nextRecord(r)) {
+    }
+    TerminalReply reply;
+    while (d.nextReply(reply)) {
+    }
+    d.feed("\x1b[201~x");  // ends a paste the garbage may have begun
+    EXPECT_FALSE(d.waitingForMore()) << round;
+    EXPECT_TRUE(d.hasRecord()) << round;
+  }
+}
+
 }  // namespace
 }  // namespace tarn

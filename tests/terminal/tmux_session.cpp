@@ -78,10 +78,9 @@ std::vector<std::string> TmuxSession::log() const {
 
 std::vector<std::string> TmuxSession::newLines(size_t from, size_t count) {
   waitUntil([&] { return log().size() >= from + count; });
-  auto lines = log();
   // A short look for records beyond those expected, so extras show up as failures.
   std::this_thread::sleep_for(20ms);
-  lines = log();
+  auto lines = log();
   return std::vector<std::string>(lines.begin() + static_cast<long>(std::min(from, lines.size())),
                                   lines.end());
 }
