@@ -66,6 +66,10 @@ void EventLoop::onSignal(int signo, Callback handler) {
   sigaction(signo, &sa, nullptr);
 }
 
+void EventLoop::removeSignal(int signo) {
+  if (signalHandlers_.erase(signo) != 0) std::signal(signo, SIG_DFL);
+}
+
 void EventLoop::drainSignals() {
   char buf[64];
   while (read(wakePipe[0], buf, sizeof buf) > 0) {

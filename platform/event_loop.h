@@ -30,6 +30,8 @@ class EventLoop {
 
   // Runs handler on the editor's thread after signo was delivered.
   void onSignal(int signo, Callback handler);
+  // Stops handling signo: its default action applies again.
+  void removeSignal(int signo);
 
   // Waits until a watched descriptor is readable, a timer is due, a signal
   // arrived or timeout passed (no timeout: until something happens), then

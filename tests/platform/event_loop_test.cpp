@@ -35,6 +35,17 @@ TEST(EventLoop, SignalWakesTheWaitAndRunsOnTheLoop) {
   EXPECT_EQ(seen, 1);
 }
 
+TEST(EventLoop, RemovedSignalHandlerNoLongerRuns) {
+  EventLoop loop;
+  int seen = 0;
+  loop.onSignal(SIGWINCH, [&] { ++seen; });  // ignored by default, so safe to raise afterwards
+  raise(SIGWINCH);
+  loop.removeSignal(SIGWINCH);
+  raise(SIGWINCH);
+  loop.runOnce(std::chrono::milliseconds(0));
+  EXPECT_EQ(seen, 0);
+}
+
 TEST(EventLoop, ReadableDescriptorRunsItsCallback) {
   EventLoop loop;
   int p[2];

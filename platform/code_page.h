@@ -1,0 +1,37 @@
+// Console code pages: what each cell byte stands for in Unicode, and back.
+// The editor keeps text as bytes of one of these pages; the terminal speaks
+// Unicode (UTF-8).
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace tarn {
+
+class CodePage {
+ public:
+  // The supported pages: 437, 850, 1252, 28591; nullptr for any other number.
+  static const CodePage* find(int number);
+  // Frames and line drawing are always shown through this one.
+  static const CodePage& oem437();
+
+  int number() const { return number_; }
+
+  // The character the byte stands for in text (control bytes stay controls).
+  char32_t toUnicode(uint8_t byte) const;
+  // What a cell holding the byte shows: control bytes appear as the console's
+  // symbols (smileys, arrows ...), so nothing written to the screen is a control.
+  char32_t glyph(uint8_t byte) const;
+  // The byte that stands for the character, if the page has one.
+  std::optional<uint8_t> fromUnicode(char32_t ch) const;
+
+ private:
+  CodePage(int number, const char32_t* upperHalf);
+
+  int number_;
+  const char32_t* upperHalf_;  // bytes 0x80..0xFF; the lower half is ASCII
+  std::vector<std::pair<char32_t, uint8_t>> reverse_;  // sorted by character
+};
+
+}  // namespace tarn

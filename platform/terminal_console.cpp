@@ -1,0 +1,327 @@
+#include "platform/terminal_console.h"
+
+#include <poll.h>
+#include <sys/ioctl.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+
+#include "platform/terminal_guard.h"
+
+namespace tarn {
+
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+// Disambiguate, event types, alternate keys, all keys as escapes, associated text.
+constexpr int kKittyFlags = 31;
+// Without "all keys as escapes" a program that dies leaves Enter and Tab usable.
+constexpr int kKittyFallbackFlags = 7;
+constexpr int kKittyEscapeFlags = 8 | 16;
+
+constexpr int kQuitSignals[] = {SIGTERM, SIGHUP, SIGQUIT, SIGINT};
+
+constexpr std::string_view kSaveTitle = "\x1b[22;0t";
+constexpr std::string_view kQueries = "\x1b[?u\x1b[c";  // kitty flags, then primary device attributes
+
+// TARN_KITTY_FLAGS limits the kitty flags (0 turns the protocol off); a value
+// that is no flag set is ignored.
+int kittyFlagLimit() {
+  const char* text = std::getenv("TARN_KITTY_FLAGS");
+  if (text == nullptr || *text == '\0') return kKittyFlags;
+  char* end = nullptr;
+  long value = std::strtol(text, &end, 10);
+  if (*end != '\0' || value < 0 || value > kKittyFlags) return kKittyFlags;
+  return static_cast<int>(value);
+}
+
+ConsoleSize terminalSize(int fd, ConsoleSize fallback) {
+  winsize ws{};
+  if (ioctl(fd, TIOCGWINSZ, &ws) != 0 || ws.ws_col == 0 || ws.ws_row == 0) return fallback;
+  return {std::clamp<int>(ws.ws_col, 1, 1023), std::clamp<int>(ws.ws_row, 1, 511)};
+}
+
+termios rawMode(termios t) {
+  t.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON);
+  t.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+  t.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
+  t.c_cflag = (t.c_cflag & ~static_cast<tcflag_t>(CSIZE | PARENB)) | CS8;
+  t.c_cc[VMIN] = 1;
+  t.c_cc[VTIME] = 0;
+  return t;
+}
+
+// Alternate screen, mouse with drags in SGR form, focus reports, bracketed paste.
+std::string screenModes() {
+  return "\x1b[?1049h\x1b[?1000h\x1b[?1002h\x1b[?1006h\x1b[?1004h\x1b[?2004h";
+}
+
+std::string pushKitty(int flags) { return "\x1b[>" + std::to_string(flags) + "u"; }
+
+constexpr std::string_view kOtherKeys = "\x1b[>4;2m\x1b=";  // modifyOtherKeys 2, keypad application mode
+
+}  // namespace
+
+TerminalConsole::TerminalConsole(EventLoop& loop, Options options)
+    : options_(options),
+      screen_(terminalSize(options.output, {80, 24})),
+      page_(&CodePage::oem437()) {
+  if (!isatty(options_.input) || !isatty(options_.output))
+    throw std::runtime_error("the console needs a terminal for input and output");
+  if (tcgetattr(options_.input, &saved_) != 0)
+    throw std::runtime_error(std::string("cannot read the terminal settings: ") + std::strerror(errno));
+  termios raw = rawMode(saved_);
+  tcsetattr(options_.input, TCSANOW, &raw);  // keys typed ahead are kept
+  send(std::string(kSaveTitle) + screenModes() + std::string(kQueries));
+  terminal_guard::arm(options_.output, saved_, undo());
+  negotiate();
+  terminal_guard::arm(options_.output, saved_, undo());
+  bind(loop);
+  collect();
+}
+
+TerminalConsole::~TerminalConsole() {
+  if (!suspended_) giveBack();
+  terminal_guard::disarm();
+  unbind();
+}
+
+// Asks which keyboard protocol the terminal speaks. A terminal that answers
+// nothing costs the answer timeout, no more; keys typed meanwhile are kept.
+void TerminalConsole::negotiate() {
+  std::optional<TerminalReply> kitty = awaitAnswers();
+  int limit = kittyFlagLimit();
+  if (!kitty || limit == 0) {
+    send(kOtherKeys);
+    return;
+  }
+  int flags = kKittyFlags & limit;
+  send(pushKitty(flags) + std::string(kQueries));
+  // Some terminals take only part of the flags: without the escape forms
+  // they honoured, fall back to the safe set.
+  std::optional<TerminalReply> check = awaitAnswers();
+  if (check && (flags & kKittyEscapeFlags) &&
+      (check->values.at(0) & kKittyEscapeFlags) != (flags & kKittyEscapeFlags)) {
+    flags &= kKittyFallbackFlags;
+    send("\x1b[<u" + pushKitty(flags));
+  }
+  kittyFlags_ = flags;
+}
+
+// Reads until the device attributes (which answer last) or the timeout;
+// returns the kitty flags if they came. Other input stays in the decoder.
+std::optional<TerminalReply> TerminalConsole::awaitAnswers() {
+  std::optional<TerminalReply> kitty;
+  auto deadline = SteadyClock::now() + options_.answerTimeout;
+  while (!ended_) {
+    TerminalReply reply;
+    while (decoder_.nextReply(reply)) {
+      if (reply.kind == TerminalReply::Kind::KittyFlags) kitty = reply;
+      if (reply.kind == TerminalReply::Kind::DeviceAttributes) return kitty;
+    }
+    auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - SteadyClock::now()).count();
+    if (left <= 0) break;
+    pollfd p{options_.input, POLLIN, 0};
+    int n = poll(&p, 1, static_cast<int>(left));
+    if (n < 0 && errno != EINTR) break;
+    if (n > 0) readAvailable();
+  }
+  return kitty;
+}
+
+std::string TerminalConsole::keyboardMode() const {
+  return kittyFlags_ ? pushKitty(kittyFlags_) : std::string(kOtherKeys);
+}
+
+// Everything the start changed, undone in reverse: kitty flags are popped
+// while the alternate screen (which has its own stack) is still shown.
+std::string TerminalConsole::undo() const {
+  std::string s = kittyFlags_ ? "\x1b[<u" : "";
+  s += "\x1b[>4m\x1b>";
+  s += "\x1b[?2004l\x1b[?1004l\x1b[?1006l\x1b[?1002l\x1b[?1000l";
+  s += "\x1b[0 q\x1b[0m\x1b[?25h\x1b[?1049l\x1b[23;0t";
+  return s;
+}
+
+void TerminalConsole::giveBack() {
+  send(undo());
+  // Flushing drops input still on its way, such as key releases.
+  tcsetattr(options_.input, TCSAFLUSH, &saved_);
+}
+
+void TerminalConsole::bind(EventLoop& loop) {
+  if (loop_ == &loop) return;
+  unbind();
+  loop_ = &loop;
+  if (!ended_) loop.watch(options_.input, [this] { readAvailable(); });
+  loop.onSignal(SIGWINCH, [this] { checkSize(); });
+  loop.onSignal(SIGCONT, [this] { reapply(); });
+  for (int signo : kQuitSignals) loop.onSignal(signo, [&loop] { loop.requestQuit(); });
+}
+
+void TerminalConsole::unbind() {
+  if (loop_ == nullptr) return;
+  loop_->unwatch(options_.input);
+  loop_->removeSignal(SIGWINCH);
+  loop_->removeSignal(SIGCONT);
+  for (int signo : kQuitSignals) loop_->removeSignal(signo);
+  loop_ = nullptr;
+}
+
+void TerminalConsole::readAvailable() {
+  char buf[4096];
+  ssize_t n = ::read(options_.input, buf, sizeof buf);
+  if (n > 0) {
+    decoder_.feed(std::string_view(buf, static_cast<size_t>(n)));
+    if (loop_) lastInput_ = loop_->now();
+    collect();
+    return;
+  }
+  if (n < 0 && (errno == EINTR || errno == EAGAIN)) return;
+  ended_ = true;  // end of file, or the terminal hung up (EIO)
+  if (loop_) loop_->unwatch(options_.input);
+}
+
+void TerminalConsole::collect() {
+  auto now = loop_ ? loop_->now() : SteadyClock::now();
+  InputRecord record;
+  while (decoder_.nextRecord(record)) {
+    if (record.kind == InputKind::Mouse) clicks_.apply(record.mouse, now);
+    queue_.push_back(record);
+  }
+}
+
+bool TerminalConsole::waitInput(EventLoop& loop) {
+  bind(loop);
+  TerminalReply late;  // answers to the start's queries that came after it gave up
+  while (decoder_.nextReply(late)) {
+  }
+  while (queue_.empty()) {
+    if (ended_ || loop.quitRequested()) return false;
+    std::optional<std::chrono::milliseconds> timeout;
+    bool escape = decoder_.waitingForMore();
+    if (escape || decoder_.altReleasePending()) {
+      auto due = lastInput_ + (escape ? options_.escapeTimeout : options_.altIdle);
+      auto left = std::chrono::ceil<std::chrono::milliseconds>(due - loop.now());
+      if (left.count() <= 0) {
+        escape ? decoder_.timeoutElapsed() : decoder_.idleElapsed();
+        collect();
+        continue;
+      }
+      timeout = left;
+    }
+    loop.runOnce(timeout);
+  }
+  return !loop.quitRequested();
+}
+
+bool TerminalConsole::readInput(InputRecord& record) {
+  if (queue_.empty()) return false;
+  record = queue_.front();
+  queue_.pop_front();
+  return true;
+}
+
+void TerminalConsole::write(int column, int row, std::string_view bytes, Attribute attr) {
+  for (size_t i = 0; i < bytes.size(); ++i)
+    screen_.put(column + static_cast<int>(i), row, page_->glyph(static_cast<uint8_t>(bytes[i])), attr);
+}
+
+void TerminalConsole::writeFrame(int column, int row, std::string_view bytes, Attribute attr) {
+  const CodePage& frames = CodePage::oem437();
+  for (size_t i = 0; i < bytes.size(); ++i)
+    screen_.put(column + static_cast<int>(i), row, frames.glyph(static_cast<uint8_t>(bytes[i])), attr);
+}
+
+void TerminalConsole::setTitle(std::string_view title) {
+  std::u32string text;
+  for (char c : title) text += page_->toUnicode(static_cast<uint8_t>(c));
+  screen_.setTitle(text);
+}
+
+void TerminalConsole::setCodePage(int codePage) {
+  if (const CodePage* page = CodePage::find(codePage)) {
+    page_ = page;
+    decoder_.setCodePage(*page);
+  }
+}
+
+void TerminalConsole::flush() {
+  if (!suspended_) send(screen_.render());
+}
+
+bool TerminalConsole::resize(ConsoleSize wanted) {
+  if (wanted.columns < 1 || wanted.rows < 1 || wanted.columns > 1023 || wanted.rows > 511) return false;
+  if (wanted == size()) return true;
+  send("\x1b[8;" + std::to_string(wanted.rows) + ";" + std::to_string(wanted.columns) + "t");
+  // The answer is SIGWINCH or nothing at all; input waits in the terminal meanwhile.
+  auto deadline = SteadyClock::now() + options_.resizeTimeout;
+  while (true) {
+    if (terminalSize(options_.output, size()) == wanted) {
+      screen_.resize(wanted);
+      return true;
+    }
+    if (SteadyClock::now() >= deadline) return false;
+    poll(nullptr, 0, 10);
+  }
+}
+
+void TerminalConsole::checkSize() {
+  ConsoleSize now = terminalSize(options_.output, size());
+  if (now == size()) return;
+  screen_.resize(now);
+  queue_.push_back(InputRecord::bufferSizeEvent(now.columns, now.rows));
+}
+
+void TerminalConsole::suspend() {
+  if (suspended_) return;
+  giveBack();
+  terminal_guard::disarm();
+  suspended_ = true;
+}
+
+void TerminalConsole::resume() {
+  if (!suspended_) return;
+  suspended_ = false;
+  termios raw = rawMode(saved_);
+  tcsetattr(options_.input, TCSAFLUSH, &raw);
+  send(std::string(kSaveTitle) + screenModes() + keyboardMode());
+  terminal_guard::arm(options_.output, saved_, undo());
+  screen_.invalidate();
+  checkSize();
+}
+
+// After a stop and continue (SIGSTOP, a debugger) the shell may have reset
+// the terminal: set it up again. kitty flags are replaced, not pushed, so
+// the stack does not grow.
+void TerminalConsole::reapply() {
+  if (suspended_) return;
+  termios raw = rawMode(saved_);
+  tcsetattr(options_.input, TCSANOW, &raw);
+  send(screenModes() + (kittyFlags_ ? "\x1b[=" + std::to_string(kittyFlags_) + ";1u" : std::string(kOtherKeys)));
+  screen_.invalidate();
+  checkSize();
+}
+
+void TerminalConsole::send(std::string_view bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::write(options_.output, bytes.data() + done, bytes.size() - done);
+    if (n > 0) {
+      done += static_cast<size_t>(n);
+    } else if (n < 0 && errno == EAGAIN) {
+      pollfd p{options_.output, POLLOUT, 0};
+      poll(&p, 1, 100);
+    } else if (!(n < 0 && errno == EINTR)) {
+      ended_ = true;  // the terminal is gone; nothing more can be shown
+      return;
+    }
+  }
+}
+
+}  // namespace tarn

@@ -1,0 +1,18 @@
+// Puts the terminal back when the program dies on a fatal signal (SIGSEGV,
+// SIGBUS, SIGILL, SIGFPE, SIGABRT) or through std::terminate: writes the
+// bytes that undo the set-up and the saved settings, then lets the signal
+// take its former course. Signal handlers are process-wide, so one terminal
+// is guarded at a time.
+#pragma once
+#include <termios.h>
+
+#include <string_view>
+
+namespace tarn::terminal_guard {
+
+// Guards the terminal on fd; undo longer than 1 KiB is cut.
+void arm(int fd, const termios& saved, std::string_view undo);
+// The terminal was put back (or handed to another program): stop guarding it.
+void disarm();
+
+}  // namespace tarn::terminal_guard
