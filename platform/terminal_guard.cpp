@@ -29,6 +29,8 @@ struct sigaction previousActions[std::size(kFatalSignals)];
 std::terminate_handler previousTerminate = nullptr;
 bool installed = false;
 
+}  // namespace
+
 // Async-signal-safe: write and tcsetattr only.
 void restoreNow() {
   if (!armed.exchange(false)) return;
@@ -40,6 +42,8 @@ void restoreNow() {
   }
   tcsetattr(terminalFd, TCSAFLUSH, &savedSettings);
 }
+
+namespace {
 
 void onFatalSignal(int signo, siginfo_t* info, void*) {
   int saved = errno;

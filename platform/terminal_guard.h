@@ -12,6 +12,9 @@ namespace tarn::terminal_guard {
 
 // Guards the terminal on fd; undo longer than 1 KiB is cut.
 void arm(int fd, const termios& saved, std::string_view undo);
+// Puts the guarded terminal back at once (when the program must end without
+// unwinding, as on allocation failure); allocates nothing.
+void restoreNow();
 // The terminal was put back (or handed to another program): stop guarding it.
 void disarm();
 
