@@ -3,7 +3,6 @@
 // encrypted), saving with its checks, backups, and changes made by other
 // programs while the editor was in the background.
 #pragma once
-#include <memory>
 #include <optional>
 #include <span>
 #include <string>

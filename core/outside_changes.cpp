@@ -23,8 +23,10 @@ OutsideChanges::Seen OutsideChanges::look(const Document& doc) {
 void OutsideChanges::focusLost() {
   focused_ = false;
   seen_.clear();
-  for (int s : editor_.slots.used())
-    if (const Document* doc = editor_.slots.data(s).document) seen_[s] = look(*doc);
+  for (int s : editor_.slots.used()) {
+    const Document* doc = editor_.slots.data(s).document;
+    if (doc && doc->name != kUntitled) seen_[s] = look(*doc);
+  }
 }
 
 void OutsideChanges::noteWritten(const Document& doc) {

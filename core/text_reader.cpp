@@ -23,7 +23,8 @@ ReadRules ReadRules::of(const Document& doc, int tabExpand, int lineTrim) {
   ReadRules r;
   r.keepTabs = doc.option(opt::kKeepTabs) != 0;
   r.stripEighthBit = doc.option(opt::kStripEighthBit) != 0;
-  r.tabFill = static_cast<char>(doc.option(opt::kTabFill));
+  int fill = doc.option(opt::kTabFill);
+  r.tabFill = fill > 0 && fill < 256 ? static_cast<char>(fill) : ' ';  // lines hold no NUL
   r.tabExpand = tabExpand;
   r.longestLine = static_cast<uint32_t>(std::max(2, doc.option(opt::kLongestLine)));
   r.lineTrim = lineTrim;
