@@ -1,0 +1,188 @@
+#include "core/text_reader.h"
+
+#include <algorithm>
+
+#include "core/document.h"
+#include "core/encrypted_format.h"
+#include "core/engine.h"
+#include "core/line_trim.h"
+
+namespace tarn {
+
+namespace {
+
+constexpr uint8_t kCtrlZ = 0x1A;
+constexpr uint32_t kInitialRoom = 256;
+
+// Bytes the splitting loop must look at; every other byte is a plain character.
+constexpr bool isSpecial(uint8_t c) { return c == 0 || c == '\t' || c == '\n' || c == '\r' || c == kCtrlZ; }
+
+}  // namespace
+
+ReadRules ReadRules::of(const Document& doc, int tabExpand, int lineTrim) {
+  ReadRules r;
+  r.keepTabs = doc.option(opt::kKeepTabs) != 0;
+  r.stripEighthBit = doc.option(opt::kStripEighthBit) != 0;
+  int fill = doc.option(opt::kTabFill);
+  r.tabFill = fill > 0 && fill < 256 ? static_cast<char>(fill) : ' ';  // lines hold no NUL
+  r.tabExpand = tabExpand;
+  r.longestLine = static_cast<uint32_t>(std::max(2, doc.option(opt::kLongestLine)));
+  r.lineTrim = lineTrim;
+  r.crLfIsLineEnd = doc.option(opt::kLineEnd) == lineend::kCrLf;
+  return r;
+}
+
+TextReader::TextReader(Document& doc, const ReadRules& rules, const std::string* password)
+    : doc_(doc), rules_(rules), password_(password), cutAt_(std::max<uint32_t>(rules.longestLine, 2) - 1) {
+  if (rules_.tabExpand < 1) rules_.tabExpand = 1;
+  text_.resize(std::min(kInitialRoom, cutAt_));
+  room_ = static_cast<uint32_t>(text_.size());
+}
+
+bool TextReader::feed(std::string_view block) {
+  if (ended_) return false;
+  if (password_) {
+    feedCipher(block);
+  } else {
+    feedPlain(block);
+  }
+  return !ended_;
+}
+
+void TextReader::feedPlain(std::string_view block) {
+  const auto* p = reinterpret_cast<const uint8_t*>(block.data());
+  const auto* end = p + block.size();
+  const uint8_t mask = rules_.stripEighthBit ? 0x7F : 0xFF;
+  while (p < end) {
+    uint8_t c = *p++ & mask;
+    if (pendingCr_) {
+      pendingCr_ = false;
+      if (c == '\n') {
+        endLine(true);
+        continue;
+      }
+      endLine(false);
+    }
+    if (!isSpecial(c)) {
+      if (length_ < room_) {
+        text_[length_++] = static_cast<char>(c);
+      } else {
+        addSlow(c);
+      }
+      continue;
+    }
+    switch (c) {
+      case '\r':
+        pendingCr_ = true;
+        break;
+      case '\n':
+        endLine(false);
+        break;
+      case kCtrlZ:
+        if (length_ == 0 && !continued_) {
+          ended_ = true;
+          return;
+        }
+        addCharacter(c);
+        break;
+      default:
+        addCharacter(c);
+    }
+  }
+}
+
+void TextReader::feedCipher(std::string_view block) {
+  for (char ch : block) {
+    auto c = static_cast<uint8_t>(ch);
+    if (pendingCr_) {
+      pendingCr_ = false;
+      if (c == '\n') {
+        endLine(true);
+        continue;
+      }
+      endLine(false);
+    }
+    if (c == '\r') {
+      pendingCr_ = true;
+    } else if (c == '\n') {
+      endLine(false);
+    } else if (c == kCtrlZ && hexDigits_.empty()) {
+      ended_ = true;
+      return;
+    } else if (c != 0) {
+      hexDigits_ += static_cast<char>(c);
+    }
+  }
+}
+
+// A character of the line (line ends are handled by the caller).
+void TextReader::addCharacter(uint8_t c) {
+  if (c == 0) return;
+  if (c == '\t') {
+    addTab();
+    return;
+  }
+  if (length_ < room_) {
+    text_[length_++] = static_cast<char>(c);
+  } else {
+    addSlow(c);
+  }
+}
+
+// The line is full: cut it, or make more room.
+void TextReader::addSlow(uint8_t c) {
+  if (length_ >= cutAt_) {
+    storeLine(false);
+    continued_ = true;
+  }
+  if (length_ >= text_.size()) text_.resize(std::min<size_t>(cutAt_, text_.size() * 2));
+  room_ = static_cast<uint32_t>(text_.size());
+  text_[length_++] = static_cast<char>(c);
+}
+
+void TextReader::addTab() {
+  if (rules_.keepTabs) {
+    hasTab_ = true;
+    addSlow('\t');
+    return;
+  }
+  // Fill up to the next expansion stop; beyond the last stop only one column.
+  const int te = rules_.tabExpand;
+  uint32_t next = (length_ / te + 1) * te;
+  uint32_t fill = next < static_cast<uint32_t>(Engine::kTabStopColumns) ? next - length_ : 1;
+  for (uint32_t i = 0; i < fill; ++i) addSlow(static_cast<uint8_t>(rules_.tabFill));
+}
+
+void TextReader::endLine(bool crLf) {
+  if (password_) {
+    plain_.clear();
+    if (!decipherLine(hexDigits_, *password_, plain_)) plain_ = hexDigits_;  // not ours: kept as found
+    hexDigits_.clear();
+    const uint8_t mask = rules_.stripEighthBit ? 0x7F : 0xFF;
+    for (char c : plain_) addCharacter(static_cast<uint8_t>(c) & mask);
+  }
+  storeLine(crLf);
+  continued_ = false;
+}
+
+void TextReader::storeLine(bool crLf) {
+  uint32_t length = trimBlanks(text_.data(), length_, rules_.lineTrim);
+  Line* line = makeLine(std::string_view(text_.data(), length));
+  if (hasTab_) line->flags |= lineflag::kHasTab;
+  if (crLf && !rules_.crLfIsLineEnd) line->flags |= lineflag::kEndedCrLf;
+  doc_.appendLine(line);
+  length_ = 0;
+  hasTab_ = false;
+}
+
+void TextReader::finish() {
+  if (ended_) return;
+  if (pendingCr_) {
+    pendingCr_ = false;
+    endLine(false);
+  } else if (length_ > 0 || !hexDigits_.empty()) {
+    endLine(false);
+  }
+}
+
+}  // namespace tarn

@@ -1,0 +1,135 @@
+#include "core/text_writer.h"
+
+#include "core/document.h"
+#include "core/encrypted_format.h"
+#include "core/engine.h"
+#include "core/line_trim.h"
+#include "platform/file_system.h"
+
+namespace tarn {
+
+namespace {
+
+constexpr size_t kBufferSize = 4096;
+constexpr char kCtrlZ = 0x1A;
+
+// The expansion tab stop after a column, or -1 beyond the last one.
+int nextStop(int column, int tabExpand) {
+  int next = (column / tabExpand + 1) * tabExpand;
+  return next < Engine::kTabStopColumns ? next : -1;
+}
+
+// A run of at least two blanks that ends exactly at a tab stop becomes one tab.
+void compressBlanks(std::string_view text, const WriteRules& rules, std::string& out) {
+  int column = 0;
+  size_t i = 0;
+  while (i < text.size()) {
+    char c = text[i];
+    if (rules.stopAtQuote && (c == '\'' || c == '"')) {
+      out.append(text.substr(i));
+      return;
+    }
+    if (c != ' ') {
+      out += c;
+      int stop = c == '\t' ? nextStop(column, rules.tabExpand) : -1;
+      column = stop >= 0 ? stop : column + 1;
+      ++i;
+      continue;
+    }
+    size_t run = text.find_first_not_of(' ', i);
+    int blanks = static_cast<int>((run == std::string_view::npos ? text.size() : run) - i);
+    i += blanks;
+    while (blanks > 0) {
+      int stop = nextStop(column, rules.tabExpand);
+      if (stop < 0 || stop > column + blanks) {
+        out.append(blanks, ' ');
+        column += blanks;
+        break;
+      }
+      int used = stop - column;
+      if (used >= 2) {
+        out += '\t';
+      } else {
+        out.append(used, ' ');
+      }
+      column = stop;
+      blanks -= used;
+    }
+  }
+}
+
+// Bytes on their way to the file: flushed when the next piece would not fit.
+class OutputBuffer {
+ public:
+  explicit OutputBuffer(fs::File& file) : file_(file) { bytes_.reserve(kBufferSize); }
+
+  bool add(std::string_view piece) {
+    if (bytes_.size() + piece.size() > kBufferSize && !flush()) return false;
+    if (piece.size() > kBufferSize) return file_.writeAll(piece);
+    bytes_ += piece;
+    return true;
+  }
+
+  bool flush() {
+    bool ok = file_.writeAll(bytes_);
+    bytes_.clear();
+    return ok;
+  }
+
+ private:
+  fs::File& file_;
+  std::string bytes_;
+};
+
+bool isSentinelLine(const Document& doc, const Line* line) {
+  return doc.isSentinel(line) &&
+         (line->view() == topOfFileText() || line->view() == bottomOfFileText());
+}
+
+}  // namespace
+
+WriteRules WriteRules::of(const Document& doc, int tabExpand, int lineTrim) {
+  WriteRules r;
+  r.compressBlanks = doc.option(opt::kCompressBlanks) != 0;
+  r.stopAtQuote = (doc.option(opt::kBehaviour) & behaviour::kCompatibility) != 0;
+  r.tabExpand = tabExpand < 1 ? 1 : tabExpand;
+  r.lineEnd = doc.option(opt::kLineEnd) & 3;
+  r.lineTrim = lineTrim;
+  r.eofMark = doc.option(opt::kEofMark) != 0;
+  return r;
+}
+
+void encodeLine(std::string_view text, const WriteRules& rules, std::string& out) {
+  if (rules.password) {
+    encipherLine(text, *rules.password, out);
+  } else if (rules.compressBlanks) {
+    compressBlanks(text, rules, out);
+  } else {
+    out.append(text);
+  }
+  if (!(rules.lineEnd & lineend::kNoCarriageReturn)) out += '\r';
+  if (!(rules.lineEnd & lineend::kNoLineFeed)) out += '\n';
+}
+
+bool writeDocument(Document& doc, const WriteRules& rules, bool append, fs::File& file) {
+  OutputBuffer out(file);
+  if (rules.password && !append && !out.add(kEncryptedHeader)) return false;
+  Line* first = append ? doc.first : doc.firstText();
+  Line* last = append ? doc.last : doc.lastText();
+  std::string bytes;
+  for (Line* line = first; line; line = line == last ? nullptr : line->next()) {
+    if (append && isSentinelLine(doc, line)) continue;
+    if (!append && rules.lineTrim) {
+      uint32_t length = trimBlanks(line->text, line->length, rules.lineTrim);
+      line->text[length] = '\0';
+      doc.setLength(*line, length);
+    }
+    bytes.clear();
+    encodeLine(line->view(), rules, bytes);
+    if (!out.add(bytes)) return false;
+  }
+  if (rules.eofMark && !append && !rules.password && !out.add(std::string_view(&kCtrlZ, 1))) return false;
+  return out.flush();
+}
+
+}  // namespace tarn
