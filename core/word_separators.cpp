@@ -1,0 +1,85 @@
+#include "core/word_separators.h"
+
+#include <optional>
+
+namespace tarn {
+
+namespace {
+
+std::optional<unsigned char> letterEscape(char c) {
+  switch (c) {
+    case '"': return '"';
+    case '\\': return '\\';
+    case 'a': return '\a';
+    case 'b': return '\b';
+    case 'f': return '\f';
+    case 'n': return '\n';
+    case 'r': return '\r';
+    case 't': return '\t';
+    case 'v': return '\v';
+    default: return std::nullopt;
+  }
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+void WordSeparators::reset() {
+  flags_.fill(false);
+  for (unsigned char c : {'\t', '\n', '\r', ' '}) flags_[c] = true;
+}
+
+bool WordSeparators::rebuild(std::string_view value, bool allExcept) {
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+    value = value.substr(1, value.size() - 2);
+  std::array<bool, 256> listed{};
+  for (size_t i = 0; i < value.size(); ++i) {
+    if (value[i] != '\\') {
+      listed[static_cast<unsigned char>(value[i])] = true;
+      continue;
+    }
+    if (++i == value.size()) return false;
+    if (isDigit(value[i])) {
+      int n = 0;
+      for (; i < value.size() && isDigit(value[i]); ++i) {
+        n = n * 10 + (value[i] - '0');
+        if (n > 255) return false;
+      }
+      --i;
+      listed[n] = true;
+      continue;
+    }
+    auto byte = letterEscape(value[i]);
+    if (!byte) return false;
+    listed[*byte] = true;
+  }
+  for (size_t b = 0; b < flags_.size(); ++b) flags_[b] = listed[b] != allExcept;
+  return true;
+}
+
+std::string WordSeparators::listed() const {
+  std::string out;
+  bool afterNumber = false;  // a digit right after a numeric escape would extend it
+  for (int b = 0; b < 256; ++b) {
+    if (!flags_[b]) continue;
+    bool numeric = false;
+    switch (b) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\t': out += "\\t"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      default:
+        numeric = b < 32 || b >= 127 || (afterNumber && isDigit(static_cast<char>(b)));
+        if (numeric)
+          out += "\\" + std::to_string(b);
+        else
+          out += static_cast<char>(b);
+    }
+    afterNumber = numeric;
+  }
+  return out;
+}
+
+}  // namespace tarn
