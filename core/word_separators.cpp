@@ -1,5 +1,7 @@
 #include "core/word_separators.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <optional>
 
 namespace tarn {
@@ -41,11 +43,11 @@ bool WordSeparators::rebuild(std::string_view value, bool allExcept) {
     }
     if (++i == value.size()) return false;
     if (isDigit(value[i])) {
+      // At most three digits, so that a digit may follow a numeric escape.
       int n = 0;
-      for (; i < value.size() && isDigit(value[i]); ++i) {
+      for (size_t end = std::min(i + 3, value.size()); i < end && isDigit(value[i]); ++i)
         n = n * 10 + (value[i] - '0');
-        if (n > 255) return false;
-      }
+      if (n > 255) return false;
       --i;
       listed[n] = true;
       continue;
@@ -60,10 +62,8 @@ bool WordSeparators::rebuild(std::string_view value, bool allExcept) {
 
 std::string WordSeparators::listed() const {
   std::string out;
-  bool afterNumber = false;  // a digit right after a numeric escape would extend it
   for (int b = 0; b < 256; ++b) {
     if (!flags_[b]) continue;
-    bool numeric = false;
     switch (b) {
       case '"': out += "\\\""; break;
       case '\\': out += "\\\\"; break;
@@ -71,13 +71,14 @@ std::string WordSeparators::listed() const {
       case '\n': out += "\\n"; break;
       case '\r': out += "\\r"; break;
       default:
-        numeric = b < 32 || b >= 127 || (afterNumber && isDigit(static_cast<char>(b)));
-        if (numeric)
-          out += "\\" + std::to_string(b);
-        else
+        if (b < 32 || b >= 127) {
+          char escape[8];
+          std::snprintf(escape, sizeof escape, "\\%03d", b);
+          out += escape;
+        } else {
           out += static_cast<char>(b);
+        }
     }
-    afterNumber = numeric;
   }
   return out;
 }

@@ -18,11 +18,11 @@ class WordSeparators {
   void reset();
 
   // Rebuilds the table from a `delimiters` value: surrounding double quotes
-  // are dropped, then the bytes listed (with the escapes \" \\ \a \b \f \n
-  // \r \t \v and \ followed by a decimal number up to 255) become the
-  // separators; with allExcept, every byte except the listed ones. Returns
-  // false and leaves the table as it was when the value has an unknown
-  // escape, a number above 255 or a lone backslash at its end.
+  // are dropped, then the bytes listed become the separators (with
+  // allExcept, every byte but them). Escapes: \" \\ \a \b \f \n \r \t \v,
+  // and \ with a decimal number of up to three digits for that byte.
+  // Returns false and leaves the table as it was for an unknown escape, a
+  // number above 255 or a lone backslash at the end.
   bool rebuild(std::string_view value, bool allExcept = false);
 
   // The listed form of the current table (the bytes whose flag is set),
