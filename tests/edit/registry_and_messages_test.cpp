@@ -57,6 +57,23 @@ TEST(ControlMessages, KeyDownRunsTheFunctionOfTheKey) {
   EXPECT_EQ(f.send(msg::kKeyDown, vk::kF1, 1), 0);
 }
 
+TEST(ControlMessages, CtrlKeysMoveByWordAndToTheEnds) {
+  EditFixture f({"one two", "three"});
+  f.editor.slots.take(0);
+  f.editor.slots.setCurrent(0);
+  f.editor.slots.data(0).document = f.doc;
+  f.editor.slots.data(0).controlKeyState = keystate::kLeftCtrl;
+  f.place({1, 0});
+  f.send(msg::kKeyDown, vk::kRight, 1);
+  EXPECT_EQ(f.cursor(), (Pos{1, 4}));
+  f.send(msg::kKeyDown, vk::kEnd, 1);
+  EXPECT_EQ(f.cursor(), (Pos{2, 4}));
+  f.send(msg::kKeyDown, vk::kLeft, 1);
+  EXPECT_EQ(f.cursor(), (Pos{1, 4}));
+  f.send(msg::kKeyDown, vk::kHome, 1);
+  EXPECT_EQ(f.cursor(), (Pos{1, 4}));
+}
+
 TEST(ControlMessages, CharactersAreTyped) {
   EditFixture f({"ab"});
   f.place({1, 2});
