@@ -116,6 +116,7 @@ void Document::deleteCharacters(Line& line, uint32_t column, uint32_t n) {
 
 void Document::insertCharacters(Line& line, uint32_t column, std::string_view text) {
   auto n = static_cast<uint32_t>(text.size());
+  if (n == 0) return;  // an empty view may hold no pointer
   if (column > line.length) column = line.length;
   growLine(&line, n);
   std::memmove(line.text + column + n, line.text + column, line.length - column);

@@ -9,7 +9,7 @@
 
 namespace tarn {
 
-Engine::Engine() : defaults_(kDefaultOptions) {}
+Engine::Engine() : defaults_(kDefaultOptions) { setTabStops(tabStops_, 9, 8); }
 
 Engine::~Engine() = default;
 

@@ -12,6 +12,8 @@
 
 #include "core/document.h"
 #include "core/engine_types.h"
+#include "core/tab_stops.h"
+#include "core/word_separators.h"
 
 namespace tarn {
 
@@ -46,7 +48,7 @@ class CaptureSink {
 
 class Engine {
  public:
-  static constexpr int kTabStopColumns = 2048;
+  static constexpr int kTabStopColumns = tarn::kTabStopColumns;
 
   Engine();
   ~Engine();
@@ -70,10 +72,15 @@ class Engine {
   const std::list<std::unique_ptr<Document>>& documents() const { return documents_; }
 
   OptionRow& defaults() { return defaults_; }
-  std::array<uint8_t, kTabStopColumns>& tabStops() { return tabStops_; }
+  // The typing tab stops (9 8 until the settings give others).
+  TabStops& tabStops() { return tabStops_; }
+  const TabStops& tabStops() const { return tabStops_; }
   bool isTabStop(int column) const {
     return column >= 0 && column < kTabStopColumns && tabStops_[column];
   }
+
+  WordSeparators& wordSeparators() { return separators_; }
+  const WordSeparators& wordSeparators() const { return separators_; }
 
   // Repeat count of the next function; returns to 1 after every call.
   void setRepeatCount(int n) { repeat_ = n < 1 ? 1 : n; }
@@ -94,7 +101,8 @@ class Engine {
   std::list<std::unique_ptr<Document>> documents_;
   int nextId_ = 1;
   OptionRow defaults_;
-  std::array<uint8_t, kTabStopColumns> tabStops_{};
+  TabStops tabStops_{};
+  WordSeparators separators_;
   std::span<const EditFunction> registry_;
   Editor* editor_ = nullptr;
   EngineHost* host_ = nullptr;

@@ -36,7 +36,7 @@ Line* makeLine(std::string_view text) {
   Line* line = arena.allocateRecord();
   line->capacity = capacityFor(n);
   line->text = arena.allocateText(line->capacity);
-  std::memcpy(line->text, text.data(), n);
+  if (n) std::memcpy(line->text, text.data(), n);  // an empty view may hold no pointer
   std::memset(line->text + n, 0, line->capacity - n);
   line->length = n;
   return line;

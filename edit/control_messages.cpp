@@ -1,0 +1,91 @@
+// Edit-control style messages: keys without a definition and mouse clicks
+// reach the document as key-down, character and button messages, and do
+// what the editing function of the same meaning does.
+#include <algorithm>
+
+#include "core/editor.h"
+#include "core/options.h"
+#include "edit/cursor_lines.h"
+#include "edit/handlers.h"
+#include "edit/line_breaks.h"
+#include "edit/text_columns.h"
+#include "platform/vk.h"
+
+namespace tarn::handler {
+
+namespace {
+
+// The second parameter of key and character messages carries the repeat
+// count in its low 16 bits.
+int repeatOf(const EngineCall& call) { return std::max<int>(1, call.arg2 & 0xFFFF); }
+
+// Modifier state of the last key seen in the window showing the document.
+uint32_t controlState(const EngineCall& call) {
+  if (!call.editor) return 0;
+  const WindowRecord* window = call.editor->currentWindow();
+  return window && window->document == &call.doc ? window->controlKeyState : 0;
+}
+
+EditHandler keyHandler(int virtualKey, bool ctrl) {
+  switch (virtualKey) {
+    case vk::kUp: return up;
+    case vk::kDown: return down;
+    case vk::kLeft: return ctrl ? backtabWord : left;
+    case vk::kRight: return ctrl ? tabWord : right;
+    case vk::kHome: return ctrl ? top : beginLine;
+    case vk::kEnd: return ctrl ? bottom : endLine;
+    case vk::kPrior: return pageUp;
+    case vk::kNext: return pageDown;
+    case vk::kDelete: return deleteChar;
+    case vk::kBack: return rubout;
+    default: return nullptr;
+  }
+}
+
+int runRepeated(EngineCall& call, EditHandler handler, int times) {
+  int result = 0;
+  for (int i = 0; i < times; ++i) result = handler(call);
+  return result;
+}
+
+}  // namespace
+
+// Moves the cursor to a column and row of the window.
+int pointerPress(EngineCall& call) {
+  Document& doc = call.doc;
+  int row = static_cast<int>(std::clamp<intptr_t>(call.arg2, 0, std::max(1, doc.windowRows) - 1));
+  int number = std::min(windowTopNumber(doc) + row, lastTextNumber(doc));
+  Line* line = lineNear(doc, number);
+  if (!line) return 0;
+  moveCursorTo(doc, line, number);
+  int column = doc.view.leftColumn + static_cast<int>(std::clamp<intptr_t>(call.arg1, 0, doc.windowColumns));
+  if (!doc.option(opt::kFreeCursor)) column = std::min(column, displayWidth(currentText(doc), columnRule(call)));
+  doc.cursorColumn = std::min(column, longestLine(doc) - 1);
+  return 1;
+}
+
+int keyDown(EngineCall& call) {
+  EditHandler handler = keyHandler(static_cast<int>(call.arg1), controlState(call) & keystate::kAnyCtrl);
+  if (!handler) return 0;
+  EngineCall plain = call;
+  plain.arg1 = plain.arg2 = 0;
+  plain.repeat = 1;
+  return runRepeated(plain, handler, repeatOf(call));
+}
+
+// Backspace was done by its key-down message; Enter breaks the line, Tab
+// is the tab function; other control characters type nothing.
+int character(EngineCall& call) {
+  auto byte = static_cast<unsigned char>(call.arg1);
+  if (call.arg1 != byte) return 0;
+  EngineCall typed = call;
+  typed.arg2 = 0;
+  typed.repeat = 1;
+  if (byte == '\r') return runRepeated(typed, [](EngineCall& c) { return breakLine(c, true); }, repeatOf(call));
+  if (byte == '\t') return runRepeated(typed, tab, repeatOf(call));
+  if (byte < 32 || byte == 127) return 0;
+  return runRepeated(typed, typeCharacter, repeatOf(call));
+}
+
+
+}  // namespace tarn::handler

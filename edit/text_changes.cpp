@@ -1,0 +1,43 @@
+#include "edit/text_changes.h"
+
+#include <cstring>
+#include <string>
+
+namespace tarn {
+
+bool mayEditCurrent(const Document& doc) {
+  return !doc.isReadOnly() && doc.current && !doc.isSentinel(doc.current);
+}
+
+void padLine(Document& doc, Line& line, size_t n) {
+  if (n <= line.length) return;
+  doc.insertCharacters(line, line.length, std::string(n - line.length, ' '));
+}
+
+void noteTabs(Line& line) {
+  if (std::memchr(line.text, '\t', line.length))
+    line.flags |= lineflag::kHasTab;
+  else
+    line.flags &= ~lineflag::kHasTab;
+}
+
+void joinNextLine(Document& doc, Line& line) {
+  Line* next = line.next();
+  doc.insertCharacters(line, line.length, next->view());
+  noteTabs(line);
+  doc.deleteLine(next);
+}
+
+void deleteCurrentLine(Document& doc) {
+  if (doc.isCommandLine()) {  // its one line stays, emptied
+    doc.deleteCharacters(*doc.current, 0, doc.current->length);
+    return;
+  }
+  doc.deleteLine(doc.current);
+  if (doc.current == doc.last) {
+    doc.current = doc.current->prev();
+    --doc.currentLineNumber;
+  }
+}
+
+}  // namespace tarn

@@ -1,0 +1,30 @@
+// Building blocks of the functions that change text.
+#pragma once
+#include <cstddef>
+
+#include "core/document.h"
+
+namespace tarn {
+
+// A change at the cursor may go ahead: the document is writable and the
+// cursor is on a line that holds text (not a sentinel).
+bool mayEditCurrent(const Document& doc);
+
+inline void noteChange(Document& doc) { ++doc.changeCount; }
+
+// Pads a line with blanks to n bytes.
+void padLine(Document& doc, Line& line, size_t n);
+
+// Keeps the line's has-tab flag in step with its text.
+void noteTabs(Line& line);
+
+// Appends the next line's text to the line and deletes the next line.
+// The caller has checked that the next line holds text.
+void joinNextLine(Document& doc, Line& line);
+
+// Deletes the current text line; the line that follows becomes current,
+// or the line above when the last text line went. A command line keeps its
+// one line, emptied.
+void deleteCurrentLine(Document& doc);
+
+}  // namespace tarn

@@ -1,0 +1,43 @@
+// Display columns and byte positions of a line's text. The cursor column is
+// a display column: a tab kept in the text reaches the next typing tab stop,
+// every other byte is one column wide.
+#pragma once
+#include <cstddef>
+#include <string_view>
+
+#include "core/tab_stops.h"
+
+namespace tarn {
+
+struct EngineCall;
+
+struct ColumnRule {
+  const TabStops* stops;
+  bool keepTabs;  // per-file option 1
+};
+
+ColumnRule columnRule(const EngineCall& call);
+
+// Where a display column falls in a text: the byte covering it (a tab
+// covers all its columns), or the end of the text (index = size) and how
+// many columns lie beyond it.
+struct TextPosition {
+  size_t index;
+  int beyond;
+};
+
+// The column the byte at index starts at (the width of the text for the end).
+int columnOf(std::string_view text, size_t index, const ColumnRule& rule);
+int displayWidth(std::string_view text, const ColumnRule& rule);
+TextPosition positionAt(std::string_view text, int column, const ColumnRule& rule);
+
+// No double-byte code page is in use: no byte starts a two-byte character.
+// The cursor rules for two-byte characters ask this one question.
+constexpr bool isLeadByte(unsigned char) { return false; }
+
+// Blank and tab.
+constexpr bool isWhite(char c) { return c == ' ' || c == '\t'; }
+// Index of the first byte that is not white space, or the size of the text.
+size_t firstNonWhite(std::string_view text);
+
+}  // namespace tarn

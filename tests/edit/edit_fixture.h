@@ -1,0 +1,109 @@
+// An editor on a memory console with the editing functions installed, and
+// one document filled with the lines a test gives.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/editor.h"
+#include "core/function_codes.h"
+#include "edit/registry.h"
+#include "platform/event_loop.h"
+#include "platform/memory_console.h"
+
+namespace tarn {
+
+// A cursor place: line in user numbering (0 is the top-of-file line),
+// display column from 0.
+struct Pos {
+  int line = 1;
+  int column = 0;
+  bool operator==(const Pos&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const Pos& p) {
+  return out << "line " << p.line << " column " << p.column;
+}
+
+class EditFixture {
+ public:
+  explicit EditFixture(const std::vector<std::string>& lines, int rows = 10, int columns = 80)
+      : editor(console, loop) {
+    editor.engine.setRegistry(editRegistry());
+    CreateRequest request{nullptr, nullptr};
+    editor.engine.send(nullptr, msg::kCreate, 0, reinterpret_cast<intptr_t>(&request));
+    doc = request.result;
+    doc->freeLines();
+    for (const std::string& line : lines) doc->appendLine(makeLine(line));
+    doc->addSentinels();
+    editor.engine.send(doc, msg::kSetWindowSize, columns, rows);
+  }
+
+  int send(int code, intptr_t arg1 = 0, intptr_t arg2 = 0, int repeat = 1) {
+    editor.engine.setRepeatCount(repeat);
+    return editor.engine.send(doc, code, arg1, arg2);
+  }
+
+  void type(std::string_view text) {
+    for (char c : text) send(fn::kTypeChar, static_cast<unsigned char>(c));
+  }
+
+  void setOption(int index, int value) { doc->options[index] = value; }
+
+  void place(Pos p) {
+    doc->current = doc->lineAt(p.line + 1);
+    doc->currentLineNumber = p.line + 1;
+    doc->cursorColumn = p.column;
+  }
+
+  Pos cursor() const { return {doc->currentLineNumber - 1, doc->cursorColumn}; }
+  int windowTop() const { return doc->view.topLineNumber - 1; }
+
+  std::vector<std::string> text() const {
+    std::vector<std::string> lines;
+    for (Line* l = doc->first->next(); l && l != doc->last; l = l->next()) lines.emplace_back(l->view());
+    return lines;
+  }
+
+  MemoryConsole console;
+  EventLoop loop;
+  Editor editor;
+  Document* doc = nullptr;
+};
+
+// One call of an editing function and what it must leave behind.
+struct EditCase {
+  std::string name;
+  std::vector<std::string> before;
+  Pos start;
+  int code;
+  intptr_t arg1 = 0;
+  intptr_t arg2 = 0;
+  int result = 1;
+  std::vector<std::string> after;  // empty: the text is unchanged
+  Pos end;
+  std::vector<std::pair<int, int>> options = {};  // per-file option index and value
+  int repeat = 1;
+};
+
+inline void PrintTo(const EditCase& c, std::ostream* out) { *out << c.name; }
+
+inline std::string caseName(const testing::TestParamInfo<EditCase>& info) { return info.param.name; }
+
+// Runs a case and checks result, text, cursor and the change count.
+inline void runCase(const EditCase& c) {
+  EditFixture f(c.before);
+  for (auto [index, value] : c.options) f.setOption(index, value);
+  f.place(c.start);
+  EXPECT_EQ(f.send(c.code, c.arg1, c.arg2, c.repeat), c.result);
+  const std::vector<std::string>& expected = c.after.empty() ? c.before : c.after;
+  EXPECT_EQ(f.text(), expected);
+  EXPECT_EQ(f.cursor(), c.end);
+  EXPECT_EQ(f.doc->changeCount != 0, !c.after.empty()) << "change count " << f.doc->changeCount;
+}
+
+}  // namespace tarn
