@@ -19,9 +19,10 @@ constexpr std::string_view kPressAKey = "Press a key";
 
 void Screen::message(std::string_view text) {
   if (!editor_.settings.statusLine) {
+    // The box stays until the key it waited for has been handled and the
+    // screen is painted again.
     showBox(kCaption, text, kPressAKey);
     waitForKeyPress(false);
-    redraw(true);
     return;
   }
   messageText_ = text;
