@@ -14,17 +14,11 @@ namespace {
 constexpr uint32_t kAltContextBit = 0x20000000;
 constexpr uint32_t kLockBits = keystate::kNumLock | keystate::kScrollLock | keystate::kCapsLock;
 
-InputEvent handled(int startMode = 0) {
-  InputEvent ev;
-  ev.kind = InputEvent::Kind::Handled;
-  ev.startMode = startMode;
-  return ev;
-}
-
 // The second parameter of the edit-control key messages: the repeat count
 // in the low 16 bits, the scan code in the next 8.
 intptr_t keyData(const KeyEventRecord& key) {
-  return static_cast<intptr_t>(key.repeatCount | (static_cast<uint32_t>(key.virtualScanCode & 0xFF) << 16));
+  return static_cast<intptr_t>(key.repeatCount |
+                               (static_cast<uint32_t>(key.virtualScanCode & 0xFF) << 16));
 }
 
 bool isNavigationKey(uint16_t vk) { return vk >= vk::kPrior && vk <= vk::kDown; }
@@ -65,10 +59,10 @@ InputEvent Input::next() {
         return mouseEvent(r.mouse);
       case InputKind::BufferSize:
         editor_.screen.consoleResized();
-        return handled();
+        return InputEvent::handled();
       case InputKind::Focus:
         focusEvent(r.focus.setFocus);
-        return handled();
+        return InputEvent::handled();
       case InputKind::Menu:
         break;
     }
@@ -82,7 +76,7 @@ std::optional<InputEvent> Input::keyEvent(const KeyEventRecord& key) {
     Document* view = editor_.currentView();
     if (!code || !view) return std::nullopt;
     editor_.engine.send(view, fn::kTypeChar, code);
-    return handled();
+    return InputEvent::handled();
   }
   if (vk == vk::kScroll) scrollLock_ = !scrollLock_;
   if (isModifierKey(vk)) return std::nullopt;
@@ -95,7 +89,8 @@ std::optional<InputEvent> Input::keyEvent(const KeyEventRecord& key) {
     return ev;
   }
   if (isBareWindowsKey(key, false)) return std::nullopt;
-  if (isBareWindowsKey(key, true)) return handled(popupMenu(-1, -1));  // the application key
+  if (isBareWindowsKey(key, true))
+    return InputEvent::handled(popupMenu(-1, -1));  // the application key
   if (WindowRecord* window = currentViewWindow()) window->controlKeyState = key.controlKeyState;
 
   int keyClass = keyClassOf(key);
@@ -136,9 +131,10 @@ std::optional<InputEvent> Input::takenBySettings(const KeyEventRecord& key, int 
   }
   if (isNavigationKey(vk) && keyStateMatches(s.markOn, state, scroll)) {
     // The document reads Shift from its window's key state.
-    if (WindowRecord* window = currentViewWindow()) window->controlKeyState = keystate::kShift | (state & kLockBits);
+    if (WindowRecord* window = currentViewWindow())
+      window->controlKeyState = keystate::kShift | (state & kLockBits);
     editor_.engine.send(view, msg::kKeyDown, vk, keyData(key));
-    return handled();
+    return InputEvent::handled();
   }
   return std::nullopt;
 }
@@ -156,7 +152,8 @@ WindowRecord* Input::currentViewWindow() {
 
 void Input::sendUndefinedKey(Document& doc, const KeyEventRecord& key) {
   uint8_t ch = key.character;
-  if (editor_.settings.upperCase && ch >= 'a' && ch <= 'z') ch = static_cast<uint8_t>(ch - 'a' + 'A');
+  if (editor_.settings.upperCase && ch >= 'a' && ch <= 'z')
+    ch = static_cast<uint8_t>(ch - 'a' + 'A');
   intptr_t data = keyData(key);
   Engine& engine = editor_.engine;
   if (key.controlKeyState & keystate::kAnyAlt) {

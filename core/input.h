@@ -19,11 +19,11 @@ struct WindowRecord;
 // What one input event came to, for the key loop.
 struct InputEvent {
   enum class Kind {
-    Key,       // a key to look up in the definitions of its class
-    Typed,     // a character without a virtual-key code (paste): type it
-               // key.repeatCount times (Input::typeDirect)
-    Handled,   // consumed here (mouse, focus, size, Alt keypad, mark keys)
-    End,       // no more input can arrive
+    Key,      // a key to look up in the definitions of its class
+    Typed,    // a character without a virtual-key code (paste): type it
+              // key.repeatCount times (Input::typeDirect)
+    Handled,  // consumed here (mouse, focus, size, Alt keypad, mark keys)
+    End,      // no more input can arrive
   };
   Kind kind = Kind::Handled;
   int keyClass = 0;
@@ -39,6 +39,12 @@ struct InputEvent {
   bool expandBlank = false;
   bool autocompleteBlank = false;
   int startMode = 0;  // for Handled: the start mode it led to (0 carry on)
+
+  static InputEvent handled(int startMode = 0) {
+    InputEvent ev;
+    ev.startMode = startMode;
+    return ev;
+  }
 };
 
 class Input {

@@ -9,7 +9,9 @@ namespace {
 bool isAsciiLetter(uint8_t ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }
 bool isAsciiDigit(uint8_t ch) { return ch >= '0' && ch <= '9'; }
 
-bool isOemPunctuationKey(uint16_t vk) { return (vk >= 186 && vk <= 192) || (vk >= 219 && vk <= 222); }
+bool isOemPunctuationKey(uint16_t vk) {
+  return (vk >= 186 && vk <= 192) || (vk >= 219 && vk <= 222);
+}
 
 // Keys that keep their Ctrl or Alt class under AltGr: they type nothing on
 // any layout, so a definition is what the user means.
@@ -47,35 +49,29 @@ bool isBareWindowsKey(const KeyEventRecord& key, bool appsKeyToo) {
   uint16_t vk = key.virtualKeyCode;
   bool windowsKey = vk == vk::kLWin || vk == vk::kRWin || (appsKeyToo && vk == vk::kApps);
   // Lock states say nothing about what is held down.
-  uint32_t held = key.controlKeyState & ~(keystate::kNumLock | keystate::kScrollLock | keystate::kCapsLock);
+  uint32_t held =
+      key.controlKeyState & ~(keystate::kNumLock | keystate::kScrollLock | keystate::kCapsLock);
   return windowsKey && held == keystate::kEnhanced;
 }
 
 int keyClassOf(const KeyEventRecord& key, ClassRules rules) {
   int keyClass = modifierClass(key.controlKeyState, isAsciiLetter(key.character), rules);
   // AltGr: a right-Alt combination that produces a character types it.
-  if (keyClass > 1 && (key.controlKeyState & keystate::kRightAlt) && !isAsciiLetter(key.character) &&
-      !isAsciiDigit(key.character) && !isOemPunctuationKey(key.virtualKeyCode) &&
-      !keepsClassUnderAltGr(key.virtualKeyCode))
+  if (keyClass > 1 && (key.controlKeyState & keystate::kRightAlt) &&
+      !isAsciiLetter(key.character) && !isAsciiDigit(key.character) &&
+      !isOemPunctuationKey(key.virtualKeyCode) && !keepsClassUnderAltGr(key.virtualKeyCode))
     keyClass = 0;
   return keyClass;
 }
 
 int altKeypadDigit(uint16_t vk) {
   if (vk >= vk::kNumpad0 && vk <= vk::kNumpad0 + 9) return vk - vk::kNumpad0;
-  switch (vk) {
-    case vk::kInsert: return 0;
-    case vk::kEnd: return 1;
-    case vk::kDown: return 2;
-    case vk::kNext: return 3;
-    case vk::kLeft: return 4;
-    case vk::kClear: return 5;
-    case vk::kRight: return 6;
-    case vk::kHome: return 7;
-    case vk::kUp: return 8;
-    case vk::kPrior: return 9;
-    default: return -1;
-  }
+  // The navigation keys by the digit they share a keypad key with.
+  constexpr uint16_t kByDigit[] = {vk::kInsert, vk::kEnd,   vk::kDown, vk::kNext, vk::kLeft,
+                                   vk::kClear,  vk::kRight, vk::kHome, vk::kUp,   vk::kPrior};
+  for (int digit = 0; digit < 10; ++digit)
+    if (kByDigit[digit] == vk) return digit;
+  return -1;
 }
 
 bool isReadKeyWithoutCharacter(uint16_t vk) {

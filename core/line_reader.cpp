@@ -94,7 +94,8 @@ bool Input::readLine(std::string_view prompt, std::string& text, bool hidden) {
     box = screen.boxAt(kBoxWidth);
     columns = std::clamp(box.width - 4, 1, kFieldWidth);
     engine.send(field, msg::kSetWindowSize, columns, 1);
-    screen.frameBox(box.width, prompt.substr(0, kPromptLength), "", kFooter, screen.messageAttribute());
+    screen.frameBox(box.width, prompt.substr(0, kPromptLength), "", kFooter,
+                    screen.messageAttribute());
   };
   auto paintField = [&] {
     placeCurrentLine(*field);
@@ -105,9 +106,10 @@ bool Input::readLine(std::string_view prompt, std::string& text, bool hidden) {
     RowCells cells;
     WindowPainter(*field, columns, style).paintRow(field->first, 1, 0, cells);
     screen.writeCells(box.left + 2, box.top + 1, cells);
-    console.setCursorPosition(box.left + 2 + std::clamp(field->cursorColumn - field->view.leftColumn, 0, columns - 1),
-                              box.top + 1);
-    screen.applyCursorSize(*field);
+    console.setCursorPosition(
+        box.left + 2 + std::clamp(field->cursorColumn - field->view.leftColumn, 0, columns - 1),
+        box.top + 1);
+    screen.applyCursorSize(false);
     console.flush();
   };
   drawBox();
@@ -136,8 +138,9 @@ bool Input::readLine(std::string_view prompt, std::string& text, bool hidden) {
       } else if (!isModifierKey(vk) && !isBareWindowsKey(key, true)) {
         int keyClass = keyClassOf(key, ClassRules::LineReader);
         if (!altKeypad_.keyDown(keyClass, vk)) {
-          const int* codes =
-              editor_.dispatcher ? editor_.dispatcher->definition(keyClass, keycode::fromVirtualKey(vk)) : nullptr;
+          const int* codes = editor_.dispatcher ? editor_.dispatcher->definition(
+                                                      keyClass, keycode::fromVirtualKey(vk))
+                                                : nullptr;
           if (codes)
             runFieldDefinition(*field, codes);
           else

@@ -93,7 +93,8 @@ void Screen::frameBox(int width, std::string_view caption, std::string_view text
 void Screen::frameRow(const Box& box, int row, std::string_view edges, char fill, bool fillIsFrame,
                       std::string_view label, Attribute attr) {
   int inner = std::max(0, box.width - 2);
-  std::string shown = fillIsFrame && !label.empty() ? " " + std::string(label) + " " : std::string(label);
+  std::string shown =
+      fillIsFrame && !label.empty() ? " " + std::string(label) + " " : std::string(label);
   shown.resize(std::min<size_t>(shown.size(), inner));
   int before = (inner - static_cast<int>(shown.size())) / 2;
   int after = inner - before - static_cast<int>(shown.size());
@@ -104,7 +105,8 @@ void Screen::frameRow(const Box& box, int row, std::string_view edges, char fill
                    std::string(after, fill) + edges[1], attr);
   } else {
     writeFrameText(box.left, row, edges.substr(0, 1), attr);
-    writeText(box.left + 1, row, std::string(before, fill) + shown + std::string(after, fill), attr);
+    writeText(box.left + 1, row, std::string(before, fill) + shown + std::string(after, fill),
+              attr);
     writeFrameText(box.left + box.width - 1, row, edges.substr(1, 1), attr);
   }
 }

@@ -10,12 +10,18 @@ bool keyStateMatches(KeyState word, uint32_t s, bool scrollLockOn) {
   bool alt = s & keystate::kAnyAlt;
   bool none = !shift && !ctrl && !alt;
   switch (word) {
-    case KeyState::ScrollLockOn: return none && scrollLockOn;
-    case KeyState::ScrollLockOff: return none && !scrollLockOn;
-    case KeyState::Shift: return shift && !ctrl && !alt;
-    case KeyState::Control: return ctrl && !shift && !alt;
-    case KeyState::Alt: return alt && !shift && !ctrl;
-    case KeyState::Off: return false;
+    case KeyState::ScrollLockOn:
+      return none && scrollLockOn;
+    case KeyState::ScrollLockOff:
+      return none && !scrollLockOn;
+    case KeyState::Shift:
+      return shift && !ctrl && !alt;
+    case KeyState::Control:
+      return ctrl && !shift && !alt;
+    case KeyState::Alt:
+      return alt && !shift && !ctrl;
+    case KeyState::Off:
+      return false;
   }
   return false;
 }

@@ -14,14 +14,8 @@ namespace tarn {
 
 namespace {
 
-InputEvent handled(int startMode = 0) {
-  InputEvent ev;
-  ev.kind = InputEvent::Kind::Handled;
-  ev.startMode = startMode;
-  return ev;
-}
-
-constexpr uint32_t kButtons = mousestate::kLeftButton | mousestate::kRightButton | mousestate::kSecondButton;
+constexpr uint32_t kButtons =
+    mousestate::kLeftButton | mousestate::kRightButton | mousestate::kSecondButton;
 
 struct WindowPoint {
   int column;
@@ -50,10 +44,10 @@ bool armsPopup(MouseAction action, uint32_t buttons) {
 
 InputEvent Input::mouseEvent(const MouseEventRecord& m) {
   WindowRecord* window = editor_.currentWindow();
-  if (!window || !window->document) return handled();
+  if (!window || !window->document) return InputEvent::handled();
   if (m.eventFlags & mousestate::kWheeled) {
     mouseWheel(m);
-    return handled();
+    return InputEvent::handled();
   }
   WindowPoint p = pointIn(*window, m);
   Engine& engine = editor_.engine;
@@ -63,12 +57,12 @@ InputEvent Input::mouseEvent(const MouseEventRecord& m) {
       lastColumn_ = p.column;
       lastRow_ = p.row;
     }
-    return handled();
+    return InputEvent::handled();
   }
   if (m.eventFlags & mousestate::kDoubleClick) {
     if (editor_.settings.popupMenuOn == MouseAction::DoubleClick) {
       popupArmed_ = true;
-      return handled();
+      return InputEvent::handled();
     }
     if (p.inside && (m.buttonState & mousestate::kLeftButton)) {
       engine.send(window->document, msg::kLeftDoubleClick, p.column, p.row);
@@ -76,14 +70,15 @@ InputEvent Input::mouseEvent(const MouseEventRecord& m) {
       lastRow_ = p.row;
     }
     editor_.screen.redraw(false);
-    return handled();
+    return InputEvent::handled();
   }
   return (m.buttonState & kButtons) ? mousePress(m) : mouseRelease(m);
 }
 
 void Input::mouseWheel(const MouseEventRecord& m) {
   WindowRecord& window = *editor_.currentWindow();
-  int lines = (m.controlKeyState & keystate::kShift) ? window.rows : editor_.settings.wheelScrollLine;
+  int lines =
+      (m.controlKeyState & keystate::kShift) ? window.rows : editor_.settings.wheelScrollLine;
   // A notch towards the user is a negative movement and scrolls down.
   int scroll = m.wheelDelta() / -mousestate::kWheelDelta * lines;
   if (scroll) editor_.engine.send(window.document, fn::kScrollVertical, scroll);
@@ -92,17 +87,17 @@ void Input::mouseWheel(const MouseEventRecord& m) {
 InputEvent Input::mousePress(const MouseEventRecord& m) {
   if (armsPopup(editor_.settings.popupMenuOn, m.buttonState)) {
     popupArmed_ = true;
-    return handled();
+    return InputEvent::handled();
   }
+  pressOnCommandLine_ = false;
   SlotTable& slots = editor_.slots;
   int slot = slots.current();
   WindowRecord& window = slots.data(slot);
   Document* doc = window.document;
   WindowPoint p = pointIn(window, m);
   Engine& engine = editor_.engine;
-  InputEvent ev = handled();
+  InputEvent ev = InputEvent::handled();
   if (p.inside) {
-    pressOnCommandLine_ = false;
     if (engine.send(doc, pressCode(m.buttonState), p.column, p.row)) {
       lastColumn_ = p.column;
       lastRow_ = p.row;
@@ -145,12 +140,14 @@ bool Input::pressElsewhere(const MouseEventRecord& m, InputEvent& ev) {
       // Delivered again once the cursor is on the command line.
       Console& console = editor_.console;
       console.pushFront(InputRecord::mouseEvent(m.column, m.row, 0, 0, m.controlKeyState));
-      console.pushFront(InputRecord::mouseEvent(m.column, m.row, m.buttonState, 0, m.controlKeyState));
+      console.pushFront(
+          InputRecord::mouseEvent(m.column, m.row, m.buttonState, 0, m.controlKeyState));
       ev.startMode = 2;
       return true;
     }
     pressOnCommandLine_ = true;
-    editor_.engine.send(slots.command(slot).document, pressCode(m.buttonState), m.column - area.left, 0);
+    editor_.engine.send(slots.command(slot).document, pressCode(m.buttonState),
+                        m.column - area.left, 0);
     return false;
   }
   if (inColumns && m.row == area.statusRow) {
@@ -178,10 +175,12 @@ void Input::statusRowPress(const MouseEventRecord& m, int column, int width) {
   Document& doc = *editor_.currentDocument();
   int lines = std::max(1, doc.textLineCount());
   if (m.buttonState & mousestate::kLeftButton) {
-    int place = static_cast<int>(std::lround(static_cast<double>(width) / lines * (doc.currentLineNumber - 1)));
+    int place = static_cast<int>(
+        std::lround(static_cast<double>(width) / lines * (doc.currentLineNumber - 1)));
     editor_.engine.send(&doc, column < place ? fn::kPageUp : fn::kPageDown);
   } else if (m.buttonState & mousestate::kRightButton) {
-    int line = static_cast<int>(std::lround(static_cast<double>(column) * lines / std::max(1, width)));
+    int line =
+        static_cast<int>(std::lround(static_cast<double>(column) * lines / std::max(1, width)));
     editor_.engine.send(&doc, fn::kGotoLine, 1, std::clamp(line, 1, lines));
   }
 }
@@ -203,7 +202,7 @@ InputEvent Input::mouseRelease(const MouseEventRecord& m) {
     discardPendingInput();
     int mode = popupMenu(m.column, m.row);
     editor_.screen.redraw(true);
-    return handled(mode);
+    return InputEvent::handled(mode);
   }
   if (pressOnCommandLine_) {
     const WindowRecord& command = slots.command(slot);
@@ -214,7 +213,7 @@ InputEvent Input::mouseRelease(const MouseEventRecord& m) {
     engine.send(window.document, msg::kLeftUp, lastColumn_, lastRow_);
   }
   editor_.screen.redraw(false);
-  return handled();
+  return InputEvent::handled();
 }
 
 // Before the pop-up menu: keys, mouse events and size changes already

@@ -27,6 +27,7 @@ void Screen::setUp() {
   console.clear(textAttribute());
   cells_.reset(console.size());
   console.setCursorVisible(true);
+  applyCursorSize(editor_.settings.insert);
   applyLayout(true);
 }
 
@@ -49,8 +50,8 @@ void Screen::setScreenSize(int rows, int columns) {
   ConsoleSize wanted{std::min(columns, largest.columns), std::min(rows, largest.rows)};
   ConsoleSize old = console.size();
   // Failing the whole size, the new rows alone, then the new columns alone.
-  for (ConsoleSize attempt : {wanted, ConsoleSize{old.columns, wanted.rows},
-                              ConsoleSize{wanted.columns, old.rows}}) {
+  for (ConsoleSize attempt :
+       {wanted, ConsoleSize{old.columns, wanted.rows}, ConsoleSize{wanted.columns, old.rows}}) {
     if (attempt == old || tryResize(attempt)) break;
   }
   consoleResized();
@@ -82,15 +83,16 @@ void Screen::placeCursor() {
   int row = onCommandLine ? area.commandRow
                           : area.top + std::clamp(doc.currentLineNumber - doc.view.topLineNumber, 0,
                                                   std::max(0, area.rows - 1));
-  int column = area.left + std::clamp(doc.cursorColumn - doc.view.leftColumn, 0, std::max(0, area.columns - 1));
+  int column = area.left +
+               std::clamp(doc.cursorColumn - doc.view.leftColumn, 0, std::max(0, area.columns - 1));
   console.setCursorPosition(column, row);
-  if (const Document* view = editor_.currentView()) applyCursorSize(*view);
+  if (const Document* view = editor_.currentView())
+    applyCursorSize(view->option(opt::kInsertMode) != 0);
   console.flush();
 }
 
-void Screen::applyCursorSize(const Document& doc) {
+void Screen::applyCursorSize(bool insert) {
   const Settings& s = editor_.settings;
-  bool insert = doc.option(opt::kInsertMode) != 0;
   int size = insert ? s.cursorInsert : s.cursorReplace;
   if (size < 1 || size > 100) size = insert ? 90 : 20;
   if (size == cursorSize_) return;
@@ -145,7 +147,8 @@ void Screen::statusChanged(Document& doc) {
   if (suspended()) return;
   for (int view = 0; view < layout_.viewCount(); ++view) {
     int slot = slotInView(view);
-    if (slot >= 0 && (editor_.slots.data(slot).document == &doc || editor_.slots.command(slot).document == &doc))
+    if (slot >= 0 &&
+        (editor_.slots.data(slot).document == &doc || editor_.slots.command(slot).document == &doc))
       paintStatus(view);
   }
   paintTabRow();

@@ -50,8 +50,8 @@ class Screen : public EngineHost {
   // Places the console cursor for the current slot and applies the cursor
   // size of its typing mode.
   void placeCursor();
-  // The console cursor size of a document's typing mode (`set cursor`).
-  void applyCursorSize(const Document& doc);
+  // The console cursor size of a typing mode (`set cursor`).
+  void applyCursorSize(bool insertMode);
 
   // The syntax colouring that paints documents with colouring on.
   void setSyntaxPainter(SyntaxPainter* painter) { syntax_ = painter; }
@@ -79,8 +79,8 @@ class Screen : public EngineHost {
     int width = 0;
   };
   Box boxAt(int width) const;
-  void frameBox(int width, std::string_view caption, std::string_view text,
-                std::string_view footer, Attribute attr);
+  void frameBox(int width, std::string_view caption, std::string_view text, std::string_view footer,
+                Attribute attr);
 
   // Writes that go through the screen's record of the cells. Frame text is
   // passed through the border map and shown in code page 437.

@@ -43,7 +43,8 @@ ScreenLayout computeLayout(ConsoleSize size, SplitMode split, bool tabRow, bool 
       int first = rows / 2;
       l.separator = top + first;
       l.views[0] = viewIn(0, top, size.columns, first, commandLine, statusLine);
-      l.views[1] = viewIn(0, l.separator + 1, size.columns, rows - first - 1, commandLine, statusLine);
+      l.views[1] =
+          viewIn(0, l.separator + 1, size.columns, rows - first - 1, commandLine, statusLine);
       break;
     }
     case SplitMode::LeftRight: {
@@ -68,15 +69,18 @@ void Screen::applyLayout(bool forceRedraw) {
   const Settings& settings = editor_.settings;
   SlotTable& slots = editor_.slots;
   std::vector<int> used = slots.used();
-  auto firstViews = std::count_if(used.begin(), used.end(), [&](int s) { return !slots.isSecondView(s); });
-  ScreenLayout next = computeLayout(editor_.console.size(), split_, settings.tabbed && firstViews >= 2,
-                                    settings.commandLine, settings.statusLine);
+  auto firstViews =
+      std::count_if(used.begin(), used.end(), [&](int s) { return !slots.isSecondView(s); });
+  ScreenLayout next =
+      computeLayout(editor_.console.size(), split_, settings.tabbed && firstViews >= 2,
+                    settings.commandLine, settings.statusLine);
 
   // A document shown in both views gets the smaller size, so that its
   // cursor line is inside either window.
   std::map<Document*, std::pair<int, int>> sizes;
   for (int s : used) {
-    const ViewArea& area = next.views[next.split != SplitMode::None && slots.isSecondView(s) ? 1 : 0];
+    const ViewArea& area =
+        next.views[next.split != SplitMode::None && slots.isSecondView(s) ? 1 : 0];
     WindowRecord& data = slots.data(s);
     data.left = area.left;
     data.top = area.top;
@@ -89,11 +93,15 @@ void Screen::applyLayout(bool forceRedraw) {
     command.rows = area.commandRow >= 0 ? 1 : 0;
     if (data.document) {
       auto [it, fresh] = sizes.try_emplace(data.document, area.columns, area.rows);
-      if (!fresh) it->second = {std::min(it->second.first, area.columns), std::min(it->second.second, area.rows)};
+      if (!fresh)
+        it->second = {std::min(it->second.first, area.columns),
+                      std::min(it->second.second, area.rows)};
     }
-    if (command.document) editor_.engine.send(command.document, msg::kSetWindowSize, area.columns, 1);
+    if (command.document)
+      editor_.engine.send(command.document, msg::kSetWindowSize, area.columns, 1);
   }
-  for (auto& [doc, size] : sizes) editor_.engine.send(doc, msg::kSetWindowSize, size.first, size.second);
+  for (auto& [doc, size] : sizes)
+    editor_.engine.send(doc, msg::kSetWindowSize, size.first, size.second);
 
   bool changed = !(next == layout_);
   layout_ = next;

@@ -26,7 +26,8 @@ void Screen::paintWindow(Document& doc, int firstRow, int lastRow) {
   for (int view = 0; view < layout_.viewCount(); ++view) {
     int slot = slotInView(view);
     if (slot < 0) continue;
-    if (editor_.slots.data(slot).document == &doc) paintData(slot, layout_.views[view], firstRow, lastRow);
+    if (editor_.slots.data(slot).document == &doc)
+      paintData(slot, layout_.views[view], firstRow, lastRow);
     if (editor_.slots.command(slot).document == &doc) paintCommand(slot, layout_.views[view]);
   }
   placeCursor();
@@ -40,7 +41,8 @@ void Screen::paintView(int view) {
     paintCommand(slot, area);
   } else {
     std::string blank(area.columns, ' ');
-    for (int row = 0; row < area.rows; ++row) writeText(area.left, area.top + row, blank, textAttribute());
+    for (int row = 0; row < area.rows; ++row)
+      writeText(area.left, area.top + row, blank, textAttribute());
     if (area.commandRow >= 0) writeText(area.left, area.commandRow, blank, commandLineAttribute());
   }
   paintStatus(view);
@@ -103,7 +105,7 @@ void Screen::paintCommand(int slot, const ViewArea& area) {
 }
 
 void Screen::paintTabRow() {
-  if (!layout_.tabRow || suspended()) return;
+  if (!layout_.tabRow) return;
   const SlotTable& slots = editor_.slots;
   int width = fileTabWidth(editor_.settings.tabWidth);
   int columns = layout_.size.columns;
@@ -131,7 +133,8 @@ void Screen::paintSeparator() {
   Attribute attr = static_cast<Attribute>((textAttribute() & 0xF0) | colour::kRed);
   std::string_view frame = builtInBorders();
   if (layout_.split == SplitMode::TopBottom) {
-    writeFrameText(0, layout_.separator, std::string(layout_.size.columns, frame[border::kHorizontal]), attr);
+    writeFrameText(0, layout_.separator,
+                   std::string(layout_.size.columns, frame[border::kHorizontal]), attr);
     return;
   }
   std::string bar(1, frame[border::kVertical]);

@@ -61,9 +61,10 @@ void Screen::paintStatus(int view) {
 void Screen::updateTitle() {
   const Document* file = editor_.currentDocument();
   const WindowRecord* window = editor_.currentWindow();
-  std::string title = file ? consoleTitle(file->name, file->isModified(),
-                                          file->isReadOnly() || (window->flags & winflag::kReadOnly))
-                           : consoleTitle("", false, false);
+  std::string title = file
+                          ? consoleTitle(file->name, file->isModified(),
+                                         file->isReadOnly() || (window->flags & winflag::kReadOnly))
+                          : consoleTitle("", false, false);
   if (title == title_) return;
   title_ = title;
   editor_.console.setTitle(title);

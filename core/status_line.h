@@ -13,8 +13,8 @@ struct StatusFields {
   bool encrypted = false;
   int ringPlace = 0;  // the file's place in the ring of open files, from 1
   int ringSize = 0;
-  int line = 0;    // line number, counting the first text line as 1
-  int column = 0;  // from 1
+  int line = 0;           // line number, counting the first text line as 1
+  int column = 0;         // from 1
   std::string_view mode;  // "Capture", "Rd Only", "Insert " or "Replace"
 };
 

@@ -109,14 +109,16 @@ bool WindowPainter::paintRow(const Line* line, int lineNumber, int row, RowCells
     for (int x = 0; x < columns_; ++x)
       if (!marked(x)) out.attrs[x] = currentLineColours(out.attrs[x]);
   }
-  for (int x = std::max(0, markFirst - left); x < columns_ && marked(x); ++x) out.attrs[x] = style_.mark;
+  for (int x = std::max(0, markFirst - left); x < columns_ && marked(x); ++x)
+    out.attrs[x] = style_.mark;
   if (line && style_.showBookmarks && !doc_.isSentinel(line)) {
     for (const Bookmark& b : doc_.bookmarks) {
       int x = b.column - left;
       if (b.line == line && x >= 0 && x < columns_) out.attrs[x] = swappedColours(style_.text);
     }
   }
-  if (row == style_.cursorCellRow && style_.cursorCellColumn >= 0 && style_.cursorCellColumn < columns_)
+  if (row == style_.cursorCellRow && style_.cursorCellColumn >= 0 &&
+      style_.cursorCellColumn < columns_)
     out.attrs[style_.cursorCellColumn] = invertedLowBits(out.attrs[style_.cursorCellColumn]);
   return changed;
 }

@@ -57,7 +57,8 @@ class WindowPainter {
  private:
   // Display columns [first, last] of the line covered by the mark; false
   // when the line holds none of it.
-  bool markedColumns(const Line* line, int lineNumber, int lineColumns, int& first, int& last) const;
+  bool markedColumns(const Line* line, int lineNumber, int lineColumns, int& first,
+                     int& last) const;
   bool expand(const Line* line, int row);
 
   const Document& doc_;
