@@ -210,7 +210,7 @@ bool Input::askYesNo(std::string_view question) {
 }
 
 void Input::focusEvent(bool gained) {
-  if (gained == focus_) return;
+  if (gained && focus_) return;  // only a focus that was away is regained
   focus_ = gained;
   if (gained)
     editor_.files.focusGained();

@@ -1,6 +1,7 @@
 // Mouse events on the current window: moves, the wheel, presses and
 // releases, and the rows around the window that mean something.
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <vector>
 
@@ -80,8 +81,10 @@ void Input::mouseWheel(const MouseEventRecord& m) {
   int lines =
       (m.controlKeyState & keystate::kShift) ? window.rows : editor_.settings.wheelScrollLine;
   // A notch towards the user is a negative movement and scrolls down.
-  int scroll = m.wheelDelta() / -mousestate::kWheelDelta * lines;
-  if (scroll) editor_.engine.send(window.document, fn::kScrollVertical, scroll);
+  long long scroll = static_cast<long long>(m.wheelDelta() / -mousestate::kWheelDelta) * lines;
+  scroll = std::clamp<long long>(scroll, INT_MIN, INT_MAX);  // a huge setting must not overflow
+  if (scroll)
+    editor_.engine.send(window.document, fn::kScrollVertical, static_cast<intptr_t>(scroll));
 }
 
 InputEvent Input::mousePress(const MouseEventRecord& m) {

@@ -52,7 +52,7 @@ void Screen::paintData(int slot, const ViewArea& area, int firstRow, int lastRow
   const SlotTable& slots = editor_.slots;
   const Settings& settings = editor_.settings;
   Document* doc = slots.data(slot).document;
-  if (!doc || !doc->first) return;
+  if (!doc) return;
   placeCurrentLine(*doc);
 
   RowStyle style;
@@ -90,7 +90,7 @@ void Screen::paintData(int slot, const ViewArea& area, int firstRow, int lastRow
 
 void Screen::paintCommand(int slot, const ViewArea& area) {
   Document* doc = editor_.slots.command(slot).document;
-  if (area.commandRow < 0 || !doc || !doc->first) return;
+  if (area.commandRow < 0 || !doc) return;
   placeCurrentLine(*doc);
   RowStyle style;
   style.text = commandLineAttribute();

@@ -1,5 +1,6 @@
 // Mouse events: the wheel, moves, presses, the pop-up menu and the rows
 // around the window.
+#include <climits>
 #include <string>
 
 #include "tests/core/screen_fixture.h"
@@ -64,6 +65,8 @@ TEST_F(MouseInputTest, WheelScrollsByTheSettingOrAWindowWithShift) {
       {"two notches", 1, -240, 0, scroll + ":2,0"},
       {"less than a notch", 3, -60, 0, ""},
       {"with shift a window height", 3, -120, keystate::kShift, scroll + ":23,0"},
+      {"a huge setting stops at the largest count", INT_MAX, -240, 0,
+       scroll + ":" + std::to_string(INT_MAX) + ",0"},
   };
   for (const Case& c : cases) {
     editor.settings.wheelScrollLine = c.lines;
