@@ -85,7 +85,9 @@ void Screen::placeCursor() {
                                                   std::max(0, area.rows - 1));
   int column = area.left +
                std::clamp(doc.cursorColumn - doc.view.leftColumn, 0, std::max(0, area.columns - 1));
-  console.setCursorPosition(column, row);
+  // On a screen too small for its layout a window may lie partly off it.
+  console.setCursorPosition(std::clamp(column, 0, std::max(0, layout_.size.columns - 1)),
+                            std::clamp(row, 0, std::max(0, layout_.size.rows - 1)));
   if (const Document* view = editor_.currentView())
     applyCursorSize(view->option(opt::kInsertMode) != 0);
   console.flush();

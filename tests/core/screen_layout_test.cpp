@@ -144,3 +144,33 @@ TEST_F(ScreenLayoutTest, BorderMapReplacesFrameCharacters) {
 
 }  // namespace
 }  // namespace tarn::test
+
+namespace tarn::test {
+namespace {
+
+TEST_F(ScreenLayoutTest, TinyScreensKeepEverythingInside) {
+  editor.settings.tabbed = true;
+  int first = open("alpha.txt", {"one", "two"});
+  open("beta.txt", {"three"});
+  SlotOpening opening;
+  opening.secondViewOf = first;
+  openSlot(editor, opening);
+  for (ConsoleSize size : {ConsoleSize{1, 1}, ConsoleSize{2, 3}, ConsoleSize{30, 4}, ConsoleSize{5, 9}}) {
+    for (SplitMode mode : {SplitMode::None, SplitMode::TopBottom, SplitMode::LeftRight}) {
+      console.setSizeFromOutside(size);
+      editor.screen.consoleResized();
+      editor.screen.setSplitMode(mode);
+      editor.screen.message("a message longer than any of these screens");
+      editor.screen.redraw(true);
+      EXPECT_LT(console.cursorColumn(), size.columns) << size.columns << "x" << size.rows;
+      EXPECT_LT(console.cursorRow(), size.rows) << size.columns << "x" << size.rows;
+      for (int s : editor.slots.used()) {
+        EXPECT_GE(data(s).windowRows, 1);
+        EXPECT_GE(data(s).windowColumns, 1);
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarn::test
