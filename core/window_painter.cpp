@@ -1,0 +1,126 @@
+#include "core/window_painter.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "core/document.h"
+#include "core/syntax_painter.h"
+
+namespace tarn {
+
+namespace {
+constexpr int kCharacterMark = 1;
+constexpr int kBlockMark = 2;
+
+int invert(int bits) { return (bits & 8) | (7 - (bits & 7)); }
+}  // namespace
+
+Attribute invertedLowBits(Attribute attr) {
+  return static_cast<Attribute>((invert(attr >> 4) << 4) | invert(attr & 0xF));
+}
+
+Attribute currentLineColours(Attribute attr) {
+  int background = invert(attr >> 4);
+  int foreground = attr & 0xF;
+  if ((background & 7) == (foreground & 7)) foreground = invert(foreground);
+  return static_cast<Attribute>((background << 4) | foreground);
+}
+
+Attribute swappedColours(Attribute attr) {
+  return static_cast<Attribute>(((attr & 0xF) << 4) | (attr >> 4));
+}
+
+WindowPainter::WindowPainter(const Document& doc, int columns, const RowStyle& style)
+    : doc_(doc), columns_(std::max(0, columns)), style_(style) {
+  if (style_.tabWidth < 1) style_.tabWidth = 8;
+}
+
+bool WindowPainter::expand(const Line* line, int row) {
+  std::string_view bytes = line->view();
+  byteColours_.assign(bytes.size(), style_.text);
+  bool changed = false;
+  if (style_.syntax && (doc_.flags & docflag::kSyntaxColouring) && !doc_.isSentinel(line))
+    changed = style_.syntax->colourLine(doc_, style_.keywordSet, row, bytes, byteColours_);
+  shown_.clear();
+  colours_.clear();
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\t' && style_.expandTabs) {
+      size_t n = style_.tabWidth - shown_.size() % style_.tabWidth;
+      shown_.append(n, style_.tabFill);
+      colours_.insert(colours_.end(), n, byteColours_[i]);
+    } else {
+      shown_ += bytes[i];
+      colours_.push_back(byteColours_[i]);
+    }
+  }
+  return changed;
+}
+
+bool WindowPainter::markedColumns(const Line* line, int lineNumber, int lineColumns, int& first,
+                                  int& last) const {
+  if (doc_.isSentinel(line)) return false;
+  if (line->flags & lineflag::kInRange) {  // line mark: the whole row
+    first = 0;
+    last = INT_MAX;
+    return true;
+  }
+  const Mark& m = doc_.mark;
+  if ((m.type != kCharacterMark && m.type != kBlockMark) || !m.firstLine) return false;
+  struct Corner {
+    int number, column;
+  };
+  Corner a{m.firstLineNumber, m.firstColumn};
+  Corner b = m.lastLine ? Corner{m.lastLineNumber, m.lastColumn} : a;
+  if (b.number < a.number || (b.number == a.number && b.column < a.column)) std::swap(a, b);
+  if (lineNumber < a.number || lineNumber > b.number) return false;
+  if (m.type == kBlockMark || a.number == b.number) {
+    first = std::min(a.column, b.column);
+    last = std::max(a.column, b.column);
+  } else if (lineNumber == a.number) {  // the line end counts as a column of the stream
+    first = a.column;
+    last = std::max(lineColumns, a.column);
+  } else if (lineNumber == b.number) {
+    first = 0;
+    last = b.column;
+  } else {
+    first = 0;
+    last = lineColumns;
+  }
+  return true;
+}
+
+bool WindowPainter::paintRow(const Line* line, int lineNumber, int row, RowCells& out) {
+  out.text.assign(columns_, ' ');
+  out.attrs.assign(columns_, style_.text);
+  bool changed = false;
+  int left = doc_.view.leftColumn;
+  int markFirst = -1, markLast = -2;
+  if (line) {
+    changed = expand(line, row);
+    int shownColumns = static_cast<int>(shown_.size());
+    for (int x = 0; x < columns_ && left + x < shownColumns; ++x) {
+      out.text[x] = style_.masked ? '*' : shown_[left + x];
+      out.attrs[x] = colours_[left + x];
+    }
+    if (!markedColumns(line, lineNumber, shownColumns, markFirst, markLast)) markLast = -2;
+  }
+  auto marked = [&](int x) { return left + x >= markFirst && left + x <= markLast; };
+  if (line && line == doc_.current && style_.highlightCurrentLine && !doc_.isCommandLine()) {
+    for (int x = 0; x < columns_; ++x)
+      if (!marked(x)) out.attrs[x] = currentLineColours(out.attrs[x]);
+  }
+  for (int x = std::max(0, markFirst - left); x < columns_ && marked(x); ++x)
+    out.attrs[x] = style_.mark;
+  if (line && style_.showBookmarks && !doc_.isSentinel(line)) {
+    for (const Bookmark& b : doc_.bookmarks) {
+      int x = b.column - left;
+      if (b.line == line && x >= 0 && x < columns_) out.attrs[x] = swappedColours(style_.text);
+    }
+  }
+  if (row == style_.cursorCellRow && style_.cursorCellColumn >= 0 &&
+      style_.cursorCellColumn < columns_)
+    out.attrs[style_.cursorCellColumn] = invertedLowBits(out.attrs[style_.cursorCellColumn]);
+  return changed;
+}
+
+}  // namespace tarn
