@@ -81,11 +81,13 @@ std::string DefinitionWriter::write(std::span<const int> codes, bool abbreviated
       text += bracket(reader.argument(), false);
     } else if (auto plain = functions_.codeOfCountForm(code)) {
       text += bracket(std::string(*functions_.nameOf(*plain, abbreviated)) + " " + reader.argument(), false);
-    } else if (fn::isSynonym(code) && code - fn::kFirstSynonym < synonyms_.size()) {
-      std::string content(synonyms_.name(code - fn::kFirstSynonym));
+    } else if (fn::isSynonym(code)) {
       const int count = reader.done() ? fn::kArgumentEnd : reader.next();
-      if (count >= 1) content += " " + std::to_string(count);
-      text += bracket(content, false);
+      if (code - fn::kFirstSynonym < synonyms_.size()) {
+        std::string content(synonyms_.name(code - fn::kFirstSynonym));
+        if (count >= 1) content += " " + std::to_string(count);
+        text += bracket(content, false);
+      }
     } else if (code == fn::kFillMark && fn::isCharacter(reader.peek())) {
       const char fill = static_cast<char>(reader.next());
       text += bracket(std::string(abbreviated ? "fm '" : "fill mark '") + fill + "'", false);
@@ -107,7 +109,8 @@ std::string DefinitionWriter::write(std::span<const int> codes, bool abbreviated
       }
       text += bracket(content, writesQuoted(code));
     }
-    // Anything else (a stray -1) has no written form and is left out.
+    // Anything else (a stray -1, a synonym no longer named) has no written
+    // form and is left out.
   }
   return text;
 }

@@ -345,14 +345,13 @@ Refusal applyEncryption(OptionInput& in) {
 // colour takes the start-up colour of its place.
 Refusal applyStatusLine(OptionInput& in) {
   Settings& s = in.editor.settings;
-  const Settings initial;
   s.statusLine = !in.words.empty() && switchValue(in.words[0]) != 0;
   auto colourAt = [&](std::size_t i, int& field, int fallback) {
     if (i < in.words.size()) field = colourValue(in.words[i]).value_or(fallback);
   };
-  colourAt(1, s.statusBackground, initial.statusBackground);
-  colourAt(2, s.statusForeground, initial.statusForeground);
-  colourAt(3, s.statusModifiedForeground, initial.statusModifiedForeground);
+  colourAt(1, s.statusBackground, colour::kBlack);
+  colourAt(2, s.statusForeground, colour::kBrightWhite);
+  colourAt(3, s.statusModifiedForeground, colour::kLightYellow);
   if (in.words.size() > 4) s.statusFifth = switchValue(in.words[4]) != 0;
   in.editor.screen.layout();
   return kTaken;

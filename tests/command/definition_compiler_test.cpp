@@ -95,7 +95,10 @@ TEST_F(DefinitionCompilerTest, ReportsErrorsKeepingTheItemsBefore) {
   }
 }
 
-TEST_F(DefinitionCompilerTest, MessagesOutsideAProfileHaveAnEmptyLabel) {
+TEST_F(DefinitionCompilerTest, BlanksMayStandAroundTheEqualsSignButNotReplaceIt) {
+  EXPECT_EQ(compiler.define("d c-q = [bl] 'x'"), std::nullopt);
+  EXPECT_EQ(definitionOf("c-q"), codes({{fn::kBeginLine}, chars("x")}));
+  // Outside a profile the line label is empty.
   EXPECT_EQ(compiler.define("d c-q [bl]"), std::optional<std::string>("Invalid syntax in line \"d c-q [bl]\""));
 }
 
