@@ -20,9 +20,9 @@ constexpr std::string_view kNumberedNames[] = {"syntaxcoloringext", "syntaxcolor
                                                "syntaxcoloring"};
 
 std::string optionName(const OptionRef& option) {
-  const OptionSpec& spec = optionTable()[option.index];
-  std::string name(spec.name);
-  if (spec.numbered) name += std::to_string(option.set);
+  const OptionEntry& entry = optionTable()[option.index];
+  std::string name(entry.name);
+  if (entry.numbered) name += std::to_string(option.set);
   return name;
 }
 
@@ -87,9 +87,9 @@ std::vector<std::string> SettingsCommand::allSettingLines() const {
 
   std::vector<std::string> lines;
   for (std::size_t index : order) {
-    const OptionSpec& spec = optionTable()[index];
-    if (!spec.write) continue;
-    const int sets = spec.numbered ? kSyntaxSets : 1;
+    const OptionEntry& entry = optionTable()[index];
+    if (!entry.write) continue;
+    const int sets = entry.numbered ? kSyntaxSets : 1;
     for (int set = 0; set < sets; ++set) lines.push_back(settingLine(OptionRef{index, set}));
   }
   return lines;
@@ -97,8 +97,8 @@ std::vector<std::string> SettingsCommand::allSettingLines() const {
 
 std::vector<std::string_view> SettingsCommand::helpLines() {
   std::vector<std::string_view> lines;
-  for (const OptionSpec& spec : optionTable()) {
-    if (!spec.help.empty()) lines.push_back(spec.help);
+  for (const OptionEntry& entry : optionTable()) {
+    if (!entry.help.empty()) lines.push_back(entry.help);
   }
   return lines;
 }

@@ -29,7 +29,7 @@ using OptionApply = std::optional<std::string> (*)(OptionInput& input);
 // The values as written back after "set <name>" (may be empty).
 using OptionWrite = std::string (*)(const Editor& editor, int set);
 
-struct OptionSpec {
+struct OptionEntry {
   std::string_view name;
   std::string_view help;  // empty for an option the list leaves out
   bool numbered;          // takes a syntax set number after its name
@@ -38,7 +38,7 @@ struct OptionSpec {
 };
 
 // Every option in option order.
-std::span<const OptionSpec> optionTable();
+std::span<const OptionEntry> optionTable();
 // The place of a name in the table; the name in lower case, without a number.
 std::optional<std::size_t> findOption(std::string_view name);
 
