@@ -91,8 +91,6 @@ struct Settings {
   bool onCommand = true;
   bool onMenu = false;
   int tabExpand = 8;
-  std::string delimiters;
-  bool delimitersSet = false;
   bool blankCompress = false;
   int vbsTimeout = 60000;
   bool vbsRefresh = true;

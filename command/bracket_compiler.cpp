@@ -1,0 +1,170 @@
+#include "command/bracket_compiler.h"
+
+#include <array>
+#include <cctype>
+#include <span>
+#include <string>
+
+#include "command/ascii.h"
+#include "command/code_lists.h"
+#include "command/decimal.h"
+#include "command/words.h"
+
+namespace tarn::command {
+namespace {
+
+// The most words a "words" argument reads, the function name included.
+constexpr std::size_t kMostWords = 10;
+
+void appendText(std::vector<int>& codes, std::string_view text) {
+  for (char c : text) codes.push_back(static_cast<unsigned char>(c));
+}
+
+std::vector<int> withArgument(int code, std::string_view argument) {
+  std::vector<int> codes{code};
+  appendText(codes, argument);
+  codes.push_back(fn::kArgumentEnd);
+  return codes;
+}
+
+std::string joinWords(std::span<const std::string_view> words) {
+  std::string joined;
+  for (std::string_view word : words) {
+    if (!joined.empty()) joined += ' ';
+    joined.append(word);
+  }
+  return joined;
+}
+
+// `'c'` exactly: the quoted character.
+std::optional<char> quotedCharacter(std::string_view text) {
+  if (text.size() != 3 || text.front() != '\'' || text.back() != '\'') return std::nullopt;
+  return text[1];
+}
+
+// The text after a leading name (matched ignoring case), or nothing.
+std::optional<std::string_view> after(std::string_view text, std::string_view name) {
+  if (text.size() < name.size() || asciiLower(text.substr(0, name.size())) != name) return std::nullopt;
+  return text.substr(name.size());
+}
+
+bool isAlphanumeric(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
+
+// The command word of a locate or change expression: `locate`, `change`,
+// `l` or `c` not followed by a letter or digit.
+std::optional<std::size_t> expressionWordLength(std::string_view text) {
+  for (std::string_view name : {"locate", "change", "l", "c"}) {
+    auto rest = after(text, name);
+    if (rest && (rest->empty() || !isAlphanumeric(rest->front()))) return name.size();
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::vector<int>> BracketCompiler::compile(std::string_view raw, int definingSynonym) const {
+  const std::string_view text = trimBlanks(raw);
+  if (text.empty()) return std::nullopt;
+
+  if (auto code = functions_.codeOf(text)) {
+    std::vector<int> codes{*code};
+    if (takesArgument(functions_.argumentKind(*code))) codes.push_back(fn::kArgumentEnd);
+    return codes;
+  }
+  if (auto codes = byFunctionWord(text)) return codes;
+  if (auto codes = bySynonym(text, definingSynonym)) return codes;
+  if (auto codes = bySpecialForm(text)) return codes;
+  return byCommandWord(text);
+}
+
+std::optional<std::vector<int>> BracketCompiler::byFunctionWord(std::string_view text) const {
+  const FirstWord first = firstWord(text);
+  auto code = functions_.codeOf(first.word);
+  if (!code) return std::nullopt;
+  const std::string_view rest = skipBlanks(first.after);
+  const std::vector<std::string_view> words = splitWords(text, kMostWords);
+  // The whole text was no name, so a second word is there.
+  const std::string_view second = words.size() > 1 ? words[1] : std::string_view();
+
+  switch (functions_.argumentKind(*code)) {
+    case ArgumentKind::RawText:
+    case ArgumentKind::ScrollCount:
+      return withArgument(*code, rest);
+    case ArgumentKind::Words:
+      return withArgument(*code, joinWords(std::span(words).subspan(1)));
+    case ArgumentKind::TwoWords: {
+      std::string argument(second);
+      if (words.size() == 3) argument.append(" ").append(words[2]);
+      return withArgument(*code, argument);
+    }
+    case ArgumentKind::Column:
+      return withArgument(*code, second);
+    case ArgumentKind::Count:
+      return withArgument(*functions_.countFormOf(*code), rest);
+    case ArgumentKind::Expression:
+      return withArgument(*code, first.after);
+    case ArgumentKind::None:
+      // A function without an argument given one is left to the later
+      // rules: `[fm 'x']` is a special form.
+      return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::vector<int>> BracketCompiler::bySynonym(std::string_view text, int definingSynonym) const {
+  const std::vector<std::string_view> words = splitWords(text, 2);
+  auto entry = synonyms_.find(words[0]);
+  if (!entry || *entry == definingSynonym) return std::nullopt;
+  const int count = words.size() > 1 ? readDecimal(words[1]) : 0;
+  return std::vector<int>{fn::kFirstSynonym + *entry, count >= 1 ? count : fn::kArgumentEnd};
+}
+
+std::optional<std::vector<int>> BracketCompiler::bySpecialForm(std::string_view text) const {
+  for (std::string_view name : {"fill mark", "fm"}) {
+    if (auto rest = after(text, name)) {
+      if (auto fill = quotedCharacter(skipBlanks(*rest)); fill && *fill != '\0') {
+        return std::vector<int>{fn::kFillMark, static_cast<unsigned char>(*fill)};
+      }
+    }
+  }
+
+  struct Bookmark {
+    std::string_view name;
+    int code;
+  };
+  constexpr std::array<Bookmark, 3> kBookmarks{{{"bookmark set", fn::kBookmarkSet},
+                                                {"bookmark goto", fn::kBookmarkGoto},
+                                                {"bookmark remove", fn::kBookmarkRemove}}};
+  for (const Bookmark& bookmark : kBookmarks) {
+    if (auto rest = after(text, bookmark.name)) {
+      if (auto letter = quotedCharacter(skipBlanks(*rest)); letter && isLetter(*letter)) {
+        return std::vector<int>{bookmark.code, *letter};
+      }
+    }
+  }
+
+  if (isDigits(text)) {
+    const int character = readDecimal(text);
+    if (character >= 1 && character <= 255) return withArgument(fn::kTypeChar, std::to_string(character));
+  }
+  return std::nullopt;
+}
+
+std::optional<std::vector<int>> BracketCompiler::byCommandWord(std::string_view text) const {
+  const std::string command = (text.front() == '/' ? "l" : "") + std::string(text);
+
+  std::size_t wordLength = 0;
+  if (auto length = expressionWordLength(command)) {
+    wordLength = *length;
+  } else {
+    wordLength = command.find_first_of(" /\\\t");
+    if (wordLength == std::string::npos) wordLength = command.size();
+  }
+  auto code = functions_.codeOf(std::string_view(command).substr(0, wordLength));
+  // Only a function that reads an argument can take one here: any other
+  // would leave the argument's characters to be typed.
+  if (!code || !takesArgument(functions_.argumentKind(*code))) return std::nullopt;
+  return withArgument(*code, std::string_view(command).substr(wordLength));
+}
+
+}  // namespace tarn::command

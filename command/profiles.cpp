@@ -1,0 +1,30 @@
+#include "command/profiles.h"
+
+#include "command/builtin_profile.h"
+#include "core/editor.h"
+
+namespace tarn::command {
+
+void Profiles::loadAtStartup(const std::string& userProfile) {
+  userProfile_ = userProfile;
+  readBuiltin(ProfileMode::Full);
+  readUserProfile(ProfileMode::Full);
+}
+
+bool Profiles::readBuiltin(ProfileMode mode) {
+  store_.clear();
+  return finish(readBuiltinText(builtinProfile(), [&](const ProfileLine& line) { return lines_.handle(line, mode); }));
+}
+
+bool Profiles::readUserProfile(ProfileMode mode) { return readFile(userProfile_, mode); }
+
+bool Profiles::readFile(const std::string& path, ProfileMode mode) {
+  return finish(readProfileFile(path, [&](const ProfileLine& line) { return lines_.handle(line, mode); }));
+}
+
+bool Profiles::finish(const ProfileReading& reading) {
+  if (!reading.message.empty()) editor_.screen.message(reading.message);
+  return reading.completed;
+}
+
+}  // namespace tarn::command
