@@ -7,6 +7,7 @@
 #include "command/command_words.h"
 #include "command/function_string.h"
 #include "core/editor.h"
+#include "platform/directories.h"
 #include "platform/event_loop.h"
 #include "platform/vk.h"
 
@@ -37,16 +38,52 @@ std::optional<int> quotedCharacter(std::string_view word) {
 
 }  // namespace
 
-CommandLanguage::CommandLanguage(Editor& editor) : editor_(editor) {
+namespace {
+
+std::vector<std::string_view> settingHelpLines() { return SettingsCommand::helpLines(); }
+
+}  // namespace
+
+CommandLanguage::CommandLanguage(Editor& editor)
+    : editor_(editor),
+      compiler_(functions_, keys_, store_),
+      writer_(functions_, store_.synonyms()),
+      settings_(editor),
+      help_(functions_, settingHelpLines()),
+      profileLines_(editor, functions_, compiler_, settings_, *this),
+      profiles_(editor, store_, profileLines_),
+      syntaxSets_(editor, settings_, profiles_) {
+  for (int n = 1; n <= MessageTexts::kCommandTexts; ++n)
+    if (auto text = editor_.messageTexts.commandHelp(n); !text.empty()) help_.setCommandHelp(n, text);
+  for (int n = 1; n <= MessageTexts::kFunctionTexts; ++n)
+    if (auto text = editor_.messageTexts.functionHelp(n); !text.empty()) help_.setFunctionHelp(n, text);
   registerCommands(*this);
   editor_.dispatcher = this;
+}
+
+void CommandLanguage::loadProfiles() {
+  std::string name = findNoCase(editor_.paths.profileDirectory, "TARN.Pro");
+  profiles_.loadAtStartup(editor_.paths.profileDirectory + (name.empty() ? "TARN.Pro" : name));
+}
+
+bool CommandLanguage::fileLoaded() { return editor_.slots.hasCurrent(); }
+
+int CommandLanguage::runString(std::string_view line) { return runString(line, false); }
+
+void CommandLanguage::openFile(std::string_view spec, bool viewMode) {
+  Invocation invocation;
+  invocation.code = viewMode ? fn::kView : fn::kEdit;
+  invocation.rest = spec;
+  invocation.args = splitArguments(spec);
+  invocation.text = std::string(viewMode ? "view " : "edit ") + std::string(spec);
+  execute(invocation);
 }
 
 CommandLanguage::~CommandLanguage() {
   if (editor_.dispatcher == this) editor_.dispatcher = nullptr;
 }
 
-const int* CommandLanguage::definition(int, int) const { return nullptr; }
+const int* CommandLanguage::definition(int keyClass, int keyCode) const { return store_.find(keyClass, keyCode); }
 
 Document* CommandLanguage::target() {
   int s = editor_.slots.current();
@@ -81,6 +118,7 @@ void CommandLanguage::setCommandLineText(Document& doc, std::string_view text) {
 // The key loop.
 
 int CommandLanguage::step() {
+  followKeywordSet();
   int slot = editor_.slots.current();
   onCommandLine_ = editor_.slots.inUse(slot) && !editor_.slots.cursorInFile(slot);
   if (!queue_.empty()) return startModeOf(drain().next);
@@ -91,7 +129,7 @@ int CommandLanguage::step() {
     case InputEvent::Kind::Handled:
       return event.startMode;
     case InputEvent::Kind::Typed:
-      for (int i = 0; i < std::max<int>(1, event.key.repeatCount); ++i) send(fn::kTypeChar, event.key.character);
+      if (Document* doc = target()) editor_.input.typeDirect(*doc, event.key);
       return 0;
     case InputEvent::Kind::Key:
       break;
@@ -103,16 +141,29 @@ int CommandLanguage::step() {
   }
   if (onCommandLine_ && event.keyClass == 0 && event.key.virtualKeyCode == vk::kReturn)
     return startModeOf(commandLineEnter().next);
-  return startModeOf(runKey(event.keyClass, event.keyCode).next);
+  if (event.expandBlank && !onCommandLine_) expandBlank();
+  return startModeOf(runKey(event).next);
 }
 
-Outcome CommandLanguage::runKey(int keyClass, int keyCode) {
-  if (const int* codes = definition(keyClass, keyCode)) {
+Outcome CommandLanguage::runKey(const InputEvent& event) {
+  if (const int* codes = definition(event.keyClass, event.keyCode)) {
     queue_.append(codes);
     return drain();
   }
-  if (keyClass == 0 && keyCode == vk::kEscape) return Outcome::to(onCommandLine_ ? Next::File : Next::CommandLine);
+  if (event.keyClass == 0 && event.keyCode == vk::kEscape)
+    return Outcome::to(onCommandLine_ ? Next::File : Next::CommandLine);
+  if (Document* doc = target()) editor_.input.sendUndefinedKey(*doc, event.key);
   return Outcome::done();
+}
+
+// Settings that belong to the keyword set of the current file follow it.
+void CommandLanguage::followKeywordSet() {
+  int slot = editor_.slots.current();
+  if (!editor_.slots.inUse(slot)) return;
+  int set = editor_.slots.data(slot).keywordSet();
+  if (set == keywordSet_) return;
+  keywordSet_ = set;
+  syntaxSets_.select(set);
 }
 
 Outcome CommandLanguage::commandLineEnter() {
@@ -190,7 +241,13 @@ Outcome CommandLanguage::runSynonym(int code, int count) {
 // The string runner.
 
 int CommandLanguage::runString(std::string_view text, bool fromCommandLine) {
-  return startModeOf(run(text, fromCommandLine).next);
+  // Outside the command line the string runs where the cursor is.
+  int slot = editor_.slots.current();
+  bool saved = onCommandLine_;
+  onCommandLine_ = !fromCommandLine && editor_.slots.inUse(slot) && !editor_.slots.cursorInFile(slot);
+  Outcome outcome = run(text, fromCommandLine);
+  onCommandLine_ = saved;
+  return startModeOf(outcome.next);
 }
 
 namespace {

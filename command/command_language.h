@@ -8,12 +8,21 @@
 #include <unordered_map>
 #include <vector>
 
+#include "command/definition_compiler.h"
+#include "command/definition_store.h"
+#include "command/definition_writer.h"
 #include "command/function_queue.h"
 #include "command/function_table.h"
+#include "command/help_texts.h"
 #include "command/history.h"
 #include "command/key_names.h"
 #include "command/outcome.h"
+#include "command/profile_lines.h"
+#include "command/profiles.h"
+#include "command/settings_command.h"
+#include "command/syntax_set_switch.h"
 #include "core/dispatcher.h"
+#include "core/input.h"
 
 namespace tarn {
 struct Editor;
@@ -30,7 +39,7 @@ struct Invocation {
   std::vector<std::string> args;  // argument tokens
 };
 
-class CommandLanguage : public Dispatcher {
+class CommandLanguage : public Dispatcher, public ProfileHost {
  public:
   using Handler = std::function<Outcome(const Invocation&)>;
 
@@ -41,6 +50,14 @@ class CommandLanguage : public Dispatcher {
   int step() override;
   int runString(std::string_view text, bool fromCommandLine) override;
   const int* definition(int keyClass, int keyCode) const override;
+
+  // ProfileHost
+  bool fileLoaded() override;
+  int runString(std::string_view line) override;
+  void openFile(std::string_view spec, bool viewMode) override;
+
+  // Start-up: the built-in profile, then the user's profile of the profile directory.
+  void loadProfiles();
 
   // The string runner.
   Outcome run(std::string_view text, bool fromCommandLine);
@@ -67,12 +84,24 @@ class CommandLanguage : public Dispatcher {
   // The current slot's command-line document.
   Document* commandLine();
 
+  // `expand` (blankKey false) and the blank key's expansion of the word
+  // before the cursor.
+  Outcome expandAtCursor(bool blankKey);
+  // "Unknown command "%s"": a failure.
+  Outcome unknown(std::string_view text);
+
   // `execute`: records the command line's text and runs it against the file.
   Outcome executeCommandLine();
 
   Editor& editor() { return editor_; }
   const FunctionTable& functions() const { return functions_; }
   const KeyNameTable& keys() const { return keys_; }
+  DefinitionStore& definitions() { return store_; }
+  DefinitionCompiler& compiler() { return compiler_; }
+  const DefinitionWriter& writer() const { return writer_; }
+  SettingsCommand& settings() { return settings_; }
+  Profiles& profiles() { return profiles_; }
+  HelpTexts& helpTexts() { return help_; }
   FunctionQueue& queue() { return queue_; }
   History& history() { return history_; }
 
@@ -82,22 +111,32 @@ class CommandLanguage : public Dispatcher {
   void setCommandLineText(Document& doc, std::string_view text);
 
  private:
-  Outcome runKey(int keyClass, int keyCode);
+  Outcome runKey(const InputEvent& event);
   Outcome runEngineCode(int code, const Invocation& invocation);
   Outcome runQueuedCode(int code);
   Outcome runSynonym(int code, int count);
   Outcome commandLineEnter();
   bool noFileRuleAllows(std::string_view text) const;
-  Outcome unknown(std::string_view text);
+  void expandBlank();
+  void followKeywordSet();
 
   Editor& editor_;
   FunctionTable functions_;
   KeyNameTable keys_;
+  DefinitionStore store_;
+  DefinitionCompiler compiler_;
+  DefinitionWriter writer_;
+  SettingsCommand settings_;
+  HelpTexts help_;
+  ProfileLines profileLines_;
+  Profiles profiles_;
+  SyntaxSetSwitch syntaxSets_;
   FunctionQueue queue_;
   History history_;
   std::unordered_map<int, Handler> handlers_;
   bool onCommandLine_ = false;  // the key loop runs in a slot's command line
   bool executing_ = false;      // an `execute` is running
+  int keywordSet_ = -1;         // of the file that was current last
 };
 
 }  // namespace tarn::command

@@ -13,6 +13,7 @@ void registerMovementCommands(CommandLanguage& language);
 void registerTextInsertionCommands(CommandLanguage& language);
 void registerInformationCommands(CommandLanguage& language);
 void registerShellCommands(CommandLanguage& language);
+void registerDefinitionCommands(CommandLanguage& language);
 
 inline void registerCommands(CommandLanguage& language) {
   registerFileCommands(language);
@@ -22,6 +23,7 @@ inline void registerCommands(CommandLanguage& language) {
   registerTextInsertionCommands(language);
   registerInformationCommands(language);
   registerShellCommands(language);
+  registerDefinitionCommands(language);
 }
 
 }  // namespace tarn::command

@@ -1,27 +1,38 @@
 // date, time, pathname, linenum and colnum: generated text typed at the cursor.
+#include <ctime>
+
 #include "command/command_language.h"
 #include "command/command_registry.h"
+#include "command/generated_text.h"
 #include "core/editor.h"
 
 namespace tarn::command {
 
 namespace {
 
-// The text is typed in insert mode; the file is left in replace mode.
 Outcome typeGenerated(CommandLanguage& l, const std::string& text) {
-  if (!l.target()) return Outcome::done();
-  l.send(fn::kSetInsertMode, 1);
-  bool ok = true;
-  for (char c : text)
-    if (!l.send(fn::kTypeChar, static_cast<unsigned char>(c), 0x80)) ok = false;
-  l.send(fn::kSetInsertMode, 2);
-  return ok ? Outcome::done() : Outcome::failure();
+  Document* doc = l.target();
+  if (!doc) return Outcome::done();
+  return typeGeneratedText(l.editor().engine, *doc, text) ? Outcome::done() : Outcome::failure();
+}
+
+std::tm localNow() {
+  std::time_t now = std::time(nullptr);
+  std::tm when{};
+  localtime_r(&now, &when);
+  return when;
 }
 
 }  // namespace
 
 void registerTextInsertionCommands(CommandLanguage& language) {
   auto& l = language;
+  l.setHandler(fn::kDate, [&l](const Invocation&) {
+    return typeGenerated(l, fillDateTemplate(l.editor().settings.dateTemplate, localNow()));
+  });
+  l.setHandler(fn::kTime, [&l](const Invocation&) {
+    return typeGenerated(l, fillTimeTemplate(l.editor().settings.timeTemplate, localNow()));
+  });
   l.setHandler(fn::kPathname, [&l](const Invocation&) {
     Document* doc = l.editor().currentDocument();
     return doc ? typeGenerated(l, doc->name) : Outcome::done();

@@ -38,6 +38,8 @@ Input::Input(Editor& editor) : editor_(editor) {}
 bool Input::waitForEvent(InputRecord& record) {
   Console& console = editor_.console;
   while (!console.readInput(record)) {
+    // What was drawn shows before the editor waits.
+    console.flush();
     if (!console.waitInput(editor_.loop)) return false;
   }
   return true;

@@ -9,6 +9,7 @@
 #include "core/profile_location.h"
 #include "core/slot_ops.h"
 #include "core/startup_arguments.h"
+#include "edit/registry.h"
 #include "platform/directories.h"
 
 namespace tarn {
@@ -64,8 +65,10 @@ int runEditor(Console& console, EventLoop& loop, const std::vector<std::string>&
   Editor editor(console, loop);
   editor.paths = choosePaths(arguments.profilePath);
   readMessageFile(editor);
+  editor.engine.setRegistry(editRegistry());
   editor.screen.setUp();
   command::CommandLanguage language(editor);
+  language.loadProfiles();
 
   int mode = runStartupActions(editor, arguments);
   if (mode != kEndEditor) {
