@@ -289,6 +289,7 @@ Outcome CommandLanguage::run(std::string_view text, bool fromCommandLine) {
   if (fromCommandLine) onCommandLine_ = false;
   Outcome last;
   std::vector<size_t> loops;
+  bool stopped = false;  // a loop error or Esc ended the string
   size_t i = 0;
   while (i < pieces.size()) {
     const StringPiece& piece = pieces[i];
@@ -296,6 +297,7 @@ Outcome CommandLanguage::run(std::string_view text, bool fromCommandLine) {
       case StringPiece::Kind::LoopOpen:
         if (loops.size() == kLongestLoopNesting) {
           editor_.screen.message("Too many nested loops");
+          stopped = true;
           i = pieces.size();
           continue;
         }
@@ -309,7 +311,7 @@ Outcome CommandLanguage::run(std::string_view text, bool fromCommandLine) {
           continue;
         }
         if (escapePending(editor_)) {
-          loops.clear();
+          stopped = true;
           i = pieces.size();
           continue;
         }
@@ -329,12 +331,15 @@ Outcome CommandLanguage::run(std::string_view text, bool fromCommandLine) {
     if (last.next == Next::CommandLine) onCommandLine_ = true;
     if (last.next == Next::File) onCommandLine_ = false;
     if (last.failed) {
-      if (loops.empty()) break;
+      if (loops.empty()) {
+        stopped = true;
+        break;
+      }
       i = afterLoop(pieces, loops.back());
       loops.pop_back();
     }
   }
-  if (!loops.empty() && i >= pieces.size() && last.next != Next::EndEditor)
+  if (!loops.empty() && !stopped && last.next != Next::EndEditor)
     editor_.screen.message("End loop '}' not found");
   bool endedOnCommandLine = onCommandLine_;
   onCommandLine_ = savedPlace;

@@ -18,6 +18,7 @@ constexpr std::string_view kPressAKey = "Press a key";
 }  // namespace
 
 void Screen::message(std::string_view text) {
+  lastMessage_ = text;
   if (!editor_.settings.statusLine) {
     // The box stays until the key it waited for has been handled and the
     // screen is painted again.
@@ -33,6 +34,7 @@ void Screen::message(std::string_view text) {
 }
 
 void Screen::progress(std::string_view text) {
+  lastMessage_ = text;
   if (!editor_.settings.statusLine) {
     showBox(kCaption, text, "");
     editor_.console.flush();
@@ -42,6 +44,7 @@ void Screen::progress(std::string_view text) {
 }
 
 void Screen::error(std::string_view text) {
+  lastMessage_ = text;
   showBox(kErrorCaption, text, kPressAKey);
   waitForKeyPress(true);
   redraw(true);

@@ -65,6 +65,8 @@ class Screen : public EngineHost {
   void error(std::string_view text);
   void clearMessage();
   bool messageShown() const { return messageShown_; }
+  // The text of the last message, progress note or error shown.
+  const std::string& lastMessage() const { return lastMessage_; }
   void beep();
 
   // One row of text on the status-line row (the bottom row when the status
@@ -134,6 +136,7 @@ class Screen : public EngineHost {
   SyntaxPainter* syntax_ = nullptr;
   bool messageShown_ = false;
   std::string messageText_;
+  std::string lastMessage_;
   std::string title_;
   int cursorSize_ = 0;
 };

@@ -60,29 +60,46 @@ int runStartupActions(Editor& editor, const StartupArguments& arguments) {
 
 }  // namespace
 
-int runEditor(Console& console, EventLoop& loop, const std::vector<std::string>& args) {
-  StartupArguments arguments = parseStartupArguments(args, [](const std::string& p) { return pathExists(p); });
-  Editor editor(console, loop);
-  editor.paths = choosePaths(arguments.profilePath);
-  readMessageFile(editor);
-  editor.engine.setRegistry(editRegistry());
-  editor.screen.setUp();
-  command::CommandLanguage language(editor);
-  language.loadProfiles();
-
-  int mode = runStartupActions(editor, arguments);
-  if (mode != kEndEditor) {
-    if (!editor.slots.hasCurrent()) openSlot(editor, SlotOpening{});
-    if (!editor.slots.hasCurrent()) {
-      editor.screen.error("No file available!");
-    } else {
-      editor.startupOver = true;
-      runMainLoop(editor, mode == kCarryOn ? cursorMode(editor) : mode);
-    }
+EditorSession::EditorSession(Console& console, EventLoop& loop, const std::vector<std::string>& args)
+    : arguments_(parseStartupArguments(args, [](const std::string& p) { return pathExists(p); })),
+      editor_(console, loop) {
+  editor_.paths = choosePaths(arguments_.profilePath);
+  readMessageFile(editor_);
+  editor_.engine.setRegistry(editRegistry());
+  editor_.screen.setUp();
+  language_ = std::make_unique<command::CommandLanguage>(editor_);
+  language_->loadProfiles();
+  startMode_ = runStartupActions(editor_, arguments_);
+  if (startMode_ == kEndEditor) return;
+  if (!editor_.slots.hasCurrent()) openSlot(editor_, SlotOpening{});
+  if (!editor_.slots.hasCurrent()) {
+    editor_.screen.error("No file available!");
+    startMode_ = kEndEditor;
   }
-  editor.screen.restore(arguments.keepScreen);
-  closeAllSlots(editor);
-  if (editor.paths.temporaryDirectory != editor.paths.profileDirectory) removeTree(editor.paths.temporaryDirectory);
+}
+
+EditorSession::~EditorSession() { shutdown(); }
+
+void EditorSession::run() {
+  if (startMode_ == kEndEditor) return;
+  editor_.startupOver = true;
+  runMainLoop(editor_, startMode_ == kCarryOn ? cursorMode(editor_) : startMode_);
+  startMode_ = kEndEditor;
+}
+
+void EditorSession::shutdown() {
+  if (shutDown_) return;
+  shutDown_ = true;
+  editor_.screen.restore(arguments_.keepScreen);
+  closeAllSlots(editor_);
+  const Paths& paths = editor_.paths;
+  if (paths.temporaryDirectory != paths.profileDirectory) removeTree(paths.temporaryDirectory);
+}
+
+int runEditor(Console& console, EventLoop& loop, const std::vector<std::string>& args) {
+  EditorSession session(console, loop, args);
+  session.run();
+  session.shutdown();
   return 0;
 }
 

@@ -1,13 +1,42 @@
 // The editor program from start to end: paths, console, profiles, the
 // files and function strings of the command line, the main loop and shutdown.
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "command/command_language.h"
+#include "core/editor.h"
+#include "core/startup_arguments.h"
 
 namespace tarn {
 
 class Console;
 class EventLoop;
+
+class EditorSession {
+ public:
+  // Start-up up to the main loop: paths, profiles, the command line's files
+  // and function strings.
+  EditorSession(Console& console, EventLoop& loop, const std::vector<std::string>& args);
+  ~EditorSession();
+
+  // Runs the main loop unless start-up already ended the editor.
+  void run();
+  // Restores the console, closes every file and removes the temporary directory.
+  void shutdown();
+
+  Editor& editor() { return editor_; }
+  command::CommandLanguage& language() { return *language_; }
+  bool ended() const { return startMode_ == 1; }
+
+ private:
+  StartupArguments arguments_;
+  Editor editor_;
+  std::unique_ptr<command::CommandLanguage> language_;
+  int startMode_ = 0;
+  bool shutDown_ = false;
+};
 
 // Runs the editor on a console with the command-line arguments (without
 // the program name); returns the exit status.
