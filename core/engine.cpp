@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include <strings.h>
+
+#include "core/editor.h"
 #include "core/exceptions.h"
+#include "platform/directories.h"
 #include "core/function_codes.h"
 #include "core/view_placement.h"
 #include "platform/environment.h"
@@ -167,13 +171,21 @@ Document* Engine::create(int bits, const char* name) {
   if (flags & docflag::kCommandLine) {
     doc->makeSingleLine();
   } else {
-    std::string path = name && *name ? name : std::string(kUntitled);
+    bool named = name && *name;
+    std::string path = named ? name : std::string(kUntitled);
     doc->name = path;
-    bool opened = reader_ && reader_->read(*doc, path);
-    if (!opened && reader_ && path.find('/') == std::string::npos) {
-      // Not found under the name given: try the directories of TARNPATH.
-      for (const std::string& dir : searchPathDirectories("TARNPATH")) {
-        std::string candidate = dir + (dir.ends_with('/') ? "" : "/") + path;
+    bool opened = named && reader_ && reader_->read(*doc, path);
+    if (!opened && named && reader_ && path.find('/') == std::string::npos) {
+      // Not found under the name given: try the directories of TARNPATH,
+      // and for the support files the program's own directory.
+      std::vector<std::string> candidates;
+      for (const std::string& dir : searchPathDirectories("TARNPATH"))
+        candidates.push_back(dir + (dir.ends_with('/') ? "" : "/") + path);
+      if (editor_ && strncasecmp(path.c_str(), "TARN.", 5) == 0) {
+        std::string found = findNoCase(editor_->paths.programDirectory, path);
+        if (!found.empty()) candidates.push_back(editor_->paths.programDirectory + found);
+      }
+      for (const std::string& candidate : candidates) {
         doc->freeLines();
         if (reader_->read(*doc, candidate)) {
           doc->name = candidate;
