@@ -26,9 +26,9 @@ std::string capture(const std::string& command) {
   return out;
 }
 
-// Polls until done() holds; never one long sleep.
-template <typename Check>
-bool waitUntil(Check done, std::chrono::milliseconds timeout = 3s) {
+}  // namespace
+
+bool TmuxSession::waitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
   auto end = std::chrono::steady_clock::now() + timeout;
   while (!done()) {
     if (std::chrono::steady_clock::now() > end) return false;
@@ -37,27 +37,44 @@ bool waitUntil(Check done, std::chrono::milliseconds timeout = 3s) {
   return true;
 }
 
-}  // namespace
-
 bool TmuxSession::available() { return std::system("command -v tmux >/dev/null 2>&1") == 0; }
 
 TmuxSession::TmuxSession() {
-  char pattern[] = "/tmp/tarn-tmux-XXXXXX";
-  if (mkdtemp(pattern) == nullptr) return;
-  dir_ = pattern;
-  socket_ = "tarn-test-" + std::to_string(getpid());
-  std::ofstream(dir_ + "/run.sh") << "cd '" << dir_ << "' || exit 1\n"
-                                  << "stty -a > before\n"
-                                  << "'" << TARN_CONSOLE_PROBE << "' log\n"
-                                  << "echo $? > status\n"
-                                  << "stty -a > after.tmp && mv after.tmp after\n";
-  tmux("new-session -d -s t -x 80 -y 24 'sleep 600' \\; set -s escape-time 0 \\; "
-       "set -g remain-on-exit on \\; respawn-pane -k -t t 'sh " + dir_ + "/run.sh'");
+  start("'" + std::string(TARN_CONSOLE_PROBE) + "' log", 80, 24);
   ready_ = waitUntil([&] {
     auto lines = log();
     return lines.size() >= 2 && lines[1].starts_with("ready");
   });
   if (ready_) pid_ = std::atoi(log()[0].c_str() + 4);
+}
+
+TmuxSession::TmuxSession(const std::string& command, int columns, int rows) {
+  start(command, columns, rows);
+  ready_ = !dir_.empty();
+}
+
+void TmuxSession::start(const std::string& command, int columns, int rows) {
+  char pattern[] = "/tmp/tarn-tmux-XXXXXX";
+  if (mkdtemp(pattern) == nullptr) return;
+  dir_ = pattern;
+  static int sessions = 0;
+  socket_ = "tarn-test-" + std::to_string(getpid()) + "-" + std::to_string(++sessions);
+  std::ofstream(dir_ + "/run.sh") << "cd '" << dir_ << "' || exit 1\n"
+                                  << "stty -a > before\n"
+                                  << command << "\n"
+                                  << "echo $? > status\n"
+                                  << "stty -a > after.tmp && mv after.tmp after\n";
+  tmux("new-session -d -s t -x " + std::to_string(columns) + " -y " + std::to_string(rows) +
+       " 'sleep 600' \\; set -s escape-time 0 \\; set -g remain-on-exit on \\; "
+       "respawn-pane -k -t t 'sh " + dir_ + "/run.sh'");
+}
+
+std::string TmuxSession::screen() const { return tmux("capture-pane -p -t t"); }
+
+int TmuxSession::programPid() const {
+  std::string shell = tmux("display -p -t t '#{pane_pid}'");
+  std::string child = capture("pgrep -P " + std::to_string(std::atoi(shell.c_str())) + " | head -n 1");
+  return std::atoi(child.c_str());
 }
 
 TmuxSession::~TmuxSession() {

@@ -1,7 +1,9 @@
-// A private tmux server with one 80x24 pane running console_probe between
-// two `stty -a` snapshots, for end-to-end tests of the terminal console.
+// A private tmux server with one pane running a program between two
+// `stty -a` snapshots, for end-to-end tests in a real terminal: by default
+// console_probe (which logs what it reads), or any command.
 #pragma once
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,8 @@ class TmuxSession {
 
   // Starts the server and the probe; ready() tells whether the probe came up.
   TmuxSession();
+  // Runs a shell command in the session's directory in a pane of that size.
+  TmuxSession(const std::string& command, int columns, int rows);
   ~TmuxSession();
   TmuxSession(const TmuxSession&) = delete;
   TmuxSession& operator=(const TmuxSession&) = delete;
@@ -32,8 +36,16 @@ class TmuxSession {
   // Log lines from line `from` on, once at least count of them are there.
   std::vector<std::string> newLines(size_t from, size_t count);
   int probePid() const { return pid_; }
+  // The pane's text now.
+  std::string screen() const;
+  // Polls until done() holds; false after the timeout.
+  static bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = std::chrono::seconds(5));
+  // The process the pane's shell runs (the program under test), 0 when none.
+  int programPid() const;
 
  private:
+  void start(const std::string& command, int columns, int rows);
+
   std::string dir_;
   std::string socket_;
   bool ready_ = false;

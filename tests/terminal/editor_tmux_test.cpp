@@ -1,0 +1,103 @@
+// The editor in a real terminal (tmux): it shows the file, takes keys, saves,
+// follows the terminal's size and leaves the terminal as it found it.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <fstream>
+#include <regex>
+#include <thread>
+
+#include "tmux_session.h"
+
+namespace tarn {
+namespace {
+
+using testing::TmuxSession;
+
+class EditorInTmux : public ::testing::Test {
+ protected:
+  void start(const std::string& args, int columns = 80, int rows = 24) {
+    if (!TmuxSession::available()) GTEST_SKIP() << "tmux is not installed";
+    // An empty profile directory: the built-in profile alone.
+    session_ = std::make_unique<TmuxSession>(
+        "mkdir -p profile && printf 'one\\ntwo\\n' > a.txt && '" + std::string(TARN_PROGRAM) + "' /p./profile/ " + args,
+        columns, rows);
+    ASSERT_TRUE(session_->ready());
+    ASSERT_TRUE(screenShows("Bottom of file")) << session_->screen();
+  }
+
+  // One key at a time, as a person types: an Esc right before another key
+  // would read as Alt with that key.
+  void type(std::initializer_list<const char*> keys) {
+    for (const char* key : keys) {
+      session_->tmux(std::string("send-keys -t t ") + key);
+      std::this_thread::sleep_for(std::chrono::milliseconds(80));
+    }
+  }
+
+  bool screenShows(const std::string& text) {
+    return TmuxSession::waitUntil([&] { return session_->screen().find(text) != std::string::npos; });
+  }
+
+  std::vector<std::string> rows() {
+    std::vector<std::string> lines;
+    std::istringstream in(session_->screen());
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+
+  void expectRestored() {
+    ASSERT_TRUE(session_->waitForExit()) << session_->screen();
+    std::regex size("rows \\d+; columns \\d+;");
+    EXPECT_EQ(std::regex_replace(session_->file("after"), size, ""),
+              std::regex_replace(session_->file("before"), size, ""));
+    EXPECT_EQ(session_->tmux("display -p -t t '#{alternate_on} #{keypad_flag} #{mouse_any_flag} #{mouse_sgr_flag}'"),
+              "0 0 0 0\n");
+  }
+
+  std::unique_ptr<TmuxSession> session_;
+};
+
+TEST_F(EditorInTmux, EditsSavesAndQuits) {
+  start("a.txt");
+  auto lines = rows();
+  ASSERT_GE(lines.size(), 24u);
+  EXPECT_EQ(lines[1], "one");
+  EXPECT_EQ(lines[2], "two");
+  EXPECT_NE(lines[23].find("Replace"), std::string::npos) << lines[23];
+  // Esc leaves the command line; then down, type over, save and quit.
+  type({"Escape", "Down", "X", "F2", "Enter"});
+  ASSERT_TRUE(screenShows("Xne"));
+  ASSERT_TRUE(TmuxSession::waitUntil([&] { return session_->file("a.txt") == "Xne\r\ntwo\r\n"; }))
+      << session_->file("a.txt");
+  type({"F4"});
+  expectRestored();
+  EXPECT_EQ(session_->file("status"), "0\n");
+}
+
+TEST_F(EditorInTmux, LayoutFollowsTheTerminalSize) {
+  start("a.txt");
+  session_->tmux("resize-window -t t -x 100 -y 30");
+  ASSERT_TRUE(TmuxSession::waitUntil([&] {
+    auto lines = rows();
+    return lines.size() >= 30 && lines[29].size() == 100 && lines[29].ends_with("Replace");
+  })) << session_->screen();
+  session_->tmux("resize-window -t t -x 60 -y 12");
+  ASSERT_TRUE(TmuxSession::waitUntil([&] {
+    auto lines = rows();
+    return lines.size() >= 12 && lines[11].ends_with("Replace") && lines[11].size() == 60;
+  })) << session_->screen();
+  type({"q", "u", "i", "t", "Enter"});  // the cursor starts on the command line
+  expectRestored();
+}
+
+TEST_F(EditorInTmux, TerminalIsRestoredWhenKilled) {
+  start("a.txt");
+  int pid = session_->programPid();
+  ASSERT_GT(pid, 0);
+  kill(pid, SIGTERM);
+  expectRestored();
+}
+
+}  // namespace
+}  // namespace tarn
