@@ -1,6 +1,7 @@
 // One line of text: bytes without a line end, linked to its neighbours.
 // Records and small text buffers come from the line arena; neighbours are
-// held as 32-bit arena indices so that a line costs 32 bytes beside its text.
+// held as 32-bit arena indices and the capacity in units of four bytes, so
+// that a line costs 24 bytes beside its text.
 #pragma once
 #include <cstdint>
 #include <string_view>
@@ -15,18 +16,20 @@ constexpr uint16_t kEndedCrLf = 0x400;    // ended with CR LF while the document
 }  // namespace lineflag
 
 struct Line {
-  char* text;  // NUL-terminated, capacity bytes
-  uint32_t self;
+  char* text;  // NUL-terminated, capacity() bytes
   uint32_t prevIndex;
   uint32_t nextIndex;
   uint32_t length;
-  uint32_t capacity;
+  uint16_t capacityQuads;  // capacity / 4, or kCapacityWithText when the buffer keeps it
   uint16_t flags;
+
+  static constexpr uint16_t kCapacityWithText = 0xFFFF;
 
   Line* prev() const;
   Line* next() const;
   void setPrev(Line* line);
   void setNext(Line* line);
+  uint32_t capacity() const;
   std::string_view view() const { return {text, length}; }
 };
 

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/line.h"
 #include "core/out_of_memory.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -17,13 +16,7 @@
 
 namespace tarn {
 
-namespace {
-void* allocateOrDie(size_t bytes) {
-  void* p = std::malloc(bytes);
-  if (!p) outOfMemory();
-  return p;
-}
-}  // namespace
+static_assert(sizeof(Line) == 24, "a line record is 24 bytes");
 
 LineArena& LineArena::instance() {
   static LineArena arena;
@@ -31,8 +24,8 @@ LineArena& LineArena::instance() {
 }
 
 LineArena::~LineArena() {
-  for (Line* chunk : chunks_) std::free(chunk);
-  for (char* slab : slabs_) std::free(slab);
+  for (Line* block : blocks_) freeLargeBlock(block);
+  for (char* slab : slabs_) freeLargeBlock(slab);
 }
 
 Line* LineArena::allocateRecord() {
@@ -42,42 +35,52 @@ Line* LineArena::allocateRecord() {
     TARN_UNPOISON(line, sizeof(Line));
     freeRecords_ = line->nextIndex;
   } else {
-    uint32_t index = nextFresh_++;
-    if (index == 0) outOfMemory();  // more lines than 32-bit indices can name
-    if ((index >> kChunkBits) >= chunks_.size()) {
-      size_t bytes = sizeof(Line) << kChunkBits;
-      chunks_.push_back(static_cast<Line*>(allocateOrDie(bytes)));
-      reserved_ += bytes;
-      TARN_POISON(chunks_.back(), bytes);
+    if (nextFresh_ % kRecordsPerBlock == 0 || blocks_.empty()) {
+      if (blocks_.size() >= UINT32_MAX / kRecordsPerBlock) outOfMemory();  // beyond 32-bit indices
+      auto* block = static_cast<Line*>(allocateLargeBlock());
+      if (!block) outOfMemory();
+      *reinterpret_cast<uint32_t*>(block) = static_cast<uint32_t>(blocks_.size());
+      TARN_POISON(block + 1, kLargeBlockBytes - sizeof(Line));
+      blocks_.push_back(block);
+      reserved_ += kLargeBlockBytes;
+      if (nextFresh_ % kRecordsPerBlock == 0) ++nextFresh_;  // past the new block's header
     }
-    line = record(index);
+    line = record(nextFresh_++);
     TARN_UNPOISON(line, sizeof(Line));
-    line->self = index;
   }
-  uint32_t self = line->self;
   std::memset(line, 0, sizeof(Line));
-  line->self = self;
   return line;
 }
 
 void LineArena::releaseRecord(Line* line) {
   line->nextIndex = freeRecords_;
-  freeRecords_ = line->self;
-  // Keep self and the chain readable; poison the rest.
+  freeRecords_ = indexOf(line);
+  // The chain stays readable; the rest is poisoned.
   TARN_POISON(&line->length, sizeof(Line) - offsetof(Line, length));
   TARN_POISON(&line->text, sizeof(line->text));
 }
 
 char* LineArena::allocateText(uint32_t capacity) {
-  if (capacity > kLargestPooled) return static_cast<char*>(allocateOrDie(capacity));
-  auto& pool = freeText_[capacity / 4];
-  char* text;
-  if (!pool.empty()) {
-    text = pool.back();
-    pool.pop_back();
-  } else {
+  if (capacity > kLargestPooled) {
+    char* text = static_cast<char*>(std::malloc(capacity));
+    if (!text) outOfMemory();
+    return text;
+  }
+  char* text = nullptr;
+  if (capacity < sizeof(char*)) {
+    if (!freeTiny_.empty()) {
+      text = freeTiny_.back();
+      freeTiny_.pop_back();
+    }
+  } else if (char*& head = freeText_[capacity / 4]) {
+    text = head;
+    TARN_UNPOISON(text, sizeof(char*));
+    std::memcpy(&head, text, sizeof(char*));
+  }
+  if (!text) {
     if (slabLeft_ < capacity) {
-      slabCursor_ = static_cast<char*>(allocateOrDie(kSlabBytes));
+      slabCursor_ = static_cast<char*>(allocateLargeBlock());
+      if (!slabCursor_) outOfMemory();
       slabs_.push_back(slabCursor_);
       slabLeft_ = kSlabBytes;
       reserved_ += kSlabBytes;
@@ -96,8 +99,15 @@ void LineArena::releaseText(char* text, uint32_t capacity) {
     std::free(text);
     return;
   }
+  if (capacity < sizeof(char*)) {
+    freeTiny_.push_back(text);
+    TARN_POISON(text, capacity);
+    return;
+  }
+  char*& head = freeText_[capacity / 4];
+  std::memcpy(text, &head, sizeof(char*));
+  head = text;
   TARN_POISON(text, capacity);
-  freeText_[capacity / 4].push_back(text);
 }
 
 }  // namespace tarn

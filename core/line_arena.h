@@ -1,15 +1,17 @@
-// Storage of line records and small text buffers without per-block headers.
-// Records are addressed by 32-bit index (0 is none); buffers up to
-// kLargestPooled bytes come from size-class pools, larger ones from the heap.
+// Storage of line records and text buffers without per-block headers.
+// Records live in aligned blocks whose first slot names the block, so that
+// a record's 32-bit index (0 is none) follows from its address and back;
+// buffers up to kLargestPooled bytes come from size-class pools, larger
+// ones from the heap.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "core/line.h"
+#include "platform/large_blocks.h"
 
 namespace tarn {
-
 
 class LineArena {
  public:
@@ -20,9 +22,15 @@ class LineArena {
   Line* allocateRecord();
   void releaseRecord(Line* line);
   Line* record(uint32_t index) const {
-    return index ? &chunks_[index >> kChunkBits][index & kChunkMask] : nullptr;
+    return index ? blocks_[index / kRecordsPerBlock] + index % kRecordsPerBlock : nullptr;
+  }
+  static uint32_t indexOf(const Line* line) {
+    auto address = reinterpret_cast<uintptr_t>(line);
+    auto* block = reinterpret_cast<const Line*>(address & ~(uintptr_t{kLargeBlockBytes} - 1));
+    return *reinterpret_cast<const uint32_t*>(block) * kRecordsPerBlock + static_cast<uint32_t>(line - block);
   }
 
+  // A buffer of at least capacity bytes; capacity is updated to its size.
   char* allocateText(uint32_t capacity);
   void releaseText(char* text, uint32_t capacity);
 
@@ -30,17 +38,20 @@ class LineArena {
   size_t reservedBytes() const { return reserved_; }
 
  private:
-  static constexpr uint32_t kChunkBits = 16;
-  static constexpr uint32_t kChunkMask = (1u << kChunkBits) - 1;
-  static constexpr size_t kSlabBytes = 1 << 20;
+  // Slot 0 of every block holds the block's number.
+  static constexpr uint32_t kRecordsPerBlock = kLargeBlockBytes / sizeof(Line);
+  static constexpr size_t kSlabBytes = kLargeBlockBytes;
 
   LineArena() = default;
   ~LineArena();
 
-  std::vector<Line*> chunks_;
-  uint32_t nextFresh_ = 1;     // index 0 stands for "no line"
-  uint32_t freeRecords_ = 0;   // chain of released records through nextIndex
-  std::vector<char*> freeText_[kLargestPooled / 4 + 1];
+  std::vector<Line*> blocks_;
+  uint32_t nextFresh_ = 1;    // slot 0 of block 0 is its header, so index 0 is "no line"
+  uint32_t freeRecords_ = 0;  // chain of released records through nextIndex
+  // Released buffers of each size, chained through their first bytes; the
+  // four-byte ones cannot hold a link and wait in a list of their own.
+  char* freeText_[kLargestPooled / 4 + 1] = {};
+  std::vector<char*> freeTiny_;
   std::vector<char*> slabs_;
   char* slabCursor_ = nullptr;
   size_t slabLeft_ = 0;

@@ -1,6 +1,7 @@
 #include "core/text_reader.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/document.h"
 #include "core/encrypted_format.h"
@@ -16,6 +17,23 @@ constexpr uint32_t kInitialRoom = 256;
 
 // Bytes the splitting loop must look at; every other byte is a plain character.
 constexpr bool isSpecial(uint8_t c) { return c == 0 || c == '\t' || c == '\n' || c == '\r' || c == kCtrlZ; }
+
+// How many plain bytes begin p (at most n): sixteen bytes are looked at
+// together while none of them is special.
+size_t plainRun(const uint8_t* p, size_t n) {
+  using Bytes = uint8_t __attribute__((vector_size(16)));
+  size_t i = 0;
+  for (; i + 16 <= n; i += 16) {
+    Bytes v;
+    std::memcpy(&v, p + i, sizeof v);
+    Bytes special = (v == 0) | (v == '\t') | (v == '\n') | (v == '\r') | (v == kCtrlZ);
+    uint64_t half[2];
+    std::memcpy(half, &special, sizeof half);
+    if (half[0] | half[1]) break;
+  }
+  while (i < n && !isSpecial(p[i])) ++i;
+  return i;
+}
 
 }  // namespace
 
@@ -64,7 +82,15 @@ void TextReader::feedPlain(std::string_view block) {
       endLine(false);
     }
     if (!isSpecial(c)) {
-      if (length_ < room_) {
+      if (mask == 0xFF && length_ < room_) {
+        // Copy the run of plain characters up to the next special byte at once.
+        const uint8_t* run = p - 1;
+        size_t room = std::min<size_t>(static_cast<size_t>(end - p), room_ - length_ - 1);
+        size_t n = 1 + plainRun(p, room);
+        std::memcpy(text_.data() + length_, run, n);
+        length_ += static_cast<uint32_t>(n);
+        p = run + n;
+      } else if (length_ < room_) {
         text_[length_++] = static_cast<char>(c);
       } else {
         addSlow(c);

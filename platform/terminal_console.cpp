@@ -77,9 +77,11 @@ TerminalConsole::TerminalConsole(EventLoop& loop, Options options)
     throw std::runtime_error(std::string("cannot read the terminal settings: ") + std::strerror(errno));
   termios raw = rawMode(saved_);
   tcsetattr(options_.input, TCSANOW, &raw);  // keys typed ahead are kept
-  send(std::string(kSaveTitle) + screenModes() + std::string(kQueries));
-  terminal_guard::arm(options_.output, saved_, undo());
-  negotiate();
+  // The answers are taken as they come: nothing waits for them, so a
+  // terminal that answers nothing costs no time. Until the terminal is
+  // known to speak kitty's protocol, xterm's modifyOtherKeys is asked for.
+  send(std::string(kSaveTitle) + screenModes() + std::string(kOtherKeys) + std::string(kQueries));
+  answersDue_ = SteadyClock::now() + options_.answerTimeout;
   terminal_guard::arm(options_.output, saved_, undo());
   bind(loop);
   collect();
@@ -91,51 +93,58 @@ TerminalConsole::~TerminalConsole() {
   unbind();
 }
 
-// Asks which keyboard protocol the terminal speaks. A terminal that answers
-// nothing costs the answer timeout, no more; keys typed meanwhile are kept.
-void TerminalConsole::negotiate() {
-  std::optional<TerminalReply> kitty = awaitAnswers();
-  int limit = kittyFlagLimit();
-  if (!kitty || limit == 0) {
-    send(kOtherKeys);
-    return;
+// The device attributes answer last: by then the kitty flags came, if the
+// terminal has them.
+void TerminalConsole::takeReplies() {
+  TerminalReply reply;
+  while (decoder_.nextReply(reply)) {
+    if (negotiation_ == Negotiation::Done) continue;  // late or unasked answers
+    if (reply.kind == TerminalReply::Kind::KittyFlags) kittyReply_ = reply;
+    if (reply.kind == TerminalReply::Kind::DeviceAttributes) {
+      std::optional<TerminalReply> kitty = std::move(kittyReply_);
+      kittyReply_.reset();
+      answered(kitty);
+    }
   }
-  int flags = kKittyFlags & limit;
-  send(pushKitty(flags) + std::string(kQueries));
-  // Some terminals take only part of the flags: without the escape forms
-  // they honoured, fall back to the safe set.
-  std::optional<TerminalReply> check = awaitAnswers();
-  if (check && (flags & kKittyEscapeFlags) &&
-      (check->values.at(0) & kKittyEscapeFlags) != (flags & kKittyEscapeFlags)) {
-    flags &= kKittyFallbackFlags;
-    send("\x1b[<u" + pushKitty(flags));
-  }
-  kittyFlags_ = flags;
 }
 
-// Reads until the device attributes (which answer last) or the timeout;
-// returns the kitty flags if they came. Other input stays in the decoder.
-std::optional<TerminalReply> TerminalConsole::awaitAnswers() {
-  std::optional<TerminalReply> kitty;
-  auto deadline = SteadyClock::now() + options_.answerTimeout;
-  while (!ended_) {
-    TerminalReply reply;
-    while (decoder_.nextReply(reply)) {
-      if (reply.kind == TerminalReply::Kind::KittyFlags) kitty = reply;
-      if (reply.kind == TerminalReply::Kind::DeviceAttributes) return kitty;
+void TerminalConsole::answered(const std::optional<TerminalReply>& kitty) {
+  if (negotiation_ == Negotiation::AwaitingAnswers) {
+    int flags = kKittyFlags & kittyFlagLimit();
+    negotiation_ = Negotiation::Done;
+    if (!kitty || flags == 0) return;
+    send(pushKitty(flags) + std::string(kQueries));
+    kittyFlags_ = flags;
+    negotiation_ = Negotiation::AwaitingCheck;
+    answersDue_ = SteadyClock::now() + options_.answerTimeout;
+  } else {
+    // Some terminals take only part of the flags: without the escape forms
+    // they honoured, fall back to the safe set.
+    negotiation_ = Negotiation::Done;
+    if (kitty && (kittyFlags_ & kKittyEscapeFlags) &&
+        (kitty->values.at(0) & kKittyEscapeFlags) != (kittyFlags_ & kKittyEscapeFlags)) {
+      kittyFlags_ &= kKittyFallbackFlags;
+      send("\x1b[<u" + pushKitty(kittyFlags_));
     }
-    auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - SteadyClock::now()).count();
+  }
+  if (!suspended_) terminal_guard::arm(options_.output, saved_, undo());
+}
+
+// At the end, answers still on their way are read (for as long as they were
+// given) so that they do not spill into the shell.
+void TerminalConsole::awaitLastAnswers() {
+  while (!ended_ && negotiation_ != Negotiation::Done) {
+    auto left = std::chrono::ceil<std::chrono::milliseconds>(answersDue_ - SteadyClock::now()).count();
     if (left <= 0) break;
     pollfd p{options_.input, POLLIN, 0};
     int n = poll(&p, 1, static_cast<int>(left));
     if (n < 0 && errno != EINTR) break;
     if (n > 0) readAvailable();
   }
-  return kitty;
 }
 
 std::string TerminalConsole::keyboardMode() const {
-  return kittyFlags_ ? pushKitty(kittyFlags_) : std::string(kOtherKeys);
+  return std::string(kOtherKeys) + (kittyFlags_ ? pushKitty(kittyFlags_) : std::string());
 }
 
 // Everything the start changed, undone in reverse: kitty flags are popped
@@ -149,6 +158,7 @@ std::string TerminalConsole::undo() const {
 }
 
 void TerminalConsole::giveBack() {
+  awaitLastAnswers();
   send(undo());
   // Flushing drops input still on its way, such as key releases.
   tcsetattr(options_.input, TCSAFLUSH, &saved_);
@@ -188,6 +198,7 @@ void TerminalConsole::readAvailable() {
 }
 
 void TerminalConsole::collect() {
+  takeReplies();
   auto now = loop_ ? loop_->now() : SteadyClock::now();
   InputRecord record;
   while (decoder_.nextRecord(record)) {
@@ -198,9 +209,6 @@ void TerminalConsole::collect() {
 
 bool TerminalConsole::waitInput(EventLoop& loop) {
   bind(loop);
-  TerminalReply late;  // answers to the start's queries that came after it gave up
-  while (decoder_.nextReply(late)) {
-  }
   while (queue_.empty()) {
     if (ended_ || loop.quitRequested()) return false;
     std::optional<std::chrono::milliseconds> timeout;
@@ -303,7 +311,8 @@ void TerminalConsole::reapply() {
   if (suspended_) return;
   termios raw = rawMode(saved_);
   tcsetattr(options_.input, TCSANOW, &raw);
-  send(screenModes() + (kittyFlags_ ? "\x1b[=" + std::to_string(kittyFlags_) + ";1u" : std::string(kOtherKeys)));
+  send(screenModes() + std::string(kOtherKeys) +
+       (kittyFlags_ ? "\x1b[=" + std::to_string(kittyFlags_) + ";1u" : std::string()));
   screen_.invalidate();
   checkSize();
 }

@@ -72,10 +72,14 @@ class TerminalConsole : public Console {
 
   // The kitty keyboard flags in force, 0 when the terminal lacks the protocol.
   int kittyFlags() const { return kittyFlags_; }
+  // Whether the terminal's answers to the start's questions are still awaited.
+  bool negotiating() const { return negotiation_ != Negotiation::Done; }
 
  private:
-  void negotiate();
-  std::optional<TerminalReply> awaitAnswers();
+  enum class Negotiation { AwaitingAnswers, AwaitingCheck, Done };
+  void takeReplies();
+  void answered(const std::optional<TerminalReply>& kitty);
+  void awaitLastAnswers();
   void giveBack();
   std::string keyboardMode() const;
   std::string undo() const;
@@ -97,6 +101,9 @@ class TerminalConsole : public Console {
   std::deque<InputRecord> queue_;
   EventLoop::Clock::time_point lastInput_{};
   int kittyFlags_ = 0;
+  Negotiation negotiation_ = Negotiation::AwaitingAnswers;
+  std::optional<TerminalReply> kittyReply_;
+  std::chrono::steady_clock::time_point answersDue_;
   bool suspended_ = false;
   bool ended_ = false;  // no more input can come (end of file, terminal gone)
 };

@@ -114,8 +114,8 @@ TEST(TextReading, TabBeyondTheLastStopFillsOneColumn) {
 TEST(TextReading, CapacityFollowsTheLineRule) {
   Engine engine;
   Document* doc = readInto(engine, {"", "abcdefgh\nabc\n", {}, {}}, 4096);
-  EXPECT_EQ(doc->firstText()->capacity, 12u);
-  EXPECT_EQ(doc->firstText()->next()->capacity, 4u);
+  EXPECT_EQ(doc->firstText()->capacity(), 12u);
+  EXPECT_EQ(doc->firstText()->next()->capacity(), 4u);
   EXPECT_EQ(doc->longestLine, 8u);
 }
 
