@@ -9,8 +9,8 @@
 
 namespace tarn {
 
-// Appends the names the specification stands for; false when it is invalid
-// (nothing is appended then). A relative specification starts from
+// Appends the names a file pattern stands for; false when it is invalid
+// (nothing is appended then). A relative pattern starts from
 // currentDirectory. A name without wildcards that matches nothing is a new file.
 bool expandSpecification(std::string_view spec, const std::string& currentDirectory,
                          std::vector<std::string>& names);

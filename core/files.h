@@ -37,7 +37,7 @@ class Files : public DocumentReader {
   int expand(std::string_view spec, std::vector<std::string>& names);
 
   // `edit`, `view` and the file names of the command line. Returns true
-  // when at least one slot holds a file of the specification afterwards.
+  // when at least one slot holds a file it names afterwards.
   bool edit(std::string_view spec, const EditRequest& request);
 
   // DocumentReader: fills a new document from the file (asking for the

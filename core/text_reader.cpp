@@ -73,14 +73,7 @@ void TextReader::feedPlain(std::string_view block) {
   const uint8_t mask = rules_.stripEighthBit ? 0x7F : 0xFF;
   while (p < end) {
     uint8_t c = *p++ & mask;
-    if (pendingCr_) {
-      pendingCr_ = false;
-      if (c == '\n') {
-        endLine(true);
-        continue;
-      }
-      endLine(false);
-    }
+    if (pendingCr_ && endsCarriageReturn(c)) continue;
     if (!isSpecial(c)) {
       if (mask == 0xFF && length_ < room_) {
         // Copy the run of plain characters up to the next special byte at once.
@@ -117,17 +110,19 @@ void TextReader::feedPlain(std::string_view block) {
   }
 }
 
+// After a CR the line ends: as CR LF when this byte is the LF (which is then
+// taken), else as CR alone. True when the byte was taken.
+bool TextReader::endsCarriageReturn(uint8_t c) {
+  pendingCr_ = false;
+  bool lineFeed = c == '\n';
+  endLine(lineFeed);
+  return lineFeed;
+}
+
 void TextReader::feedCipher(std::string_view block) {
   for (char ch : block) {
     auto c = static_cast<uint8_t>(ch);
-    if (pendingCr_) {
-      pendingCr_ = false;
-      if (c == '\n') {
-        endLine(true);
-        continue;
-      }
-      endLine(false);
-    }
+    if (pendingCr_ && endsCarriageReturn(c)) continue;
     if (c == '\r') {
       pendingCr_ = true;
     } else if (c == '\n') {

@@ -37,6 +37,7 @@ class TextReader {
  private:
   void feedPlain(std::string_view block);
   void feedCipher(std::string_view block);
+  bool endsCarriageReturn(uint8_t c);
   void addCharacter(uint8_t c);
   void addSlow(uint8_t c);
   void addTab();

@@ -10,16 +10,6 @@ namespace {
 
 using namespace keystate;
 
-class StubDispatcher : public Dispatcher {
- public:
-  int step() override { return 0; }
-  int runString(std::string_view, bool) override { return 0; }
-  const int* definition(int keyClass, int keyCode) const override {
-    auto it = definitions.find({keyClass, keyCode});
-    return it == definitions.end() ? nullptr : it->second.data();
-  }
-  std::map<std::pair<int, int>, std::vector<int>> definitions;
-};
 
 class InputTest : public ScreenTest {
  protected:
@@ -263,7 +253,7 @@ TEST_F(InputTest, UndefinedKeysGoToTheDocumentAsEditControlMessages) {
 }
 
 TEST_F(InputTest, ReadKeyReturnsCharactersCodesAndDefinedCharacters) {
-  StubDispatcher dispatcher;
+  MapDispatcher dispatcher;
   dispatcher.definitions[{0, 'Q'}] = {'z', 0};
   dispatcher.definitions[{2, 'W'}] = {fn::kBeginLine, 'w', 0};
   editor.dispatcher = &dispatcher;

@@ -22,16 +22,6 @@ class SnapshotConsole : public MemoryConsole {
   std::vector<std::string> shownAttributes;  // of the middle row
 };
 
-class FieldDispatcher : public Dispatcher {
- public:
-  int step() override { return 0; }
-  int runString(std::string_view, bool) override { return 0; }
-  const int* definition(int keyClass, int keyCode) const override {
-    auto it = definitions.find({keyClass, keyCode});
-    return it == definitions.end() ? nullptr : it->second.data();
-  }
-  std::map<std::pair<int, int>, std::vector<int>> definitions;
-};
 
 class LineReaderTest : public ::testing::Test {
  protected:
@@ -48,7 +38,7 @@ class LineReaderTest : public ::testing::Test {
   SnapshotConsole console;
   EventLoop loop;
   Editor editor;
-  FieldDispatcher dispatcher;
+  MapDispatcher dispatcher;
 };
 
 TEST_F(LineReaderTest, TypedTextIsReturnedOnEnter) {

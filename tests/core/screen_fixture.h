@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,18 @@
 #include "platform/vk.h"
 
 namespace tarn::test {
+
+// Key definitions held in a map, for the readers that look keys up.
+class MapDispatcher : public Dispatcher {
+ public:
+  int step() override { return 0; }
+  int runString(std::string_view, bool) override { return 0; }
+  const int* definition(int keyClass, int keyCode) const override {
+    auto it = definitions.find({keyClass, keyCode});
+    return it == definitions.end() ? nullptr : it->second.data();
+  }
+  std::map<std::pair<int, int>, std::vector<int>> definitions;
+};
 
 struct SentMessage {
   const Document* doc;
