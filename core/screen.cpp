@@ -103,7 +103,7 @@ void Screen::applyCursorSize(bool insert) {
 }
 
 // The console offers no bell; a refused action shows itself by what stays unchanged.
-void Screen::beep() {}
+void Screen::beep() { editor_.console.beep(); }
 
 Attribute Screen::textAttribute() const {
   const auto& c = editor_.settings.colours;

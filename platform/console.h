@@ -112,6 +112,9 @@ class Console {
   virtual void setCodePage(int codePage) = 0;
   virtual int codePage() const = 0;
 
+  // Sounds the bell.
+  virtual void beep() = 0;
+
   // Makes everything written so far visible.
   virtual void flush() = 0;
 

@@ -26,6 +26,7 @@ class MemoryConsole : public Console {
   void setCodePage(int codePage) override { codePage_ = codePage; }
   int codePage() const override { return codePage_; }
   void flush() override { ++flushes_; }
+  void beep() override { ++beeps_; }
   bool readInput(InputRecord& record) override;
   void pushFront(const InputRecord& record) override { input_.push_front(record); }
   bool hasInput() const override { return !input_.empty(); }
@@ -50,6 +51,7 @@ class MemoryConsole : public Console {
   void setSizeFromOutside(ConsoleSize s);
   bool suspended() const { return suspended_; }
   int writesSinceReset() const { return writes_; }
+  int beeps() const { return beeps_; }
   void resetWriteCount() { writes_ = 0; }
 
  private:
@@ -70,6 +72,7 @@ class MemoryConsole : public Console {
   int codePage_ = 437;
   int flushes_ = 0;
   int writes_ = 0;
+  int beeps_ = 0;
   bool suspended_ = false;
 };
 

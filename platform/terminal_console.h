@@ -61,6 +61,7 @@ class TerminalConsole : public Console {
   void setCodePage(int codePage) override;
   int codePage() const override { return page_->number(); }
   void flush() override;
+  void beep() override { if (!suspended_) send("\a"); }
 
   bool readInput(InputRecord& record) override;
   void pushFront(const InputRecord& record) override { queue_.push_front(record); }
