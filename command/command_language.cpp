@@ -1,10 +1,11 @@
 #include "command/command_language.h"
 
-#include <charconv>
+#include <algorithm>
 
 #include "command/ascii.h"
 #include "command/command_registry.h"
 #include "command/command_words.h"
+#include "command/decimal.h"
 #include "command/function_string.h"
 #include "core/editor.h"
 #include "platform/directories.h"
@@ -16,13 +17,6 @@ namespace tarn::command {
 namespace {
 
 constexpr size_t kLongestLoopNesting = 10;
-
-std::optional<int> decimal(std::string_view text) {
-  int n = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return n;
-}
 
 bool isLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
@@ -36,11 +30,27 @@ std::optional<int> quotedCharacter(std::string_view word) {
   return std::nullopt;
 }
 
-}  // namespace
-
-namespace {
-
 std::vector<std::string_view> settingHelpLines() { return SettingsCommand::helpLines(); }
+
+// Reads what is waiting at the console: a pending Esc is taken and stops a
+// loop or a run of queued functions; everything else stays queued in order.
+bool escapePending(Editor& editor) {
+  editor.loop.runOnce(std::chrono::milliseconds(0));
+  std::vector<InputRecord> kept;
+  InputRecord record;
+  bool escape = false;
+  while (editor.console.readInput(record)) {
+    if (!escape && record.kind == InputKind::Key && record.key.keyDown &&
+        record.key.virtualKeyCode == vk::kEscape) {
+      escape = true;
+      continue;
+    }
+    kept.push_back(record);
+  }
+  for (auto it = kept.rbegin(); it != kept.rend(); ++it) editor.console.pushFront(*it);
+  return escape;
+}
+
 
 }  // namespace
 
@@ -61,6 +71,10 @@ CommandLanguage::CommandLanguage(Editor& editor)
   editor_.dispatcher = this;
 }
 
+CommandLanguage::~CommandLanguage() {
+  if (editor_.dispatcher == this) editor_.dispatcher = nullptr;
+}
+
 void CommandLanguage::loadProfiles() {
   std::string name = findNoCase(editor_.paths.profileDirectory, "TARN.Pro");
   profiles_.loadAtStartup(editor_.paths.profileDirectory + (name.empty() ? "TARN.Pro" : name));
@@ -77,10 +91,6 @@ void CommandLanguage::openFile(std::string_view spec, bool viewMode) {
   invocation.args = splitArguments(spec);
   invocation.text = std::string(viewMode ? "view " : "edit ") + std::string(spec);
   execute(invocation);
-}
-
-CommandLanguage::~CommandLanguage() {
-  if (editor_.dispatcher == this) editor_.dispatcher = nullptr;
 }
 
 const int* CommandLanguage::definition(int keyClass, int keyCode) const { return store_.find(keyClass, keyCode); }
@@ -146,10 +156,7 @@ int CommandLanguage::step() {
 }
 
 Outcome CommandLanguage::runKey(const InputEvent& event) {
-  if (const int* codes = definition(event.keyClass, event.keyCode)) {
-    queue_.append(codes);
-    return drain();
-  }
+  if (const int* codes = definition(event.keyClass, event.keyCode)) return queueAndDrain(codes, 1, false);
   if (event.keyClass == 0 && event.keyCode == vk::kEscape)
     return Outcome::to(onCommandLine_ ? Next::File : Next::CommandLine);
   if (Document* doc = target()) editor_.input.sendUndefinedKey(*doc, event.key);
@@ -174,7 +181,13 @@ Outcome CommandLanguage::commandLineEnter() {
 }
 
 Outcome CommandLanguage::drain() {
-  while (!queue_.empty()) {
+  constexpr size_t kEscapeCheckEvery = 4096;
+  for (size_t run = 1; !queue_.empty(); ++run) {
+    // Synonyms that run each other never end by themselves: Esc stops them.
+    if (run % kEscapeCheckEvery == 0 && escapePending(editor_)) {
+      queue_.clear();
+      return Outcome::failure();
+    }
     int slotBefore = editor_.slots.current();
     Outcome outcome = runQueuedCode(queue_.take());
     if (outcome.next == Next::EndEditor) {
@@ -200,10 +213,10 @@ Outcome CommandLanguage::runQueuedCode(int code) {
   if (fn::isEngine(code)) {
     intptr_t arg1 = 0;
     if (code == fn::kTypeChar) {
-      arg1 = decimal(queue_.takeArgument()).value_or(0);
+      arg1 = wholeDecimal(queue_.takeArgument()).value_or(0);
       if (arg1 < 1 || arg1 > 255) return Outcome::done();
     } else if (code == fn::kColumn) {
-      arg1 = decimal(queue_.takeArgument()).value_or(1) - 1;
+      arg1 = wholeDecimal(queue_.takeArgument()).value_or(1) - 1;
     } else if (takesBookmarkLetter(code) && !queue_.empty() && isLetter(queue_.peek())) {
       arg1 = queue_.take();
     } else if (code == fn::kFillMark && !queue_.empty() && fn::isCharacter(queue_.peek())) {
@@ -224,18 +237,38 @@ Outcome CommandLanguage::runQueuedCode(int code) {
     return execute(invocation);
   }
   if (fn::isSynonym(code)) {
+    // The synonym's codes join the end of the queue, which goes on running.
     int count = queue_.empty() ? -1 : queue_.take();
-    return runSynonym(code, count < 1 ? 1 : count);
+    const int* codes = definition(6, code);
+    if (!codes) return Outcome::failure();
+    for (int i = 0; i < std::max(count, 1); ++i)
+      if (!queue_.append(codes, true)) return tooManyFunctions();
+    return Outcome::done();
   }
   editor_.screen.message("Invalid command");
   return Outcome::failure();
 }
 
-Outcome CommandLanguage::runSynonym(int code, int count) {
-  const int* codes = definition(6, code);
-  if (!codes) return Outcome::failure();
-  for (int i = 0; i < count; ++i) queue_.append(codes, true);
+Outcome CommandLanguage::queueAndDrain(const int* codes, int count, bool stopAtRepeat) {
+  for (int i = 0; i < count; ++i)
+    if (!queue_.append(codes, stopAtRepeat)) return tooManyFunctions();
   return drain();
+}
+
+Outcome CommandLanguage::tooManyFunctions() {
+  queue_.clear();
+  editor_.screen.message("Too many functions to run");
+  return Outcome::failure();
+}
+
+// A synonym named in a command runs with the count of the word after it.
+Outcome CommandLanguage::runNamedSynonym(std::string_view name, std::string_view countWord) {
+  auto entry = store_.synonyms().find(name);
+  if (!entry) return Outcome::failure();
+  const int* codes = definition(6, fn::kFirstSynonym + *entry);
+  if (!codes) return Outcome::done();
+  int count = readDecimal(countWord);
+  return queueAndDrain(codes, count < 1 ? 1 : count, true);
 }
 
 // The string runner.
@@ -251,25 +284,6 @@ int CommandLanguage::runString(std::string_view text, bool fromCommandLine) {
 }
 
 namespace {
-
-// Reads what is waiting at the console: a pending Esc is taken and stops a
-// loop; everything else stays queued in order.
-bool escapePending(Editor& editor) {
-  editor.loop.runOnce(std::chrono::milliseconds(0));
-  std::vector<InputRecord> kept;
-  InputRecord record;
-  bool escape = false;
-  while (editor.console.readInput(record)) {
-    if (!escape && record.kind == InputKind::Key && record.key.keyDown &&
-        record.key.virtualKeyCode == vk::kEscape) {
-      escape = true;
-      continue;
-    }
-    kept.push_back(record);
-  }
-  for (auto it = kept.rbegin(); it != kept.rend(); ++it) editor.console.pushFront(*it);
-  return escape;
-}
 
 // The piece after the brace that closes the loop opened at open.
 size_t afterLoop(const std::vector<StringPiece>& pieces, size_t open) {
@@ -349,18 +363,18 @@ Outcome CommandLanguage::run(std::string_view text, bool fromCommandLine) {
 
 // The command executor.
 
+// Without a file only definitions, settings and the opening of files run.
 bool CommandLanguage::noFileRuleAllows(std::string_view text) const {
   if (!text.empty() && text.front() == '[') text.remove_prefix(1);
-  std::string word = asciiLower(firstWords(text, 1).empty() ? "" : firstWords(text, 1)[0]);
+  size_t start = text.find_first_not_of(" \t");
+  if (start == std::string_view::npos) return false;
+  size_t end = text.find_first_of(" \t", start);
+  if (end == std::string_view::npos) return false;  // the word must be followed by a blank
+  std::string word = asciiLower(text.substr(start, end - start));
   static constexpr std::string_view kAllowed[] = {"d", "def", "define", "s", "set", "m", "macro", "e", "edit",
                                                   "v", "view", "demo", "cd", "chdir", "vr", "vbsrun", "py",
                                                   "pyrun"};
-  size_t wordEnd = text.find_first_not_of(" \t");
-  wordEnd = wordEnd == std::string_view::npos ? text.size() : text.find_first_of(" \t", wordEnd);
-  bool blankFollows = wordEnd != std::string_view::npos && wordEnd < text.size();
-  for (auto allowed : kAllowed)
-    if (word == allowed) return blankFollows;
-  return false;
+  return std::find(std::begin(kAllowed), std::end(kAllowed), word) != std::end(kAllowed);
 }
 
 Outcome CommandLanguage::unknown(std::string_view text) {
@@ -392,6 +406,8 @@ Outcome CommandLanguage::runCommand(std::string_view text) {
       invocation.args = splitArguments(invocation.rest);
       return execute(invocation);
     }
+    if (store_.synonyms().find(inside)) return runNamedSynonym(inside, "");
+    if (store_.synonyms().find(words[0])) return runNamedSynonym(words[0], words.size() > 1 ? words[1] : "");
     command = inside;  // carried out as if typed
   }
 
@@ -419,6 +435,8 @@ Outcome CommandLanguage::runCommand(std::string_view text) {
     invocation.args.clear();
     return execute(invocation);
   }
+  if (store_.synonyms().find(split.word))
+    return runNamedSynonym(split.word, split.args.empty() ? "" : split.args[0]);
   // The forms that are no table names.
   std::vector<std::string> words = firstWords(command, 4);
   std::string lowered = asciiLower(command);
@@ -432,7 +450,7 @@ Outcome CommandLanguage::runCommand(std::string_view text) {
       if (asciiLower(words[1]) == name)
         if (auto c = quotedCharacter(words[2])) return send(code, *c) ? Outcome::done() : Outcome::failure();
   }
-  if (auto n = decimal(command); n && *n >= 1 && *n <= 255) {
+  if (auto n = wholeDecimal(command); n && *n >= 1 && *n <= 255) {
     send(fn::kTypeChar, *n);
     return Outcome::done();
   }
@@ -450,13 +468,13 @@ Outcome CommandLanguage::runEngineCode(int code, const Invocation& invocation) {
   intptr_t arg1 = 0;
   std::string first = invocation.args.empty() ? std::string() : invocation.args[0];
   if (code == fn::kColumn) {
-    auto n = decimal(first);
+    auto n = wholeDecimal(first);
     if (!n || *n < 1) return Outcome::failure();
     arg1 = *n - 1;
   } else if (takesBookmarkLetter(code) || code == fn::kFillMark) {
     if (auto c = quotedCharacter(first)) arg1 = *c;
     else if (first.size() == 1) arg1 = static_cast<unsigned char>(first[0]);
-  } else if (auto n = decimal(first); n && *n > 0) {
+  } else if (auto n = wholeDecimal(first); n && *n > 0) {
     if (functions_.countFormOf(code)) {
       // [left 40]: the movement done that many times.
       for (int i = 0; i < *n; ++i)

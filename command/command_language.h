@@ -68,6 +68,9 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   // Runs what is queued in the current place; returns early when the cursor
   // must change place or another window became current.
   Outcome drain();
+  // Queues a code list count times (up to a `repeat command` code when
+  // stopAtRepeat) and runs the queue.
+  Outcome queueAndDrain(const int* codes, int count, bool stopAtRepeat);
 
   // Typed commands and editor-level functions are carried out by handlers,
   // one place per code.
@@ -114,7 +117,8 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   Outcome runKey(const InputEvent& event);
   Outcome runEngineCode(int code, const Invocation& invocation);
   Outcome runQueuedCode(int code);
-  Outcome runSynonym(int code, int count);
+  Outcome runNamedSynonym(std::string_view name, std::string_view countWord);
+  Outcome tooManyFunctions();
   Outcome commandLineEnter();
   bool noFileRuleAllows(std::string_view text) const;
   void expandBlank();

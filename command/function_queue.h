@@ -12,14 +12,19 @@ namespace tarn::command {
 class FunctionQueue {
  public:
   static constexpr int kLongestList = 1023;
+  // Synonyms that run each other, or a huge count, would fill memory: the
+  // queue takes no more than this.
+  static constexpr size_t kLongestQueue = 1 << 20;
 
   // Appends a code list up to its first 0 (at most 1023 codes); with
-  // stopAtRepeat, also up to the first `repeat command` code.
-  void append(const int* codes, bool stopAtRepeat = false) {
-    for (int i = 0; i < kLongestList && codes[i] != fn::kListEnd; ++i) {
-      if (stopAtRepeat && codes[i] == fn::kRepeatCommand) break;
-      codes_.push_back(codes[i]);
-    }
+  // stopAtRepeat, also up to the first `repeat command` code. False, with
+  // nothing appended, when the queue would grow beyond kLongestQueue.
+  bool append(const int* codes, bool stopAtRepeat = false) {
+    int n = 0;
+    while (n < kLongestList && codes[n] != fn::kListEnd && !(stopAtRepeat && codes[n] == fn::kRepeatCommand)) ++n;
+    if (codes_.size() + static_cast<size_t>(n) > kLongestQueue) return false;
+    codes_.insert(codes_.end(), codes, codes + n);
+    return true;
   }
   void push(int code) { codes_.push_back(code); }
 

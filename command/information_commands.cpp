@@ -1,8 +1,7 @@
 // about, the counts of lines, characters and words, and `key`.
-#include <charconv>
-
 #include "command/command_language.h"
 #include "command/command_registry.h"
+#include "command/decimal.h"
 #include "core/editor.h"
 
 namespace tarn::command {
@@ -56,13 +55,9 @@ Outcome keyCommand(CommandLanguage& l, const Invocation& inv) {
     l.editor().screen.message("Unknown key \"" + inv.args[0] + "\"");
     return Outcome::failure();
   }
-  int count = 1;
-  if (inv.args.size() > 1) {
-    std::from_chars(inv.args[1].data(), inv.args[1].data() + inv.args[1].size(), count);
-    if (count < 2) count = 1;
-  }
-  for (int i = 0; i < count; ++i) l.queue().append(codes, true);
-  return l.drain();
+  int count = inv.args.size() > 1 ? readDecimal(inv.args[1]) : 1;
+  if (count < 2) count = 1;
+  return l.queueAndDrain(codes, count, true);
 }
 
 }  // namespace

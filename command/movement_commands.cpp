@@ -1,21 +1,16 @@
 // Movements the dispatcher gives effect to: `line`, counted movements, the
 // `... all` movements over every window, scrolling, the window edges, the
 // typing mode and the joining deletions.
-#include <charconv>
-
 #include "command/command_language.h"
 #include "command/command_registry.h"
+#include "command/decimal.h"
 #include "core/editor.h"
 
 namespace tarn::command {
 
 namespace {
 
-int number(std::string_view text, int fallback) {
-  int n = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-  return ec == std::errc() ? n : fallback;
-}
+int number(std::string_view text, int fallback) { return isDigits(text) ? readDecimal(text) : fallback; }
 
 Outcome result(int engineResult) { return engineResult ? Outcome::done() : Outcome::failure(); }
 

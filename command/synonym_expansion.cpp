@@ -70,8 +70,7 @@ Outcome CommandLanguage::expandAtCursor(bool blankKey) {
     editor_.engine.setRepeatCount(static_cast<int>(word.end - word.start));
     send(fn::kDeleteChar);
   }
-  queue_.append(codes, true);
-  Outcome outcome = drain();
+  Outcome outcome = queueAndDrain(codes, 1, true);
   onCommandLine_ = saved;
   return outcome;
 }
