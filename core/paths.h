@@ -8,9 +8,6 @@ struct Paths {
   std::string programDirectory;  // with a trailing '/'
   std::string profileDirectory;  // with a trailing '/'
   std::string temporaryDirectory;
-
-  std::string inProfile(const std::string& name) const { return profileDirectory + name; }
-  std::string inProgram(const std::string& name) const { return programDirectory + name; }
 };
 
 }  // namespace tarn

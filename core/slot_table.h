@@ -26,7 +26,6 @@ class SlotTable {
   int current() const { return current_; }
   void setCurrent(int slot) { current_ = slot; }
   bool hasCurrent() const { return inUse(current_); }
-  int highWater() const { return highWater_; }
 
   // Cursor place: true while keys act on the file, false on the command line.
   bool cursorInFile(int slot) const { return valid(slot) && cursorInFile_[slot]; }

@@ -51,8 +51,6 @@ int EventLoop::addTimer(std::chrono::milliseconds interval, Callback tick) {
 
 void EventLoop::removeTimer(int id) { timers_.erase(id); }
 
-bool EventLoop::hasTimer(int id) const { return timers_.count(id) != 0; }
-
 void EventLoop::watch(int fd, Callback onReadable) { watched_[fd] = std::move(onReadable); }
 
 void EventLoop::unwatch(int fd) { watched_.erase(fd); }

@@ -23,7 +23,6 @@ class EventLoop {
   // A repeating timer; returns its id.
   int addTimer(std::chrono::milliseconds interval, Callback tick);
   void removeTimer(int id);
-  bool hasTimer(int id) const;
 
   void watch(int fd, Callback onReadable);
   void unwatch(int fd);
