@@ -4,5 +4,5 @@ set -e
 cd "$(dirname "$0")"
 . scripts/setup.sh
 tarn_setup_packages
-tarn_build build >&2
+TARN_TARGET=tarn tarn_build build >&2
 exec build/tarn "$@"

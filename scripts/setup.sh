@@ -1,7 +1,8 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 # Usage: . scripts/setup.sh; tarn_setup_packages; tarn_build <dir> [cmake options...]
+# TARN_TARGET names the one target to build (all of them when unset).
 
-TARN_PACKAGES="g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev tmux"
+TARN_PACKAGES="g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev tmux ccache"
 
 tarn_setup_packages() {
   local missing=()
@@ -18,8 +19,13 @@ tarn_setup_packages() {
 
 tarn_build() {
   local dir="$1"; shift
+  # Paths inside the checkout are hashed relative to it, so that clones and
+  # worktrees of the same sources share compiled objects.
+  export CCACHE_BASEDIR="$PWD"
   if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null || return 1
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S . -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null || return 1
   fi
-  cmake --build "$dir" -j"$(nproc)" || return 1
+  cmake --build "$dir" -j"$(nproc)" ${TARN_TARGET:+--target "$TARN_TARGET"} || return 1
 }
