@@ -1,0 +1,79 @@
+#include "edit/calc_commands.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "edit/calc_functions.h"
+#include "edit/calc_numbers.h"
+#include "edit/calc_operators.h"
+
+namespace tarn::calc {
+
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+  size_t start = text.find_first_not_of(" \t");
+  if (start == std::string_view::npos) return {};
+  return text.substr(start, text.find_last_not_of(" \t") - start + 1);
+}
+
+std::optional<Operator> compoundOperator(char c) {
+  switch (c) {
+    case '+': return Operator::Add;
+    case '-': return Operator::Subtract;
+    case '*': return Operator::Multiply;
+    case '/': return Operator::Divide;
+    default: return std::nullopt;
+  }
+}
+
+bool isVariableName(std::string_view name) {
+  return !name.empty() && nameLength(name) == name.size() && !functionNamed(name);
+}
+
+CalcOutcome shown(Evaluation evaluation) {
+  if (!evaluation.ok()) return {evaluation, {}, {}};
+  return {evaluation, resultMessage(evaluation.value), {}};
+}
+
+}  // namespace
+
+CalcOutcome runCalc(std::string_view text, Variables& variables, Context& context) {
+  size_t sign = text.find('=');
+  if (sign == std::string_view::npos) return shown(evaluate(text, variables, context));
+
+  std::string_view name = trimmed(text.substr(0, sign));
+  std::optional<Operator> compound = name.empty() ? std::nullopt : compoundOperator(name.back());
+  if (compound) name = trimmed(name.substr(0, name.size() - 1));
+  if (!isVariableName(name)) return {Evaluation::failure(Error::NotAName), {}, {}};
+
+  Evaluation value = evaluate(text.substr(sign + 1), variables, context);
+  if (value.ok() && compound) {
+    Evaluation old = valueOf(name, variables, context);
+    value = old.ok() ? combine(*compound, old.value, value.value) : old;
+  }
+  if (!value.ok()) return {value, {}, {}};
+  variables.set(name, numberText(value.value));
+  CalcOutcome outcome = shown(value);
+  outcome.stored = name;
+  return outcome;
+}
+
+std::string resultMessage(double value) {
+  char message[96];
+  if (std::optional<int64_t> whole = integerPart(value))
+    std::snprintf(message, sizeof message, "Result = %g (0x%lX)", value, static_cast<unsigned long>(*whole));
+  else
+    std::snprintf(message, sizeof message, "Result = %g", value);
+  return message;
+}
+
+std::string calculatedNumber(int number, std::string_view argument, Variables& variables,
+                             Context& context) {
+  std::string plain = std::to_string(number);
+  Evaluation value = evaluate(plain + std::string(argument), variables, context);
+  std::optional<int64_t> whole = value.ok() ? integerPart(value.value) : std::nullopt;
+  return whole ? std::to_string(*whole) : plain;
+}
+
+}  // namespace tarn::calc

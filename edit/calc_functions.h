@@ -1,0 +1,22 @@
+// The calculator's eleven functions. Angles are in degrees: SIN, COS, TG
+// and CTG take them, ASIN, ACOS and ATG give them. LOG is the natural
+// logarithm, INT truncates towards zero.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace tarn::calc {
+
+enum class Function : uint8_t { Sin, Cos, Exp, Sqrt, Log, Tg, Ctg, Asin, Acos, Atg, Int };
+
+// The function a name stands for, in capitals or not.
+std::optional<Function> functionNamed(std::string_view name);
+
+// The function of a finite argument; nothing when the argument is outside
+// its domain (SQRT of a negative, LOG of a number not above 0, ASIN and
+// ACOS outside -1 to 1, TG and CTG where they have a pole) or the result
+// is not a finite number.
+std::optional<double> applyFunction(Function function, double argument);
+
+}  // namespace tarn::calc
