@@ -9,6 +9,9 @@ namespace {
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 struct NamedFunction {
   std::string_view name;
   Function function;
@@ -112,6 +115,13 @@ std::optional<double> evaluated(Function function, double x) {
 }
 
 }  // namespace
+
+size_t nameLength(std::string_view text) {
+  if (text.empty() || !isLetter(text[0])) return 0;
+  size_t length = 1;
+  while (length < text.size() && (isLetter(text[length]) || isDigit(text[length]))) ++length;
+  return length;
+}
 
 std::optional<Function> functionNamed(std::string_view name) {
   for (const NamedFunction& f : kFunctions) {

@@ -2,6 +2,7 @@
 // and CTG take them, ASIN, ACOS and ATG give them. LOG is the natural
 // logarithm, INT truncates towards zero.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -9,6 +10,11 @@
 namespace tarn::calc {
 
 enum class Function : uint8_t { Sin, Cos, Exp, Sqrt, Log, Tg, Ctg, Asin, Acos, Atg, Int };
+
+// The length of the name a text starts with: a letter or `_`, then
+// letters, digits and `_`; 0 when it starts with none. A name is a
+// function's or else a variable's.
+size_t nameLength(std::string_view text);
 
 // The function a name stands for, in capitals or not.
 std::optional<Function> functionNamed(std::string_view name);

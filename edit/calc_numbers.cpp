@@ -76,9 +76,8 @@ std::optional<double> readNumber(std::string_view text) {
 }
 
 std::string numberText(double value) {
-  char text[32];
-  auto [end, error] = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, error == std::errc{} ? end : text);
+  char text[32];  // the longest is 24 characters: -2.2250738585072014e-308
+  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
 std::optional<int64_t> integerPart(double value) {

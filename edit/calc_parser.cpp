@@ -62,6 +62,7 @@ class Parser {
   void skipBlanks() {
     while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
   }
+  // The next character, or '\0' at the end.
   char next() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
   // Skips blanks, then takes c when it comes next.
   bool take(char c) {
@@ -80,7 +81,7 @@ class Parser {
     while (ok()) {
       skipBlanks();
       size_t which = kLevels[level].symbols.find(next());
-      if (pos_ >= text_.size() || which == std::string_view::npos) return;
+      if (which == std::string_view::npos) return;
       ++pos_;
       binary(level + 1);
       Step step{Step::Kind::Combine};

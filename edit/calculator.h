@@ -22,15 +22,15 @@
 #pragma once
 #include <string_view>
 
+#include "core/variables.h"
 #include "edit/calc_context.h"
-#include "edit/calc_variables.h"
 
 namespace tarn::calc {
 
 enum class Error {
   None = 0,
   DivisionByZero = 1,
-  OutOfRange = 4,       // a function's argument outside its domain, or a number too large
+  OutOfRange = 4,       // a function's argument outside its domain, or a number beyond a double
   MissingOperand = 10,  // the text ends, or holds another character, where an operand belongs
   MissingBracket,       // a `(` without its `)`
   TextLeftOver,         // the expression ends before the text

@@ -161,18 +161,6 @@ TEST_F(CalculatorTest, NothingIsAskedOfAMalformedOrFailedExpression) {
   EXPECT_TRUE(context.asked.empty());
 }
 
-TEST(CalcVariables, UnderscoreNamesOutliveTheLocalOnes) {
-  Variables variables;
-  variables.set("_kept", "1");
-  variables.set("local", "2");
-  variables.set("local", "3");
-  EXPECT_EQ(*variables.find("local"), "3");
-  variables.forgetLocals();
-  EXPECT_EQ(variables.find("local"), nullptr);
-  ASSERT_NE(variables.find("_kept"), nullptr);
-  EXPECT_EQ(*variables.find("_kept"), "1");
-}
-
 TEST_F(CalculatorTest, NumbersReadFromTheText) {
   context.lines = {"price 12.5 each", "  -3e2 tail", "short", "7", "big 1e999"};
   context.cursorPlace = {1, 7};

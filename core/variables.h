@@ -2,13 +2,12 @@
 // kept as text. Names beginning with `_` live until the editor ends; the
 // others are local, forgotten when the function queue has been emptied.
 #pragma once
-#include <cstddef>
 #include <functional>
 #include <map>
 #include <string>
 #include <string_view>
 
-namespace tarn::calc {
+namespace tarn {
 
 class Variables {
  public:
@@ -25,8 +24,4 @@ class Variables {
   Map locals_;
 };
 
-// The length of the name a text starts with: a letter or `_`, then
-// letters, digits and `_`; 0 when it starts with none.
-size_t nameLength(std::string_view text);
-
-}  // namespace tarn::calc
+}  // namespace tarn
