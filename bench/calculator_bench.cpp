@@ -15,8 +15,8 @@ class OneLine : public Context {
   TextPlace cursor() const override { return {1, 1}; }
   std::string_view textFrom(TextPlace place) const override {
     std::string_view line = "  42.5 apples";
-    return place.line == 1 && place.column <= static_cast<int>(line.size()) ? line.substr(place.column - 1)
-                                                                            : std::string_view{};
+    if (place.line != 1 || place.column > static_cast<int>(line.size())) return {};
+    return line.substr(place.column - 1);
   }
   std::optional<std::string> askValue(std::string_view) override { return "1"; }
 };

@@ -61,10 +61,12 @@ CalcOutcome runCalc(std::string_view text, Variables& variables, Context& contex
 
 std::string resultMessage(double value) {
   char message[96];
-  if (std::optional<int64_t> whole = integerPart(value))
-    std::snprintf(message, sizeof message, "Result = %g (0x%lX)", value, static_cast<unsigned long>(*whole));
-  else
+  if (std::optional<int64_t> whole = integerPart(value)) {
+    auto bits = static_cast<unsigned long>(*whole);  // 64 bits, two's complement when negative
+    std::snprintf(message, sizeof message, "Result = %g (0x%lX)", value, bits);
+  } else {
     std::snprintf(message, sizeof message, "Result = %g", value);
+  }
   return message;
 }
 

@@ -1,6 +1,6 @@
-// The calculator's eleven functions. Angles are in degrees: SIN, COS, TG
-// and CTG take them, ASIN, ACOS and ATG give them. LOG is the natural
-// logarithm, INT truncates towards zero.
+// Names in expressions, and the calculator's eleven functions. Angles are
+// in degrees: SIN, COS, TG and CTG take them, ASIN, ACOS and ATG give them.
+// LOG is the natural logarithm, INT truncates towards zero.
 #pragma once
 #include <cstddef>
 #include <cstdint>

@@ -170,7 +170,8 @@ class Parser {
     bool relative = sign == '+' || sign == '-';
     if (relative) ++pos_;
     int64_t value = 0;
-    for (; isDigit(next()); ++pos_) value = std::min<int64_t>(value * 10 + (next() - '0'), kFarCoordinate);
+    for (; isDigit(next()); ++pos_)
+      value = std::min<int64_t>(value * 10 + (next() - '0'), kFarCoordinate);
     int n = static_cast<int>(value);
     if (!relative) return n == 0 ? Coordinate{} : Coordinate{false, n};
     return {true, sign == '-' ? -n : n};

@@ -1,4 +1,4 @@
-// Running a compiled expression.
+// Running a compiled expression, and the values of variables.
 #include "edit/calculator.h"
 
 #include <climits>

@@ -14,7 +14,8 @@
 //               operand
 //   operand     number: optional sign, decimal digits with a point and an
 //                 exponent, or 0x and hexadecimal digits (32 bits)
-//               function name, then its argument as a primary
+//               function name (SIN COS TG CTG ASIN ACOS ATG EXP SQRT LOG
+//                 INT, in any case), then its argument as a primary
 //               variable name: its value, asked for when not yet known
 //               $ or $(line,column): the number in the text there; each
 //                 part +n or -n from the cursor's, or n from 1; omitted or

@@ -122,9 +122,10 @@ TEST_F(CalculatorTest, NestingIsBoundedAndLongChainsAreNot) {
       {repeated("SIN ", deep) + "1", Error::TooDeep},
       {repeated("(", deep), Error::TooDeep},
   });
+  auto bracketed = [&](int depth) { return run(repeated("(", depth) + "1" + repeated(")", depth)); };
   // The outermost primary is the first level.
-  EXPECT_TRUE(run(repeated("(", kMaxNesting - 1) + "1" + repeated(")", kMaxNesting - 1)).ok());
-  EXPECT_EQ(run(repeated("(", kMaxNesting) + "1" + repeated(")", kMaxNesting)).error, Error::TooDeep);
+  EXPECT_TRUE(bracketed(kMaxNesting - 1).ok());
+  EXPECT_EQ(bracketed(kMaxNesting).error, Error::TooDeep);
 
   EXPECT_EQ(run(repeated("!", deep) + "7").value, 1);
   EXPECT_EQ(run(repeated("1+", deep) + "1").value, deep + 1);
