@@ -52,6 +52,8 @@ class LineScan {
     out_.fill(0, bodyStart_, token::kNumber);
     out_.fill(bodyEnd, line.size(), token::kLineRemark);
     blockRemarks_ = !set.remarkBegin.empty() && !set.remarkEnd.empty();
+    remarkLineFirst_ = firstByteOf(set.remarkLine);
+    remarkBeginFirst_ = blockRemarks_ ? firstByteOf(set.remarkBegin) : kNoMarker;
     remarkLineAt_ = set.remarkColumn > 0 ? positionOfColumn(set.remarkColumn) : kAnywhere;
   }
 
@@ -60,20 +62,20 @@ class LineScan {
     bool inRemark = blockRemarks_ && inBlockRemark;
     if (inRemark) p = blockRemark(p, p, inRemark);
     while (p < body_.size()) {
-      const uint8_t kind = set_.kindOf(body_[p]);
+      const char c = body_[p];
+      const uint8_t kind = set_.kindOf(c);
       if (kind & char_kind::kWhite) {
-        out_.fill(p, p + 1, token::kBlank);
-        ++p;
-      } else if (isRemarkLine(p)) {
+        p = runFrom(p, char_kind::kWhite, token::kBlank);
+      } else if (c == remarkLineFirst_ && isRemarkLine(p)) {
         out_.fill(p, body_.size(), token::kLineRemark);
         break;
-      } else if (blockRemarks_ && markerAt(body_, p, set_.remarkBegin)) {
+      } else if (c == remarkBeginFirst_ && markerAt(body_, p, set_.remarkBegin)) {
         p = blockRemark(p, p + set_.remarkBegin.text().size(), inRemark);
       } else if (kind & char_kind::kSeparator) {
         out_.fill(p, p + 1, token::kSeparator);
         ++p;
       } else if (kind & char_kind::kDigit) {
-        p = numberFrom(p);
+        p = runFrom(p, char_kind::kInNumber, token::kNumber);
       } else if (kind & char_kind::kStringDelimiter) {
         p = stringFrom(p);
       } else {
@@ -85,10 +87,26 @@ class LineScan {
 
  private:
   static constexpr size_t kAnywhere = static_cast<size_t>(-1);
+  static constexpr int kNoMarker = 256;  // no byte compares equal
+
+  static int firstByteOf(const Marker& marker) {
+    return marker.empty() ? kNoMarker : marker.text().front();
+  }
 
   bool isRemarkLine(size_t p) const {
-    return !set_.remarkLine.empty() && (remarkLineAt_ == kAnywhere || p == remarkLineAt_) &&
-           markerAt(body_, p, set_.remarkLine);
+    return (remarkLineAt_ == kAnywhere || p == remarkLineAt_) && markerAt(body_, p, set_.remarkLine);
+  }
+
+  // The end of the run of the character at p and those after it of a kind.
+  size_t runEnd(size_t p, uint8_t kind) const {
+    size_t end = p + 1;
+    while (end < body_.size() && (set_.kindOf(body_[end]) & kind)) ++end;
+    return end;
+  }
+  size_t runFrom(size_t p, uint8_t kind, char cls) {
+    const size_t end = runEnd(p, kind);
+    out_.fill(p, end, cls);
+    return end;
   }
 
   // A block remark that began at start and whose end is looked for from
@@ -99,13 +117,6 @@ class LineScan {
     const size_t next = inRemark ? body_.size() : end + set_.remarkEnd.text().size();
     out_.fill(start, next, token::kBlockRemark);
     return next;
-  }
-
-  size_t numberFrom(size_t p) {
-    size_t end = p + 1;
-    while (end < body_.size() && (set_.kindOf(body_[end]) & char_kind::kInNumber)) ++end;
-    out_.fill(p, end, token::kNumber);
-    return end;
   }
 
   // Up to and including the same delimiter when an even number of
@@ -127,8 +138,7 @@ class LineScan {
   }
 
   size_t wordFrom(size_t p) {
-    size_t end = p + 1;
-    while (end < body_.size() && (set_.kindOf(body_[end]) & char_kind::kInWord)) ++end;
+    const size_t end = runEnd(p, char_kind::kInWord);
     if constexpr (Out::kWantsWords) out_.fill(p, end, set_.wordClass(body_.substr(p, end - p)));
     return end;
   }
@@ -139,6 +149,8 @@ class LineScan {
   size_t bodyStart_;       // after the sequence-number area
   size_t remarkLineAt_;
   bool blockRemarks_;
+  int remarkLineFirst_;   // the first byte of each marker, or kNoMarker
+  int remarkBeginFirst_;
 };
 
 }  // namespace
