@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 
 #include "core/text_case.h"
 
@@ -98,7 +97,11 @@ void readKeywordText(KeywordSet& set, std::string_view text, bool replace) {
 bool loadKeywordFile(KeywordSet& set, const std::string& path, bool replace) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // Read through the stream, not its buffer: a read error (a directory)
+  // then marks the stream instead of throwing.
+  std::string text;
+  char block[16384];
+  while (in.read(block, sizeof block) || in.gcount() > 0) text.append(block, static_cast<size_t>(in.gcount()));
   if (in.bad()) return false;
   readKeywordText(set, text, replace);
   return true;

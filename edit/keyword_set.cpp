@@ -59,6 +59,15 @@ char KeywordSet::wordClass(std::string_view word) const {
   return value & keyword_bit::kListedFirst ? token::kKeyword : token::kLaterKeyword;
 }
 
+std::vector<std::string> KeywordSet::keywordsStartingWith(std::string_view prefix) const {
+  std::vector<std::string> found;
+  keywords_.forEach([&](std::string_view word, uint8_t) {
+    if (startsWithIgnoringCase(word, prefix)) found.emplace_back(word);
+  });
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
 bool KeywordSet::learn(std::string_view word) {
   if (word.empty()) return false;
   std::string stored = ignoreCase ? lowerCase(word) : std::string(word);

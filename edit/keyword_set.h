@@ -65,6 +65,9 @@ class KeywordSet {
   // The class of a word: token::kKeyword, token::kLaterKeyword or token::kWord.
   char wordClass(std::string_view word) const;
 
+  // `autocomplete`: the keywords that begin with a prefix, without regard to case, sorted.
+  std::vector<std::string> keywordsStartingWith(std::string_view prefix) const;
+
   KeywordTable& keywords() { return keywords_; }
   const KeywordTable& keywords() const { return keywords_; }
 

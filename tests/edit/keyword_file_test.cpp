@@ -166,6 +166,14 @@ TEST(LearnedWords, TakeTheBitsOfTheFile) {
   EXPECT_EQ(folded.unsavedWords(), std::vector<std::string>{"word"});
 }
 
+TEST(LearnedWords, AreOfferedWithTheKeywordsToComplete) {
+  KeywordSet set = fromText(keywordFile({"Print", "private", "$$TARN_END_KEYWORDS$$", "println", "pr", "int"}));
+  set.learn("PrimeCount");
+  EXPECT_EQ(set.keywordsStartingWith("PRI"),
+            (std::vector<std::string>{"PrimeCount", "Print", "println", "private"}));
+  EXPECT_EQ(set.keywordsStartingWith("x"), std::vector<std::string>{});
+}
+
 class KeywordFileOnDisk : public testing::Test {
  protected:
   void TearDown() override { std::remove(path.c_str()); }
@@ -187,6 +195,7 @@ TEST_F(KeywordFileOnDisk, LoadsAFileAndFailsOnAMissingOne) {
   KeywordSet missing;
   EXPECT_FALSE(loadKeywordFile(missing, path + ".none", false));
   EXPECT_EQ(missing.keywords().size(), 0u);
+  EXPECT_FALSE(loadKeywordFile(missing, testing::TempDir(), false));
 }
 
 TEST_F(KeywordFileOnDisk, LearnedWordsAreAppendedOnce) {
