@@ -26,6 +26,7 @@ struct SelectionCase {
 };
 
 std::ostream& operator<<(std::ostream& out, const SelectionCase& c) { return out << c.name; }
+std::string caseName(const testing::TestParamInfo<SelectionCase>& info) { return info.param.name; }
 
 class SetSelection : public testing::TestWithParam<SelectionCase> {};
 
@@ -51,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
         SelectionCase{"LastUsedWithoutTheExtension", {{1, {".h"}}, {5, {".cpp"}}}, 5, "a.h", 1},
         SelectionCase{"LowestSetOtherwise", {{1, {".h"}}, {5, {".h"}}}, -1, "a.h", 1},
         SelectionCase{"LastUsedOutOfRange", {{1, {".h"}}}, 20, "a.h", 1},
-        SelectionCase{"HiddenFileNameIsItsExtension", {{2, {".bashrc"}}}, -1, "/home/u/.bashrc", 2}));
+        SelectionCase{"HiddenFileNameIsItsExtension", {{2, {".bashrc"}}}, -1, "/home/u/.bashrc", 2}),
+    caseName);
 
 }  // namespace
 }  // namespace tarn

@@ -21,6 +21,7 @@ struct TokenCase {
 };
 
 std::ostream& operator<<(std::ostream& out, const TokenCase& c) { return out << c.name; }
+std::string caseName(const testing::TestParamInfo<TokenCase>& info) { return info.param.name; }
 
 std::string classesOf(const KeywordSet& set, std::string_view line, bool inRemark, bool& outRemark) {
   std::string classes(line.size(), '?');
@@ -64,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
         TokenCase{"OpenRemarkRunsOn", kC, "all of it", true, "ccccccccc", true},
         TokenCase{"EmptyLineKeepsTheRemarkOpen", kC, "", true, "", true},
         TokenCase{"RemarkClosedAndOpenedAgain", kC, "*/ x /* y", true, "cc w cccc", true},
-        TokenCase{"OtherBytesMakeWords", kC, "\x01\xff\x80 +", false, "www .", false}));
+        TokenCase{"OtherBytesMakeWords", kC, "\x01\xff\x80 +", false, "www .", false}),
+    caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Directives, Tokenizer,
@@ -90,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "a<!-- b --> // c", false, "wcccccccccc .. w", false},
         TokenCase{"MarkersEqualBeginAndEnd", {"$$TARN_REMARK_BEGIN=\"\"\"", "$$TARN_REMARK_END=\"\"\""},
                   "\"\"\"doc\"\"\" x", false, "ccccccccc w", false},
-        TokenCase{"NoRemarkEndMeansNoBlockRemarks", {"$$TARN_REMARK_END="}, "/* a", true, ".. w", false}));
+        TokenCase{"NoRemarkEndMeansNoBlockRemarks", {"$$TARN_REMARK_END="}, "/* a", true, ".. w", false}),
+    caseName);
 
 TEST(Tokenizer, BlockRemarkColoursEveryLineItSpans) {
   const KeywordSet set = keywordSet(kC);
