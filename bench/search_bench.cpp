@@ -47,14 +47,22 @@ void Search(benchmark::State& state, const char* text, SearchOptions options) {
   state.SetItemsProcessed(state.iterations() * kLines);
 }
 
-BENCHMARK_CAPTURE(Search, PlainExact, "fox", SearchOptions{false, false, false})->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Search, PlainIgnoringCase, "fox", SearchOptions{true, false, false})->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Search, PlainWholeWord, "the", SearchOptions{true, false, true})->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Search, PatternWordIgnoringCase, "fox", SearchOptions{true, true, false})->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Search, PatternLiteralStart, "f?x", SearchOptions{false, true, false})->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Search, PatternClassStart, "[fd]o?", SearchOptions{false, true, false})->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Search, PatternDigits, ":i", SearchOptions{false, true, false})->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Search, PatternAlternatives, "fox|dog", SearchOptions{false, true, false})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, PlainExact, "fox", SearchOptions{false, false, false})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, PlainIgnoringCase, "fox", SearchOptions{true, false, false})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, PlainWholeWord, "the", SearchOptions{true, false, true})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, PatternWordIgnoringCase, "fox", SearchOptions{true, true, false})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, PatternLiteralStart, "f?x", SearchOptions{false, true, false})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, PatternClassStart, "[fd]o?", SearchOptions{false, true, false})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, PatternDigits, ":i", SearchOptions{false, true, false})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, PatternAlternatives, "fox|dog", SearchOptions{false, true, false})
+    ->Unit(benchmark::kMillisecond);
 
 void BuildReplacements(benchmark::State& state) {
   WordSeparators separators;

@@ -305,8 +305,8 @@ std::optional<unsigned char> Compiler::classByte() {
 }
 
 size_t Compiler::literal(Fragment& out, char c) {
-  out.push_back({PatternOp::kChar, PatternRepeat::kOnce,
-                 static_cast<unsigned char>(ignoreCase_ ? asciiUpper(c) : c)});
+  out.push_back(
+      {PatternOp::kChar, PatternRepeat::kOnce, static_cast<unsigned char>(ignoreCase_ ? asciiUpper(c) : c)});
   return out.size() - 1;
 }
 

@@ -90,9 +90,7 @@ bool PatternMatcher::run(int64_t start) {
   }
 }
 
-bool PatternMatcher::endsWord(int64_t at) {
-  return !wholeWords_ || isWordEdge(*wholeWords_, text_->at(at));
-}
+bool PatternMatcher::endsWord(int64_t at) { return !wholeWords_ || isWordEdge(*wholeWords_, text_->at(at)); }
 
 bool PatternMatcher::execute(uint32_t& pc, int64_t& at) {
   if (visitedBefore(pc, at)) return false;
@@ -149,7 +147,8 @@ bool PatternMatcher::backtrack(uint32_t& pc, int64_t& at) {
       case FrameKind::kFewer: {
         int64_t shorter = frame.position - frame.step;
         if (frame.step == 1) shorter = skipToNextByte(frame.arg + 1, shorter, frame.least);
-        if (shorter > frame.least) stack_.push_back({FrameKind::kFewer, frame.arg, shorter, frame.least, frame.step});
+        if (shorter > frame.least)
+          stack_.push_back({FrameKind::kFewer, frame.arg, shorter, frame.least, frame.step});
         pc = frame.arg + 1;
         at = shorter;
         return true;
@@ -228,7 +227,8 @@ bool PatternMatcher::groupTextAt(int64_t groupStart, int64_t length, int64_t at)
     int want = text_->at(groupStart + i);
     int have = text_->at(at + i);
     if (want == have) continue;
-    if (want < 0 || have < 0 || want > 255 || have > 255 || program_->fold[want] != program_->fold[have]) return false;
+    if (want < 0 || have < 0 || want > 255 || have > 255 || program_->fold[want] != program_->fold[have])
+      return false;
   }
   return true;
 }

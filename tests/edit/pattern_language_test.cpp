@@ -29,11 +29,11 @@ TEST(PatternLanguage, AnyCharacterAndRepeats) {
                                  {"ab*c", "abbbc", "0-5"},
                                  {"ab+c", "xac", "none"},
                                  {"ab+c", "xabbc", "1-5"},
-                                 {"a?*c", "abcbc", "0-5"},    // longest first
-                                 {"a?*c", "abcbd", "0-3"},    // then shorter
+                                 {"a?*c", "abcbc", "0-5"},  // longest first
+                                 {"a?*c", "abcbd", "0-3"},  // then shorter
                                  {"a?+", "a", "none"},
                                  {"?*", "", "0-0"},
-                                 {"a*", "bbb", "0-0"},        // an empty match is a match
+                                 {"a*", "bbb", "0-0"},  // an empty match is a match
                                  {"[ab]*b", "aabab", "0-5"},
                                  {"x?*?*?*y", "x12y", "0-4"},
                              });
@@ -41,19 +41,19 @@ TEST(PatternLanguage, AnyCharacterAndRepeats) {
 
 TEST(PatternLanguage, StarAndPlusAsOrdinaryCharacters) {
   expectSpans(kPatternExact, {
-                                 {"*a", "x*a", "1-3"},        // at the very start
+                                 {"*a", "x*a", "1-3"},  // at the very start
                                  {"+a", "a+a", "1-3"},
-                                 {"^*", "*x", "0-1"},         // after ^
+                                 {"^*", "*x", "0-1"},  // after ^
                                  {"^*", "x*", "none"},
-                                 {"a$*", "a$*", "0-3"},       // after $
-                                 {"a**", "aa*", "0-3"},       // after another *
+                                 {"a$*", "a$*", "0-3"},  // after $
+                                 {"a**", "aa*", "0-3"},  // after another *
                                  {"a*+", "+", "0-1"},
-                                 {"a+*", "b", "0-0"},         // a * after + widens it to none or more
+                                 {"a+*", "b", "0-0"},  // a * after + widens it to none or more
                                  {"a++", "aaa", "0-3"},
-                                 {"+*b", "++b", "0-3"},       // the ordinary + can be repeated
+                                 {"+*b", "++b", "0-3"},  // the ordinary + can be repeated
                                  {"\\**", "a**", "0-0"},
                                  {"x\\**", "x**", "0-3"},
-                                 {"{*a}", "*a", "0-2"},       // nothing before it in the braces
+                                 {"{*a}", "*a", "0-2"},  // nothing before it in the braces
                                  {"\\(*\\)", "*", "0-1"},
                              });
 }
@@ -66,10 +66,10 @@ TEST(PatternLanguage, LineStartAndEnd) {
                                  {"^$", "x", "none"},
                                  {"a$", "aba", "2-3"},
                                  {"$", "abc", "3-3"},
-                                 {"a$b", "xa$b", "1-4"},      // $ in the middle is ordinary
-                                 {"a$|b", "ab", "1-2"},       // before |: the line end
+                                 {"a$b", "xa$b", "1-4"},  // $ in the middle is ordinary
+                                 {"a$|b", "ab", "1-2"},   // before |: the line end
                                  {"a$|b", "xa", "1-2"},
-                                 {"{a$}", "ab a", "3-4"},     // before }
+                                 {"{a$}", "ab a", "3-4"},  // before }
                                  {"{a$|c}d", "a$d", "none"},
                                  {"b|^a", "xab", "2-3"},
                              });
@@ -80,18 +80,21 @@ TEST(PatternLanguage, CharacterClasses) {
                                  {"[a-c]+", "xxbcax", "2-5"},
                                  {"[^a-c]", "abcd", "3-4"},
                                  {"[^a-c]+", "abc", "none"},
-                                 {"[-a]+", "x-a-", "1-4"},    // minus first
-                                 {"[a-]+", "x-a-", "1-4"},    // minus last
+                                 {"[-a]+", "x-a-", "1-4"},  // minus first
+                                 {"[a-]+", "x-a-", "1-4"},  // minus last
                                  {"[a\\-z]+", "b-az", "1-4"},
                                  {"[\\]]", "a]", "1-2"},
-                                 {"[\\t]", "at\tb", "2-3"},   // the escapes work inside a class
+                                 {"[\\t]", "at\tb", "2-3"},  // the escapes work inside a class
                                  {"[ \\t]+", "a \t b", "1-4"},
                                  {"[\\^]", "a^", "1-2"},
                                  {"[a^]+", "^a", "0-2"},
-                                 {"[:d]+", "5:d", "1-3"},     // no predefined classes inside a class
+                                 {"[:d]+", "5:d", "1-3"},  // no predefined classes inside a class
                                  {"[]", "abc", "none"},
                                  {"[^]", "abc", "0-1"},
-                                 {"[0-9]", "\xB5" "9", "1-2"},
+                                 {"[0-9]",
+                                  "\xB5"
+                                  "9",
+                                  "1-2"},
                                  {"[\x80-\xFF]", "a\xE9", "1-2"},
                              });
 }
@@ -100,18 +103,18 @@ TEST(PatternLanguage, Alternatives) {
   expectSpans(kPatternExact, {
                                  {"{ab|a}c", "ac", "0-2"},
                                  {"{ab|a}c", "abc", "0-3"},
-                                 {"{a|ab}", "ab", "0-1"},     // tried in order
-                                 {"{a|ab}c", "abc", "0-3"},   // the next one when the rest fails
+                                 {"{a|ab}", "ab", "0-1"},    // tried in order
+                                 {"{a|ab}c", "abc", "0-3"},  // the next one when the rest fails
                                  {"{abb|a}b+c", "abbcd", "0-4"},
                                  {"x|y", "ay", "1-2"},
                                  {"ab|b", "xb", "1-2"},
-                                 {"{a|b}+", "ab", "none"},    // + after } is ordinary
+                                 {"{a|b}+", "ab", "none"},  // + after } is ordinary
                                  {"{a|b}+", "b+", "0-2"},
                                  {"{a|{b|c}d}e", "cde", "0-3"},
                                  {"{|a}b", "ab", "0-2"},
                                  {"x{}y|q", "xy", "0-2"},
-                                 {"a}|q", "a}", "0-2"},       // a } without { is ordinary
-                                 {"\\(a|b\\)c", "bc", "0-2"}, // | inside a group
+                                 {"a}|q", "a}", "0-2"},        // a } without { is ordinary
+                                 {"\\(a|b\\)c", "bc", "0-2"},  // | inside a group
                              });
 }
 
@@ -127,7 +130,7 @@ TEST(PatternLanguage, Escapes) {
                                  {"\\{a|b\\}", "b}", "0-2"},
                                  {"\\|", "a|", "1-2"},
                                  {"\\$", "$a", "0-1"},
-                                 {"a\\", "a\\", "0-2"},       // a backslash at the end stands for itself
+                                 {"a\\", "a\\", "0-2"},  // a backslash at the end stands for itself
                                  {"\\\\", "\\", "0-1"},
                              });
 }
@@ -148,7 +151,7 @@ TEST(PatternLanguage, PredefinedClasses) {
                                  {":h", "zz0fFz", "2-5"},
                                  {":l", "1 _a1 b", "2-5"},
                                  {":w", "12 abc", "3-6"},
-                                 {":x", "a:xb", "1-3"},       // unknown letter: an ordinary colon
+                                 {":x", "a:xb", "1-3"},  // unknown letter: an ordinary colon
                                  {":", "a:", "1-2"},
                                  {"\\:i", "3:i", "1-3"},
                                  {"::i", "a:7", "1-3"},
@@ -163,7 +166,7 @@ TEST(PatternLanguage, GroupsAndBackReferences) {
                                  {"\\(a\\)\\1+", "a", "none"},
                                  {"\\(a*\\)b\\1", "aabaa", "0-5"},
                                  {"\\(a*\\)b\\1$", "aaba", "1-4"},
-                                 {"\\(x*\\)\\1*y", "y", "0-1"},  // a repeated empty group
+                                 {"\\(x*\\)\\1*y", "y", "0-1"},     // a repeated empty group
                                  {"{\\(a\\)|b}\\1", "bb", "none"},  // the group did not match
                                  {"{\\(a\\)|b}\\1", "aa", "0-2"},
                                  {"\\(\\(a\\)b\\)\\2\\1", "abaab", "0-5"},
@@ -182,7 +185,7 @@ TEST(PatternLanguage, IgnoringCase) {
                                         {"\\(ab\\)\\1", "abAB", "0-4"},
                                         {"\\E", "\x1B", "0-1"},
                                         {"[", "[", "none"},
-                                        {"[@]", "`", "none"},      // only letters fold
+                                        {"[@]", "`", "none"},  // only letters fold
                                     });
 }
 
@@ -213,13 +216,13 @@ TEST(PatternLanguage, CursorMarkerAndGroups) {
 TEST(PatternLanguage, MalformedPatternsFindNothing) {
   for (const char* bad : {
            "\\(a\\)\\(b\\)\\(c\\)\\(d\\)\\(e\\)\\(f\\)\\(g\\)\\(h\\)\\(i\\)\\(j\\)",  // ten groups
-           "a\\)",             // \) without \(
+           "a\\)",                                                                    // \) without \(
            "{a\\)}",
            "\\(a{b\\)}",
-           "\\(a\\1\\)",       // a group not yet closed
+           "\\(a\\1\\)",  // a group not yet closed
            "\\1\\(a\\)",
            "\\2\\(a\\)",
-           "[abc",             // unclosed
+           "[abc",  // unclosed
            "[a\\",
            "{a|b",
            "\\(ab",

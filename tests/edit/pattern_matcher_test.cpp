@@ -1,13 +1,14 @@
 // The matcher's memo and skips leave the result as plain backtracking
 // would find it: random short patterns on random short texts, searched in
 // both directions and checked against the reference reading.
+#include "edit/pattern_matcher.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <random>
 
 #include "edit/pattern_compiler.h"
-#include "edit/pattern_matcher.h"
 #include "reference_matcher.h"
 #include "search_helpers.h"
 
@@ -19,15 +20,17 @@ std::string describe(const std::optional<SearchMatch>& m) {
   if (!m) return text;
   if (m->cursor) text += " c" + pointText(*m->cursor);
   for (int g = 0; g < kMaxPatternGroups; ++g)
-    if (m->groups[g]) text += " " + std::to_string(g + 1) + "=" + pointText(m->groups[g]->start) + "-" +
-                              pointText(m->groups[g]->end);
+    if (m->groups[g])
+      text += " " + std::to_string(g + 1) + "=" + pointText(m->groups[g]->start) + "-" +
+              pointText(m->groups[g]->end);
   return text;
 }
 
 TEST(PatternMatcher, AgreesWithPlainBacktracking) {
-  const char* pieces[] = {"a", "b", " ", "?", "*", "+", "[ab]", "[^a]", "[\\n]", "{", "|", "}", "^", "$",
-                          ":d", "a*", "?*", "b+", "[ b]+", "\\c", "\\(", "\\)", "\\1", "\\2",
-                          "{abb|a}", "{a|ab}", "\\(a*\\)", "\\(?\\)"};
+  const char* pieces[] = {"a",    "b",     " ",   "?",       "*",      "+",        "[ab]",
+                          "[^a]", "[\\n]", "{",   "|",       "}",      "^",        "$",
+                          ":d",   "a*",    "?*",  "b+",      "[ b]+",  "\\c",      "\\(",
+                          "\\)",  "\\1",   "\\2", "{abb|a}", "{a|ab}", "\\(a*\\)", "\\(?\\)"};
   const char* letters = "aab b1\n";
   std::mt19937 random(20240611);
   WordSeparators separators;
@@ -56,10 +59,12 @@ TEST(PatternMatcher, AgreesWithPlainBacktracking) {
     auto direction = random() % 2 ? SearchDirection::kForward : SearchDirection::kBackward;
     PatternMatcher matcher;
     std::optional<SearchMatch> found = matcher.find(*program, text, from, direction, wholeWords);
-    std::optional<SearchMatch> expected = ReferenceMatcher(*program, referenceText, wholeWords).find(from, direction);
+    std::optional<SearchMatch> expected =
+        ReferenceMatcher(*program, referenceText, wholeWords).find(from, direction);
     ASSERT_EQ(describe(found), describe(expected))
         << "pattern " << pattern << (ignoreCase ? " ignoring case" : "") << (wholeWords ? " whole words" : "")
-        << (direction == SearchDirection::kForward ? " forward" : " backward") << " from " << from << " in \"" << lines[0] << "\" + " << lines.size() - 1 << " lines";
+        << (direction == SearchDirection::kForward ? " forward" : " backward") << " from " << from << " in \""
+        << lines[0] << "\" + " << lines.size() - 1 << " lines";
     ++compared;
   }
   EXPECT_GT(compared, 10000);

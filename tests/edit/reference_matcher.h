@@ -51,7 +51,8 @@ class ReferenceMatcher {
         int64_t least = in.repeat == PatternRepeat::kAnyNumber ? 0 : 1;
         int64_t most = in.repeat == PatternRepeat::kOnce ? 1 : INT64_MAX;
         std::vector<int64_t> ends{at};
-        while (static_cast<int64_t>(ends.size()) - 1 < most && takes(in, ends.back())) ends.push_back(ends.back() + step);
+        while (static_cast<int64_t>(ends.size()) - 1 < most && takes(in, ends.back()))
+          ends.push_back(ends.back() + step);
         for (int64_t n = static_cast<int64_t>(ends.size()) - 1; n >= least; --n)
           if (matchHere(pc + 1, ends[n])) return true;
         return false;
@@ -85,7 +86,8 @@ class ReferenceMatcher {
       for (int64_t i = 0; i < e - s; ++i) {
         int want = text_.at(s + i), have = text_.at(at + i);
         if (have < 0) return false;
-        if (want > 255 || have > 255 ? want != have : program_.fold[want] != program_.fold[have]) return false;
+        if (want > 255 || have > 255 ? want != have : program_.fold[want] != program_.fold[have])
+          return false;
       }
       return true;
     }

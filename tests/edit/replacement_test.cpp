@@ -1,7 +1,8 @@
 // Replacement texts built for matches.
+#include "edit/replacement.h"
+
 #include <gtest/gtest.h>
 
-#include "edit/replacement.h"
 #include "search_helpers.h"
 
 namespace tarn {

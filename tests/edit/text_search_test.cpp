@@ -10,7 +10,25 @@ namespace {
 
 constexpr SearchOptions kPlainExact{false, false, false};
 constexpr SearchOptions kPlainIgnoringCase{true, false, false};
+constexpr auto kForward = SearchDirection::kForward;
 constexpr auto kBackward = SearchDirection::kBackward;
+
+struct SearchCase {
+  const char* text;
+  SearchOptions options;
+  std::string line;
+  int from;
+  SearchDirection direction;
+  const char* span;
+};
+
+void expectSpans(std::initializer_list<SearchCase> cases, const std::vector<std::string>& following = {}) {
+  for (const SearchCase& c : cases) {
+    Search search(c.options);
+    EXPECT_EQ(spanText(search.find(c.text, c.line, c.from, c.direction, following)), c.span)
+        << c.text << " in \"" << c.line << "\" from " << c.from;
+  }
+}
 
 TEST(TextSearch, WhenATextIsAPattern) {
   struct Case {
@@ -18,13 +36,13 @@ TEST(TextSearch, WhenATextIsAPattern) {
     SearchOptions options;
     bool pattern;
   };
-  for (const Case& c : {Case{"a?b", kPatternExact, true}, Case{"ab", kPatternExact, false},
-                        Case{"ab", kPatternIgnoringCase, true}, Case{"a?b", kPlainExact, false},
-                        Case{"a?b", kPlainIgnoringCase, false}, Case{"{a}", kPatternExact, false},
-                        Case{"a:b", kPatternExact, true}, Case{"a\\b", kPatternExact, true},
-                        Case{"[", kPatternExact, true}, Case{"|", kPatternExact, true},
-                        Case{"$", kPatternExact, true}, Case{"^", kPatternExact, true},
-                        Case{"+", kPatternExact, true}, Case{"*", kPatternExact, true}}) {
+  for (const Case& c :
+       {Case{"a?b", kPatternExact, true}, Case{"ab", kPatternExact, false},
+        Case{"ab", kPatternIgnoringCase, true}, Case{"a?b", kPlainExact, false},
+        Case{"a?b", kPlainIgnoringCase, false}, Case{"{a}", kPatternExact, false},
+        Case{"a:b", kPatternExact, true}, Case{"a\\b", kPatternExact, true}, Case{"[", kPatternExact, true},
+        Case{"|", kPatternExact, true}, Case{"$", kPatternExact, true}, Case{"^", kPatternExact, true},
+        Case{"+", kPatternExact, true}, Case{"*", kPatternExact, true}}) {
     EXPECT_EQ(readsAsPattern(c.text, c.options), c.pattern) << c.text;
   }
   // Without pattern mode the characters stand for themselves.
@@ -34,39 +52,26 @@ TEST(TextSearch, WhenATextIsAPattern) {
 }
 
 TEST(TextSearch, PlainTextForwardAndBackward) {
-  struct Case {
-    const char* text;
-    SearchOptions options;
-    std::string line;
-    int from;
-    SearchDirection direction;
-    const char* span;
-  };
-  const auto kForward = SearchDirection::kForward;
-  for (const Case& c : {
-           Case{"abc", kPlainExact, "xabcabc", 0, kForward, "1-4"},
-           Case{"abc", kPlainExact, "xabcabc", 1, kForward, "1-4"},  // from itself
-           Case{"abc", kPlainExact, "xabcabc", 2, kForward, "4-7"},
-           Case{"abc", kPlainExact, "xabcabc", 5, kForward, "none"},
-           Case{"abc", kPlainExact, "xaBc", 0, kForward, "none"},
-           Case{"abc", kPlainIgnoringCase, "xaBc", 0, kForward, "1-4"},
-           Case{"A1", kPlainIgnoringCase, "xa1", 0, kForward, "1-3"},
-           Case{"1a", kPlainIgnoringCase, "x1A", 0, kForward, "1-3"},
-           Case{"aab", kPlainExact, "aaab", 0, kForward, "1-4"},
-           Case{"abcd", kPlainExact, "abc", 0, kForward, "none"},
-           Case{"abc", kPlainExact, "abcxabc", 7, kBackward, "4-7"},
-           Case{"abc", kPlainExact, "abcxabc", 100, kBackward, "4-7"},
-           Case{"abc", kPlainExact, "abcxabc", 4, kBackward, "4-7"},  // from itself
-           Case{"abc", kPlainExact, "abcxabc", 3, kBackward, "0-3"},
-           Case{"abc", kPlainExact, "abcxabc", -1, kBackward, "none"},
-           Case{"abc", kPlainIgnoringCase, "ABCxaBc", 3, kBackward, "0-3"},
-           Case{"b", kPlainExact, "b", 0, kBackward, "0-1"},
-           Case{"a", kPlainExact, std::string(40, 'x') + "a", 0, kForward, "40-41"},
-       }) {
-    Search search(c.options);
-    EXPECT_EQ(spanText(search.find(c.text, c.line, c.from, c.direction)), c.span)
-        << c.text << " in " << c.line << " from " << c.from;
-  }
+  expectSpans({
+      SearchCase{"abc", kPlainExact, "xabcabc", 0, kForward, "1-4"},
+      SearchCase{"abc", kPlainExact, "xabcabc", 1, kForward, "1-4"},  // from itself
+      SearchCase{"abc", kPlainExact, "xabcabc", 2, kForward, "4-7"},
+      SearchCase{"abc", kPlainExact, "xabcabc", 5, kForward, "none"},
+      SearchCase{"abc", kPlainExact, "xaBc", 0, kForward, "none"},
+      SearchCase{"abc", kPlainIgnoringCase, "xaBc", 0, kForward, "1-4"},
+      SearchCase{"A1", kPlainIgnoringCase, "xa1", 0, kForward, "1-3"},
+      SearchCase{"1a", kPlainIgnoringCase, "x1A", 0, kForward, "1-3"},
+      SearchCase{"aab", kPlainExact, "aaab", 0, kForward, "1-4"},
+      SearchCase{"abcd", kPlainExact, "abc", 0, kForward, "none"},
+      SearchCase{"abc", kPlainExact, "abcxabc", 7, kBackward, "4-7"},
+      SearchCase{"abc", kPlainExact, "abcxabc", 100, kBackward, "4-7"},
+      SearchCase{"abc", kPlainExact, "abcxabc", 4, kBackward, "4-7"},  // from itself
+      SearchCase{"abc", kPlainExact, "abcxabc", 3, kBackward, "0-3"},
+      SearchCase{"abc", kPlainExact, "abcxabc", -1, kBackward, "none"},
+      SearchCase{"abc", kPlainIgnoringCase, "ABCxaBc", 3, kBackward, "0-3"},
+      SearchCase{"b", kPlainExact, "b", 0, kBackward, "0-1"},
+      SearchCase{"a", kPlainExact, std::string(40, 'x') + "a", 0, kForward, "40-41"},
+  });
   Search search(kPlainExact);
   EXPECT_FALSE(search.search.prepare("", kPlainExact, search.separators));
 }
@@ -87,40 +92,28 @@ TEST(TextSearch, PatternsForwardAndBackward) {
 }
 
 TEST(TextSearch, WholeWords) {
-  struct Case {
-    const char* text;
-    SearchOptions options;
-    const char* line;
-    int from;
-    SearchDirection direction;
-    const char* span;
-  };
   SearchOptions plain{false, false, true};
   SearchOptions plainIgnoringCase{true, false, true};
   SearchOptions pattern{false, true, true};
-  const auto kForward = SearchDirection::kForward;
-  for (const Case& c : {
-           Case{"ab", plain, "ab", 0, kForward, "0-2"},
-           Case{"ab", plain, "xab abc ab", 0, kForward, "8-10"},
-           Case{"ab", plain, "ab\tab", 1, kForward, "3-5"},
-           Case{"ab", plain, "ab, ab", 0, kForward, "4-6"},  // a comma is no separator by default
-           Case{"ab", plain, "ab xab", 99, kBackward, "0-2"},
-           Case{"AB", plainIgnoringCase, "abc Ab", 0, kForward, "4-6"},
-           Case{"a b", plain, "xa b a b", 0, kForward, "5-8"},
-           Case{":i", pattern, "a12 34", 0, kForward, "4-6"},
-           Case{"[a-z]+", pattern, "ab1 cd", 0, kForward, "4-6"},
-           Case{"[a-z]*", pattern, "ab1", 0, kForward, "none"},
-           Case{"[ y]*b", pattern, "x yb", 0, kForward, "2-4"},    // a rejected match leaves no trace
-           Case{"a?*", pattern, "ab ac", 0, kForward, "0-5"},
-           Case{"a?*", pattern, "ab acx", 99, kBackward, "3-6"},
-           Case{"\\(a\\)\\1", pattern, "xaa aa", 0, kForward, "4-6"},
-           Case{"a[\\n]b", pattern, "a", 0, kForward, "0-1:1"},
-       }) {
-    Search search(c.options);
-    EXPECT_EQ(spanText(search.find(c.text, c.line, c.from, c.direction, {"b", "c"})), c.span)
-        << c.text << " in " << c.line;
-  }
-
+  expectSpans(
+      {
+          SearchCase{"ab", plain, "ab", 0, kForward, "0-2"},
+          SearchCase{"ab", plain, "xab abc ab", 0, kForward, "8-10"},
+          SearchCase{"ab", plain, "ab\tab", 1, kForward, "3-5"},
+          SearchCase{"ab", plain, "ab, ab", 0, kForward, "4-6"},  // a comma is no separator by default
+          SearchCase{"ab", plain, "ab xab", 99, kBackward, "0-2"},
+          SearchCase{"AB", plainIgnoringCase, "abc Ab", 0, kForward, "4-6"},
+          SearchCase{"a b", plain, "xa b a b", 0, kForward, "5-8"},
+          SearchCase{":i", pattern, "a12 34", 0, kForward, "4-6"},
+          SearchCase{"[a-z]+", pattern, "ab1 cd", 0, kForward, "4-6"},
+          SearchCase{"[a-z]*", pattern, "ab1", 0, kForward, "none"},
+          SearchCase{"[ y]*b", pattern, "x yb", 0, kForward, "2-4"},  // a rejected match leaves no trace
+          SearchCase{"a?*", pattern, "ab ac", 0, kForward, "0-5"},
+          SearchCase{"a?*", pattern, "ab acx", 99, kBackward, "3-6"},
+          SearchCase{"\\(a\\)\\1", pattern, "xaa aa", 0, kForward, "4-6"},
+          SearchCase{"a[\\n]b", pattern, "a", 0, kForward, "0-1:1"},
+      },
+      {"b", "c"});
   Search search(plain);
   ASSERT_TRUE(search.separators.rebuild(", "));
   EXPECT_EQ(spanText(search.find("ab", "ab,x")), "0-2");
@@ -144,11 +137,11 @@ TEST(TextSearch, LineEndsInClasses) {
            Case{"a[\\n]^b", "xa", {"b"}, "1-1:1"},
            Case{"a[\\n]$", "a", {"", "b"}, "0-1:0"},
            Case{"[\\n]", "", {""}, "0-1:0"},
-           Case{"a[\\n]b", "a", {}, "none"},          // nothing after the last line
+           Case{"a[\\n]b", "a", {}, "none"},  // nothing after the last line
            Case{"a[\\n]*$", "a", {}, "0-1"},
-           Case{"a[^x]", "a", {"b"}, "none"},         // a negated class does not take the line end
-           Case{"a?", "a", {"b"}, "none"},            // nor does ?
-           Case{"a\\n", "a", {"b"}, "none"},          // nor a line feed outside a class
+           Case{"a[^x]", "a", {"b"}, "none"},  // a negated class does not take the line end
+           Case{"a?", "a", {"b"}, "none"},     // nor does ?
+           Case{"a\\n", "a", {"b"}, "none"},   // nor a line feed outside a class
            Case{"a\\n", "a\nb", {}, "0-2"},
            Case{"\\(a[\\n]\\)\\1b", "a", {"a", "b"}, "0-2:1"},
            Case{"a[\\n]\\cb", "a", {"b"}, "0-1:1"},

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "edit/pattern_compiler.h"
-#include "edit/replacement.h"
-#include "edit/text_search.h"
 #include "edit/reference_matcher.h"
+#include "edit/replacement.h"
 #include "edit/search_helpers.h"
+#include "edit/text_search.h"
 
 namespace tarn {
 namespace {
@@ -51,13 +51,15 @@ void run(const uint8_t* data, size_t size) {
     const TextSpan& whole = match->whole;
     check(whole.start.line == 0 && whole.start.column >= 0 &&
           static_cast<size_t>(whole.start.column) <= lines[0].size());
-    check(direction == SearchDirection::kForward ? whole.start.column >= from : whole.start.column <= std::max(from, 0));
+    check(direction == SearchDirection::kForward ? whole.start.column >= from
+                                                 : whole.start.column <= std::max(from, 0));
     check(whole.end.line < static_cast<int>(lines.size()) &&
           static_cast<size_t>(whole.end.column) <= lines[whole.end.line].size());
     Replacement replacement;
     replacement.prepare(parts[1], options.patternMode);
     std::string out;
-    check(!replacement.build(*match, search.matchedText(), out) ? out.empty() : out.size() <= Replacement::kLongest);
+    check(!replacement.build(*match, search.matchedText(), out) ? out.empty()
+                                                                : out.size() <= Replacement::kLongest);
   }
 
   if (!readsAsPattern(parts[0], options) || parts[0].size() > 24 || parts[2].size() > 16) return;
