@@ -4,8 +4,8 @@
 // at which column of the line searched, so that no column is tried twice at
 // the same instruction; a step budget bounds what is left (back references,
 // matches running on through later lines), and a search that exceeds it
-// finds nothing. Its buffers are kept from one
-// search to the next, so that searching line after line allocates nothing.
+// finds nothing. Its buffers are kept from one search to the next, so that
+// searching line after line allocates nothing.
 #pragma once
 #include <array>
 #include <cstdint>
