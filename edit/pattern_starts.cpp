@@ -61,12 +61,12 @@ PatternStarts::PatternStarts(const PatternProgram& program) : anywhere_(false) {
     }
   }
   if (anywhere_ || lineEnd_) return;
-  for (int c = 0; c < 256; ++c) {
+  // One byte, or one letter in both its cases, is left to the byte scan.
+  const size_t count = bytes_.count();
+  for (int c = 0; c < 256 && count <= 2; ++c) {
     if (!bytes_[c]) continue;
-    ByteToFind wanted = byteToFind(static_cast<char>(c), true);
-    size_t count = bytes_.count();
-    if (count == 1 || (count == 2 && wanted.eitherCase && bytes_[wanted.byte] && bytes_[wanted.byte & ~0x20]))
-      only_ = count == 1 ? ByteToFind{static_cast<unsigned char>(c), false} : wanted;
+    ByteToFind wanted = byteToFind(static_cast<char>(c), count == 2);
+    if (count == 1 || (wanted.eitherCase && bytes_[wanted.byte] && bytes_[wanted.byte & ~0x20])) only_ = wanted;
     break;
   }
 }
