@@ -7,6 +7,7 @@
 namespace tarn {
 
 constexpr char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+constexpr char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 std::string lowerCase(std::string_view text);
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
