@@ -87,8 +87,10 @@ EditorSession::~EditorSession() { shutdown(); }
 void EditorSession::run() {
   if (startMode_ == kEndEditor) return;
   editor_.startupOver = true;
-  // A message of the start-up stays; a note of loading gives way to the hint.
-  if (!editor_.screen.messageShown() || editor_.screen.noteShown()) editor_.screen.note(kStartHint);
+  // The hint is for the message line; a message of the start-up stays
+  // there, a note of loading gives way to it.
+  Screen& screen = editor_.screen;
+  if (editor_.settings.statusLine && (!screen.messageShown() || screen.noteShown())) screen.note(kStartHint);
   runMainLoop(editor_, startMode_ == kCarryOn ? cursorMode(editor_) : startMode_);
   startMode_ = kEndEditor;
 }
