@@ -1,8 +1,9 @@
 // Splitting the bytes of a file into the lines of a document: line ends,
 // NUL bytes, the eighth bit, tabs, long lines, the Ctrl-Z end and trimming.
 // Bytes arrive block by block; lines are built straight into the document.
-// Each line whose end differs from the document's line end is flagged with
-// the end it had, so that it can be written back with it.
+// Lines that ended otherwise than the document writes are flagged with the
+// end they had, so that they can be written back with it (every such line
+// when the line end is detected, else only CR LF lines).
 #pragma once
 #include <cstdint>
 #include <string>
