@@ -5,7 +5,8 @@
 //    (the typed commands, then append, html, rtf, lines, chars and words),
 //    and goes on with the setting help lines in the order they were given;
 //  - function n counts the catalogue rows of the function list in table order.
-// With the 59 setting lines that makes commands 1..111 and functions 1..167.
+// With the 61 setting lines that makes commands 1..113 (a message file
+// replaces 1..111) and functions 1..167.
 #pragma once
 #include <cstddef>
 #include <span>

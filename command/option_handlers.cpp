@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/function_codes.h"
 #include "core/options.h"
 #include "core/tab_stops.h"
 
@@ -368,6 +369,14 @@ Refusal applyTabbed(OptionInput& in) {
 
 std::string writeTabbed(const Editor& editor, int) {
   return std::string(switchName(editor.settings.tabbed)) + " " + std::to_string(editor.settings.tabWidth);
+}
+
+// Files loaded from now on take it; a file loaded already keeps the tabs
+// it was loaded with.
+Refusal applyKeepTabs(OptionInput& in) {
+  applySwitch<&Settings::keepTabs, true>(in);
+  in.editor.engine.send(nullptr, fn::kSetOption, in.editor.settings.keepTabs ? 1 : 0, opt::kKeepTabs);
+  return kTaken;
 }
 
 Refusal applyNothing(OptionInput&) { return kTaken; }

@@ -49,6 +49,7 @@ Refusal applyPopupMenu(OptionInput& input);
 std::string writePopupMenu(const Editor& editor, int set);
 Refusal applyTabbed(OptionInput& input);
 std::string writeTabbed(const Editor& editor, int set);
+Refusal applyKeepTabs(OptionInput& input);
 Refusal applyNothing(OptionInput& input);
 Refusal applyPyVer(OptionInput& input);
 

@@ -137,6 +137,10 @@ constexpr OptionEntry kOptions[] = {
      applyText<&S::pyLoad, false>, writeText<&S::pyLoad>},
     {"pyver", "set pyver <32/64>: Set to use the 32 or 64 bit Python interpreter", false, applyPyVer,
      writeNumber<&S::pyVer>},
+    {"keeptabs", "set keeptabs <on/off>: Keep the tab characters of the files loaded", false, applyKeepTabs,
+     writeSwitch<&S::keepTabs>},
+    {"keeplineends", "set keeplineends <on/off>: Save each file with the line ends it was loaded with", false,
+     applySwitch<&S::keepLineEnds, true>, writeSwitch<&S::keepLineEnds>},
 };
 
 

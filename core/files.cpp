@@ -35,6 +35,13 @@ ssize_t readBlock(fs::File& file, char* block) {
   return static_cast<ssize_t>(filled);
 }
 
+// What loading came to.
+std::string loadedNote(const Document& doc) {
+  if (!fs::status(doc.name)) return "New file";
+  int lines = doc.textLineCount();
+  return lines == 1 ? "1 line" : formatMessage("%d lines", std::to_string(lines));
+}
+
 std::string spareDirectory(const Editor& editor) {
   if (!editor.paths.temporaryDirectory.empty()) return editor.paths.temporaryDirectory;
   return environmentValue("TMPDIR").value_or("/tmp");
@@ -95,11 +102,14 @@ bool Files::edit(std::string_view spec, const EditRequest& request) {
   return any;
 }
 
-// The slot already editing a file of this name, or -1.
-int Files::reuseSlot(const std::string& name) const {
+// The slot already editing a file of this name (or, for the help file,
+// of its name wherever it was found), or -1.
+int Files::reuseSlot(const std::string& name, bool helpFile) const {
   for (int s : editor_.slots.used()) {
     const WindowRecord& data = editor_.slots.data(s);
-    if (!(data.flags & winflag::kSecondView) && data.document && equalsIgnoringCase(data.document->name, name))
+    if ((data.flags & winflag::kSecondView) || !data.document) continue;
+    const std::string& open = data.document->name;
+    if (equalsIgnoringCase(open, name) || (helpFile && equalsIgnoringCase(baseNameOf(open), kHelpFileName)))
       return s;
   }
   return -1;
@@ -111,8 +121,10 @@ void Files::readFailed(const std::string& name) {
 
 bool Files::open(const std::string& name, bool readOnly, Origin origin, bool searchPath) {
   SlotTable& slots = editor_.slots;
+  // The help file asked for by its name alone (as F1 does) is for reading.
+  const bool helpFile = searchPath && equalsIgnoringCase(baseNameOf(name), kHelpFileName);
   if (!readOnly) {
-    int existing = reuseSlot(name);
+    int existing = reuseSlot(name, helpFile);
     if (existing >= 0) {
       slots.setCurrent(existing);
       return true;
@@ -124,11 +136,11 @@ bool Files::open(const std::string& name, bool readOnly, Origin origin, bool sea
     return false;
   }
   std::string shown = origin == Origin::Local ? name : foreign_->shownName(name);
-  editor_.screen.progress(formatMessage("Loading \"%s\" ...", shown));
+  editor_.screen.note(formatMessage("Loading \"%s\" ...", shown));
 
   SlotOpening opening;
   opening.name = access == Access::New && searchPath ? std::string(baseNameOf(name)) : name;
-  opening.readOnly = readOnly || access == Access::ReadOnly;
+  opening.readOnly = readOnly || access == Access::ReadOnly || helpFile;
   opening.zipMember = origin == Origin::ZipMember;
   opening.ftpFile = origin == Origin::FtpFile;
   int previous = slots.current();
@@ -152,6 +164,7 @@ bool Files::open(const std::string& name, bool readOnly, Origin origin, bool sea
   }
   if (doc.isReadOnly()) data.flags |= winflag::kReadOnly;
   if (!(data.flags & winflag::kReadOnly) && origin == Origin::Local) backups_.enter(doc.name);
+  editor_.screen.note(loadedNote(doc));
 
   if (editor_.screen.splitMode() != SplitMode::None) {
     SlotOpening second;
@@ -186,8 +199,9 @@ bool Files::read(Document& doc, const std::string& path) {
       first.remove_prefix(kEncryptedHeader.size());
     }
   }
-  TextReader reader(doc, ReadRules::of(doc, editor_.settings.tabExpand, editor_.settings.lineTrim),
-                    encrypted ? &password_ : nullptr);
+  ReadRules rules = ReadRules::of(doc, editor_.settings.tabExpand, editor_.settings.lineTrim);
+  rules.detectLineEnd = editor_.settings.keepLineEnds;
+  TextReader reader(doc, rules, encrypted ? &password_ : nullptr);
   while (n > 0 && reader.feed(first)) {
     n = readBlock(file, block);
     first = std::string_view(block, n > 0 ? static_cast<size_t>(n) : 0);
@@ -211,6 +225,7 @@ int Files::writeFile(Document& doc, bool encrypted, const std::string& path, boo
   if (path.empty() || path == kUntitled) return 0;
   if (encrypted && password_.empty()) return 0;
   WriteRules rules = WriteRules::of(doc, editor_.settings.tabExpand, append ? 0 : editor_.settings.lineTrim);
+  rules.keepLineEnds = editor_.settings.keepLineEnds;
   if (encrypted) rules.password = &password_;
   ContentWriter content = [&](fs::File& file) { return writeDocument(doc, rules, append, file); };
   int result;

@@ -82,7 +82,7 @@ class Files : public DocumentReader {
 
   Access check(const std::string& name) const;
   bool open(const std::string& name, bool readOnly, Origin origin, bool searchPath);
-  int reuseSlot(const std::string& name) const;
+  int reuseSlot(const std::string& name, bool helpFile) const;
   void readFailed(const std::string& name);
   int writeFile(Document& doc, bool encrypted, const std::string& path, bool append, bool backup);
   bool askNewPassword();

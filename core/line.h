@@ -13,6 +13,9 @@ constexpr uint16_t kInRange = 0x1;        // member of the range of the current 
 constexpr uint16_t kTabsExpanded = 0x4;   // tabs expanded while the line lies in a block mark
 constexpr uint16_t kHasTab = 0x10;        // the line contains a tab character
 constexpr uint16_t kEndedCrLf = 0x400;    // ended with CR LF while the document's line end was not CR LF
+constexpr uint16_t kEndedCr = 0x800;      // ended with CR alone while the document's was another
+constexpr uint16_t kEndedLf = 0x1000;     // ended with LF alone while the document's was another
+constexpr uint16_t kNoLineEnd = 0x2000;   // the file's last line had no line end
 }  // namespace lineflag
 
 struct Line {

@@ -19,6 +19,7 @@ constexpr std::string_view kPressAKey = "Press a key";
 
 void Screen::message(std::string_view text) {
   lastMessage_ = text;
+  noteShown_ = false;
   if (!editor_.settings.statusLine) {
     // The box stays until the key it waited for has been handled and the
     // screen is painted again.
@@ -33,7 +34,7 @@ void Screen::message(std::string_view text) {
   placeCursor();
 }
 
-void Screen::progress(std::string_view text) {
+void Screen::note(std::string_view text) {
   lastMessage_ = text;
   if (!editor_.settings.statusLine) {
     showBox(kCaption, text, "");
@@ -41,6 +42,7 @@ void Screen::progress(std::string_view text) {
     return;
   }
   message(text);
+  noteShown_ = true;
 }
 
 void Screen::error(std::string_view text) {

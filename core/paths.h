@@ -1,8 +1,12 @@
 // Where the program, its profile and its temporary files live.
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace tarn {
+
+// The help file, beside the program.
+inline constexpr std::string_view kHelpFileName = "TARN.Hlp";
 
 struct Paths {
   std::string programDirectory;  // with a trailing '/'

@@ -11,11 +11,10 @@ namespace tarn {
 
 namespace {
 
-Compress compressChoice(std::span<const std::string> args) {
-  if (args.size() < 2) return Compress::FromSetting;
-  if (equalsIgnoringCase(args[1], "tabs")) return Compress::Tabs;
-  if (equalsIgnoringCase(args[1], "notabs")) return Compress::NoTabs;
-  return Compress::FromSetting;
+std::optional<Compress> compressWord(std::string_view word) {
+  if (equalsIgnoringCase(word, "tabs")) return Compress::Tabs;
+  if (equalsIgnoringCase(word, "notabs")) return Compress::NoTabs;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -41,8 +40,17 @@ int Files::saveCommand(std::span<const std::string> args, bool closeAfter) {
   int slot = editor_.slots.current();
   if (!editor_.slots.inUse(slot) || !editor_.slots.data(slot).document) return 0;
   const WindowRecord& data = editor_.slots.data(slot);
+  // The compress word follows the name; "save tabs" names no file.
+  std::string name = args.empty() ? std::string() : args[0];
+  Compress compress = Compress::FromSetting;
+  if (auto word = compressWord(name)) {
+    compress = *word;
+    name.clear();
+  } else if (args.size() > 1) {
+    compress = compressWord(args[1]).value_or(Compress::FromSetting);
+  }
   std::optional<std::string> newName;
-  if (!args.empty() && !args[0].empty()) {
+  if (!name.empty()) {
     if (data.flags & winflag::kZipMember) {
       editor_.screen.message("Impossible save zip file with another name!");
       return 0;
@@ -52,8 +60,8 @@ int Files::saveCommand(std::span<const std::string> args, bool closeAfter) {
       return 0;
     }
     std::vector<std::string> names;
-    if (!expandSpecification(args[0], fs::currentDirectory(), names)) {
-      editor_.screen.message(formatMessage("File name \"%s\" invalid!", args[0]));
+    if (!expandSpecification(name, fs::currentDirectory(), names)) {
+      editor_.screen.message(formatMessage("File name \"%s\" invalid!", name));
       return 0;
     }
     newName = names.front();
@@ -65,7 +73,7 @@ int Files::saveCommand(std::span<const std::string> args, bool closeAfter) {
     }
     if (!confirmOverwrite(data.document->name)) return 0;
   }
-  if (save(newName, compressChoice(args), newName && !closeAfter) != 1) {
+  if (save(newName, compress, newName && !closeAfter) != 1) {
     editor_.screen.message("Error writing file!");
     return 0;
   }
@@ -87,13 +95,15 @@ int Files::save(const std::optional<std::string>& newName, Compress compress, bo
   doc.options[opt::kCompressBlanks] = compressBlanks ? 1 : 0;
   const std::string target = newName.value_or(doc.name);
   const bool remote = data.flags & (winflag::kZipMember | winflag::kFtpFile);
-  editor_.screen.progress(formatMessage("Saving \"%s\" ...", remote ? foreign_->shownName(target) : target));
+  const std::string shown = remote ? foreign_->shownName(target) : target;
+  editor_.screen.note(formatMessage("Saving \"%s\" ...", shown));
   const bool backup = !newName && backups_.due(target, editor_.settings);
   int result = writeFile(doc, encrypted, target, false, backup);
   doc.options[opt::kCompressBlanks] = 0;
   if (result != 1) return result;
 
   if (backup) backups_.done(target);
+  editor_.screen.note(formatMessage("Saved %s", baseNameOf(shown)));
   if (newName) {
     // With vocompatibility a named save writes a copy: the slot goes on
     // editing the first file, which is still unsaved.

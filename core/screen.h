@@ -59,12 +59,17 @@ class Screen : public EngineHost {
   // A message on the status line until the next key, or in a framed box
   // (waiting for a key, which stays in the queue) when the status line is hidden.
   void message(std::string_view text);
-  // "Loading ..." and "Saving ...": shown without waiting.
-  void progress(std::string_view text);
+  // A note shown without waiting for a key: "Loading ..." and "Saving ..."
+  // and what they came to, the start hint, why an edit was refused. Like a
+  // message it goes at the next key; with the status line hidden its box
+  // is left as it is.
+  void note(std::string_view text);
   // An error in a modal box captioned "Tarnedit Error"; waits for a key.
   void error(std::string_view text);
   void clearMessage();
   bool messageShown() const { return messageShown_; }
+  // What the message line shows is a note.
+  bool noteShown() const { return messageShown_ && noteShown_; }
   // The text of the last message, progress note or error shown.
   const std::string& lastMessage() const { return lastMessage_; }
   void beep();
@@ -135,6 +140,7 @@ class Screen : public EngineHost {
   std::array<int, 2> shown_{-1, -1};
   SyntaxPainter* syntax_ = nullptr;
   bool messageShown_ = false;
+  bool noteShown_ = false;
   std::string messageText_;
   std::string lastMessage_;
   std::string title_;

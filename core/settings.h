@@ -92,6 +92,8 @@ struct Settings {
   bool onMenu = false;
   int tabExpand = 8;
   bool blankCompress = false;
+  bool keepTabs = false;      // files are loaded with their tab characters
+  bool keepLineEnds = false;  // a file's line ends are detected on loading and kept on saving
   int vbsTimeout = 60000;
   bool vbsRefresh = true;
   int wheelScrollLine = 1;

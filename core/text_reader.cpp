@@ -6,6 +6,7 @@
 #include "core/document.h"
 #include "core/encrypted_format.h"
 #include "core/engine.h"
+#include "core/line_ends.h"
 #include "core/line_trim.h"
 
 namespace tarn {
@@ -14,6 +15,7 @@ namespace {
 
 constexpr uint8_t kCtrlZ = 0x1A;
 constexpr uint32_t kInitialRoom = 256;
+constexpr int kCut = -1;  // a line cut at the longest line: it had no line end of its own
 
 // Bytes the splitting loop must look at; every other byte is a plain character.
 constexpr bool isSpecial(uint8_t c) { return c == 0 || c == '\t' || c == '\n' || c == '\r' || c == kCtrlZ; }
@@ -46,7 +48,7 @@ ReadRules ReadRules::of(const Document& doc, int tabExpand, int lineTrim) {
   r.tabExpand = tabExpand;
   r.longestLine = static_cast<uint32_t>(std::max(2, doc.option(opt::kLongestLine)));
   r.lineTrim = lineTrim;
-  r.crLfIsLineEnd = doc.option(opt::kLineEnd) == lineend::kCrLf;
+  r.lineEnd = doc.option(opt::kLineEnd) & 3;
   return r;
 }
 
@@ -95,7 +97,7 @@ void TextReader::feedPlain(std::string_view block) {
         pendingCr_ = true;
         break;
       case '\n':
-        endLine(false);
+        endLine(lineend::kLf);
         break;
       case kCtrlZ:
         if (length_ == 0 && !continued_) {
@@ -115,7 +117,7 @@ void TextReader::feedPlain(std::string_view block) {
 bool TextReader::endsCarriageReturn(uint8_t c) {
   pendingCr_ = false;
   bool lineFeed = c == '\n';
-  endLine(lineFeed);
+  endLine(lineFeed ? lineend::kCrLf : lineend::kCr);
   return lineFeed;
 }
 
@@ -126,7 +128,7 @@ void TextReader::feedCipher(std::string_view block) {
     if (c == '\r') {
       pendingCr_ = true;
     } else if (c == '\n') {
-      endLine(false);
+      endLine(lineend::kLf);
     } else if (c == kCtrlZ && hexDigits_.empty()) {
       ended_ = true;
       return;
@@ -153,7 +155,7 @@ void TextReader::addCharacter(uint8_t c) {
 // The line is full: cut it, or make more room.
 void TextReader::addSlow(uint8_t c) {
   if (length_ >= cutAt_) {
-    storeLine(false);
+    storeLine(kCut);
     continued_ = true;
   }
   if (length_ >= text_.size()) text_.resize(std::min<size_t>(cutAt_, text_.size() * 2));
@@ -174,7 +176,7 @@ void TextReader::addTab() {
   for (uint32_t i = 0; i < fill; ++i) addSlow(static_cast<uint8_t>(rules_.tabFill));
 }
 
-void TextReader::endLine(bool crLf) {
+void TextReader::endLine(int lineEnd) {
   if (password_) {
     plain_.clear();
     if (!decipherLine(hexDigits_, *password_, plain_)) plain_ = hexDigits_;  // not ours: kept as found
@@ -182,28 +184,60 @@ void TextReader::endLine(bool crLf) {
     const uint8_t mask = rules_.stripEighthBit ? 0x7F : 0xFF;
     for (char c : plain_) addCharacter(static_cast<uint8_t>(c) & mask);
   }
-  storeLine(crLf);
+  storeLine(lineEnd);
   continued_ = false;
 }
 
-void TextReader::storeLine(bool crLf) {
+void TextReader::storeLine(int lineEnd) {
   uint32_t length = trimBlanks(text_.data(), length_, rules_.lineTrim);
   Line* line = makeLine(std::string_view(text_.data(), length));
   if (hasTab_) line->flags |= lineflag::kHasTab;
-  if (crLf && !rules_.crLfIsLineEnd) line->flags |= lineflag::kEndedCrLf;
+  if (lineEnd != kCut && lineEnd != lineend::kNone) {
+    // Until the most common line end is known, the first one stands for it.
+    if (rules_.detectLineEnd && !lineEndSeen_) rules_.lineEnd = lineEnd;
+    lineEndSeen_ = true;
+    ++counts_[lineEnd];
+  }
+  bool flagged = rules_.detectLineEnd ? lineEnd != kCut : lineEnd == lineend::kCrLf;
+  if (flagged && lineEnd != rules_.lineEnd) line->flags |= lineEndFlag(lineEnd);
   doc_.appendLine(line);
   length_ = 0;
   hasTab_ = false;
 }
 
-void TextReader::finish() {
-  if (ended_) return;
-  if (pendingCr_) {
-    pendingCr_ = false;
-    endLine(false);
-  } else if (length_ > 0 || !hexDigits_.empty()) {
-    endLine(false);
+// The document takes the line end most lines had (on a tie the first
+// line's); the lines are flagged again against it.
+void TextReader::takeMostCommonLineEnd() {
+  if (!doc_.first) {
+    // An empty file stays empty.
+    Line* line = makeLine(0);
+    line->flags |= lineflag::kNoLineEnd;
+    doc_.appendLine(line);
   }
+  if (!lineEndSeen_) return;
+  int most = rules_.lineEnd;
+  for (int end : {lineend::kCrLf, lineend::kCr, lineend::kLf})
+    if (counts_[end] > counts_[most]) most = end;
+  if (most != rules_.lineEnd) {
+    for (Line* line = doc_.first; line; line = line == doc_.last ? nullptr : line->next()) {
+      int own = ownLineEnd(line->flags, rules_.lineEnd);
+      line->flags = static_cast<uint16_t>((line->flags & ~kLineEndFlags) | (own == most ? 0 : lineEndFlag(own)));
+    }
+    rules_.lineEnd = most;
+  }
+  doc_.options[opt::kLineEnd] = most;
+}
+
+void TextReader::finish() {
+  if (!ended_) {
+    if (pendingCr_) {
+      pendingCr_ = false;
+      endLine(lineend::kCr);
+    } else if (length_ > 0 || !hexDigits_.empty()) {
+      endLine(lineend::kNone);
+    }
+  }
+  if (rules_.detectLineEnd) takeMostCommonLineEnd();
 }
 
 }  // namespace tarn

@@ -1,6 +1,9 @@
 // Splitting the bytes of a file into the lines of a document: line ends,
 // NUL bytes, the eighth bit, tabs, long lines, the Ctrl-Z end and trimming.
 // Bytes arrive block by block; lines are built straight into the document.
+// Lines that ended otherwise than the document writes are flagged with the
+// end they had, so that they can be written back with it (every such line
+// when the line end is detected, else only CR LF lines).
 #pragma once
 #include <cstdint>
 #include <string>
@@ -18,7 +21,11 @@ struct ReadRules {
   int tabExpand = 8;
   uint32_t longestLine = 32767;  // lines are cut one character before it
   int lineTrim = 0;              // trim:: bits
-  bool crLfIsLineEnd = true;     // the document writes CR LF: such lines need no flag
+  int lineEnd = 0;               // lineend:: value the document writes
+  // The document takes the line end most of the file's lines have (and
+  // lines without a line end are flagged too); else only CR LF lines are
+  // flagged.
+  bool detectLineEnd = false;
 
   // The rules of a document's options with the program's tab width and trimming.
   static ReadRules of(const Document& doc, int tabExpand, int lineTrim);
@@ -41,8 +48,9 @@ class TextReader {
   void addCharacter(uint8_t c);
   void addSlow(uint8_t c);
   void addTab();
-  void endLine(bool crLf);
-  void storeLine(bool crLf);
+  void endLine(int lineEnd);
+  void storeLine(int lineEnd);
+  void takeMostCommonLineEnd();
 
   Document& doc_;
   ReadRules rules_;
@@ -55,6 +63,8 @@ class TextReader {
   bool continued_ = false;  // the line is the rest of a line that was cut
   bool pendingCr_ = false;
   bool ended_ = false;
+  bool lineEndSeen_ = false;
+  int counts_[3] = {};  // lines ended CR LF, CR, LF
   std::string hexDigits_;  // encrypted: the current line as found in the file
   std::string plain_;
 };

@@ -3,6 +3,7 @@
 #include "core/document.h"
 #include "core/encrypted_format.h"
 #include "core/engine.h"
+#include "core/line_ends.h"
 #include "core/line_trim.h"
 #include "platform/file_system.h"
 
@@ -99,7 +100,7 @@ WriteRules WriteRules::of(const Document& doc, int tabExpand, int lineTrim) {
   return r;
 }
 
-void encodeLine(std::string_view text, const WriteRules& rules, std::string& out) {
+void encodeLine(std::string_view text, const WriteRules& rules, int lineEnd, std::string& out) {
   if (rules.password) {
     encipherLine(text, *rules.password, out);
   } else if (rules.compressBlanks) {
@@ -107,8 +108,8 @@ void encodeLine(std::string_view text, const WriteRules& rules, std::string& out
   } else {
     out.append(text);
   }
-  if (!(rules.lineEnd & lineend::kNoCarriageReturn)) out += '\r';
-  if (!(rules.lineEnd & lineend::kNoLineFeed)) out += '\n';
+  if (!(lineEnd & lineend::kNoCarriageReturn)) out += '\r';
+  if (!(lineEnd & lineend::kNoLineFeed)) out += '\n';
 }
 
 bool writeDocument(Document& doc, const WriteRules& rules, bool append, fs::File& file) {
@@ -124,8 +125,14 @@ bool writeDocument(Document& doc, const WriteRules& rules, bool append, fs::File
       line->text[length] = '\0';
       doc.setLength(*line, length);
     }
+    int lineEnd = rules.lineEnd;
+    if (rules.keepLineEnds) {
+      lineEnd = ownLineEnd(line->flags, rules.lineEnd);
+      // A line without a line end in its file gets one once lines follow it.
+      if (lineEnd == lineend::kNone && line != last) lineEnd = rules.lineEnd;
+    }
     bytes.clear();
-    encodeLine(line->view(), rules, bytes);
+    encodeLine(line->view(), rules, lineEnd, bytes);
     if (!out.add(bytes)) return false;
   }
   if (rules.eofMark && !append && !rules.password && !out.add(std::string_view(&kCtrlZ, 1))) return false;

@@ -17,6 +17,7 @@ struct WriteRules {
   bool stopAtQuote = false;  // compression ends at the first quote of a line
   int tabExpand = 8;
   int lineEnd = 0;           // lineend:: value
+  bool keepLineEnds = false;  // lines flagged with the end they had in the file keep it
   int lineTrim = 0;          // trim:: bits, applied to the document's own lines
   bool eofMark = false;
   const std::string* password = nullptr;  // enciphered when set
@@ -25,12 +26,15 @@ struct WriteRules {
   static WriteRules of(const Document& doc, int tabExpand, int lineTrim);
 };
 
-// Appends the bytes one line is written as, its line end included.
-void encodeLine(std::string_view text, const WriteRules& rules, std::string& out);
+// Appends the bytes one line is written as, with the line end given
+// (lineend:: value).
+void encodeLine(std::string_view text, const WriteRules& rules, int lineEnd, std::string& out);
 
 // Writes the document: from the first to the last text line, or when
 // appending every line it holds. Trims the stored lines first unless
-// appending. False when a write failed.
+// appending. Keeping line ends, a line flagged with its own end gets that
+// one; no line end is written after a last line that had none. False when
+// a write failed.
 bool writeDocument(Document& doc, const WriteRules& rules, bool append, fs::File& file);
 
 }  // namespace tarn

@@ -77,14 +77,14 @@ bool rubOne(EngineCall& call) {
 }  // namespace
 
 int deleteChar(EngineCall& call) {
-  if (!mayEditCurrent(call.doc)) return 0;
+  if (!mayEditCurrent(call.doc)) return refuseChange(call);
   for (int i = 0; i < call.repeat; ++i)
     if (!deleteOne(call)) break;
   return 1;
 }
 
 int rubout(EngineCall& call) {
-  if (!mayEditCurrent(call.doc)) return 0;
+  if (!mayEditCurrent(call.doc)) return refuseChange(call);
   for (int i = 0; i < call.repeat; ++i)
     if (!rubOne(call)) break;
   return 1;

@@ -3,10 +3,27 @@
 #include <cstring>
 #include <string>
 
+#include "core/editor.h"
+
 namespace tarn {
 
 bool mayEditCurrent(const Document& doc) {
   return !doc.isReadOnly() && doc.current && !doc.isSentinel(doc.current);
+}
+
+int refuseChange(const EngineCall& call) {
+  if (!call.editor) return 0;
+  const Document& doc = call.doc;
+  Screen& screen = call.editor->screen;
+  screen.beep();
+  if (doc.isReadOnly()) {
+    screen.note("Impossible to change a read only file!");
+  } else if (doc.current == doc.first) {
+    screen.note("Impossible to change the top of file line!");
+  } else if (doc.current == doc.last) {
+    screen.note("Impossible to change the bottom of file line!");
+  }
+  return 0;
 }
 
 void padLine(Document& doc, Line& line, size_t n) {

@@ -6,9 +6,16 @@
 
 namespace tarn {
 
+struct EngineCall;
+
 // A change at the cursor may go ahead: the document is writable and the
 // cursor is on a line that holds text (not a sentinel).
 bool mayEditCurrent(const Document& doc);
+
+// Tells why a change at the cursor is refused (the file is read-only, or
+// the cursor is on a sentinel line) with a beep and a note; returns 0, the
+// refusing handler's result.
+int refuseChange(const EngineCall& call);
 
 inline void noteChange(Document& doc) { ++doc.changeCount; }
 

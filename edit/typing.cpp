@@ -51,12 +51,13 @@ bool reachedRightMargin(const EngineCall& call) {
 
 int typeCharacter(EngineCall& call) {
   Document& doc = call.doc;
-  if (doc.isReadOnly() || call.arg1 < 1 || call.arg1 > 255) return 0;
+  if (call.arg1 < 1 || call.arg1 > 255) return 0;
+  if (doc.isReadOnly()) return refuseChange(call);
   if (doc.cursorColumn + 1 >= longestLine(doc)) return 0;
   char byte = static_cast<char>(call.arg1);
   bool literal = call.arg2 & kLiteral;
   if (!literal && (byte == '\r' || byte == '\n')) return breakLine(call, true);
-  if (!mayEditCurrent(doc)) return 0;
+  if (!mayEditCurrent(doc)) return refuseChange(call);
 
   Line& line = *doc.current;
   TextPosition at = positionAt(line.view(), doc.cursorColumn, columnRule(call));

@@ -16,6 +16,9 @@ namespace tarn {
 
 namespace {
 
+// Shown on the first screen, until the first key.
+constexpr std::string_view kStartHint = "F1 help  F2 save  F4 quit";
+
 void readMessageFile(Editor& editor) {
   std::string name = findNoCase(editor.paths.profileDirectory, "TARN.Msg");
   if (name.empty()) return;
@@ -49,8 +52,9 @@ int runStartupActions(Editor& editor, const StartupArguments& arguments) {
       case StartupAction::Kind::OpenHelp: {
         EditRequest request;
         request.readOnly = request.viewMode = true;
-        std::string help = findNoCase(editor.paths.programDirectory, "TARN.Hlp");
-        editor.files.edit(editor.paths.programDirectory + (help.empty() ? "TARN.Hlp" : help), request);
+        const std::string name(kHelpFileName);
+        std::string help = findNoCase(editor.paths.programDirectory, name);
+        editor.files.edit(editor.paths.programDirectory + (help.empty() ? name : help), request);
         break;
       }
     }
@@ -83,6 +87,10 @@ EditorSession::~EditorSession() { shutdown(); }
 void EditorSession::run() {
   if (startMode_ == kEndEditor) return;
   editor_.startupOver = true;
+  // The hint is for the message line; a message of the start-up stays
+  // there, a note of loading gives way to it.
+  Screen& screen = editor_.screen;
+  if (editor_.settings.statusLine && (!screen.messageShown() || screen.noteShown())) screen.note(kStartHint);
   runMainLoop(editor_, startMode_ == kCarryOn ? cursorMode(editor_) : startMode_);
   startMode_ = kEndEditor;
 }

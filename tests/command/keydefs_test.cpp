@@ -65,15 +65,15 @@ class KeydefsTest : public ::testing::Test, public EditorFixture {
 TEST_F(KeydefsTest, WritesThreeBlocksOfProfileLines) {
   const std::vector<std::string> all = keydefsOf(*this);
   // A synonym uses a later one, so the names come first, empty.
-  ASSERT_GE(all.size(), 8u + 1u + 478u + 1u + 135u);
+  ASSERT_GE(all.size(), 8u + 1u + 478u + 1u + 137u);
   EXPECT_EQ(all[0], "syn first = ");
   EXPECT_EQ(all[4], "syn first = [later 2] 'x' ");
   EXPECT_EQ(all[7], "syn empty = '' ");
   EXPECT_EQ(all[8], "");
   EXPECT_EQ(all[9], "def up = [up] ");
   EXPECT_EQ(all[9 + 478], "");
-  EXPECT_EQ(all.size(), 8u + 1u + 478u + 1u + 135u);
-  EXPECT_EQ(all.back(), "set pyver 32");
+  EXPECT_EQ(all.size(), 8u + 1u + 478u + 1u + 137u);
+  EXPECT_EQ(all.back(), "set keeplineends off");
 
   auto line = [&](std::string_view start) {
     auto found = std::find_if(all.begin(), all.end(), [&](const std::string& l) { return l.starts_with(start); });

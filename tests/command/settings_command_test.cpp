@@ -149,6 +149,9 @@ TEST(SettingsWriteBack, EveryOptionReadsItsValuesAndWritesThemBack) {
       {{"set vocompatibility on"}, "vocompatibility", "set vocompatibility on"},
       {{"set abbrev on"}, "abbrev", "set abbrev on"},
       {{"set pyver 64"}, "pyver", "set pyver 32"},
+      {{}, "keeptabs", "set keeptabs off"},
+      {{"set keeptabs"}, "keeptabs", "set keeptabs on"},
+      {{"set keeplineends on", "set keeplineends off"}, "keeplineends", "set keeplineends off"},
   };
   for (const Case& c : cases) {
     auto fixture = std::make_unique<EditorFixture>();
@@ -213,6 +216,13 @@ TEST_F(SettingsCommandTest, FileOptionsGoToTheCurrentFileAndTheDefaultsRow) {
     EXPECT_EQ(option(doc, c.index), c.value) << c.line;
     EXPECT_EQ(option(nullptr, c.index), c.value) << c.line;
   }
+}
+
+TEST_F(SettingsCommandTest, KeepTabsIsForTheFilesLoadedAfterIt) {
+  Document* doc = openFile();
+  ASSERT_EQ(settings.set("set keeptabs on"), std::nullopt);
+  EXPECT_EQ(option(nullptr, opt::kKeepTabs), 1);
+  EXPECT_EQ(option(doc, opt::kKeepTabs), 0) << "the file keeps the tabs it was loaded with";
 }
 
 TEST_F(SettingsCommandTest, EncryptionMarksTheCurrentWindow) {
@@ -288,9 +298,9 @@ TEST_F(SettingsCommandTest, NumberedOptionsAddressTheirSet) {
 
 TEST_F(SettingsCommandTest, AllSettingLinesCoverEveryOptionAndSet) {
   const std::vector<std::string> all = settings.allSettingLines();
-  EXPECT_EQ(all.size(), 55u + 4u * 20u);
+  EXPECT_EQ(all.size(), 57u + 4u * 20u);
   EXPECT_EQ(all.front(), "set tabs 9 8");
-  EXPECT_EQ(all.back(), "set pyver 32");
+  EXPECT_EQ(all.back(), "set keeplineends off");
   auto at = [&](std::string_view start) {
     return std::find_if(all.begin(), all.end(), [&](const std::string& l) { return l.starts_with(start); });
   };
@@ -301,12 +311,12 @@ TEST_F(SettingsCommandTest, AllSettingLinesCoverEveryOptionAndSet) {
 
 TEST_F(SettingsCommandTest, HelpLinesCompleteTheCommandHelpList) {
   const std::vector<std::string_view> lines = SettingsCommand::helpLines();
-  ASSERT_EQ(lines.size(), 59u);
+  ASSERT_EQ(lines.size(), 61u);
   EXPECT_EQ(lines.front(), "set tabs <first> <col>: Set the first tab column and the steps");
-  EXPECT_EQ(lines.back(), "set pyver <32/64>: Set to use the 32 or 64 bit Python interpreter");
+  EXPECT_EQ(lines.back(), "set keeplineends <on/off>: Save each file with the line ends it was loaded with");
 
   HelpTexts help(functions, lines);
-  EXPECT_EQ(help.commandCount(), 111u);
+  EXPECT_EQ(help.commandCount(), 113u);
   EXPECT_EQ(help.commandLines()[52], lines.front());
 }
 

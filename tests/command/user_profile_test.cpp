@@ -18,6 +18,10 @@ TEST(UserProfile, ShippedProfileReadsWithoutMessagesOverTheBuiltinOne) {
   EXPECT_EQ(f.editor.engine.send(nullptr, fn::kGetOption, 0, opt::kLineEnd), lineend::kLf);
   EXPECT_EQ(s.historyOn, KeyState::ScrollLockOff);
   EXPECT_TRUE(s.insert);
+  EXPECT_TRUE(s.keepTabs);
+  EXPECT_EQ(f.editor.engine.send(nullptr, fn::kGetOption, 0, opt::kKeepTabs), 1);
+  EXPECT_TRUE(s.keepLineEnds);
+  EXPECT_EQ(s.lineTrim, 0);
   EXPECT_EQ(s.rightMargin, 254);
 
   EXPECT_EQ(f.synonymCodes("dupdown"), (std::vector<int>{fn::kDupLine, fn::kDown}));
@@ -25,6 +29,7 @@ TEST(UserProfile, ShippedProfileReadsWithoutMessagesOverTheBuiltinOne) {
   EXPECT_EQ(f.definitionOf("a-r"), codes({{fn::kSet}, chars("margins 1 72 1"), {E, fn::kReformatParagraph, fn::kSet},
                                           chars("margins 1 254 1"), {E}}));
   EXPECT_EQ(f.definitionOf("f2").size(), 7u);
+  EXPECT_EQ(f.definitionOf("enter"), codes({{fn::kTypeChar}, chars("13"), {E}}));
 }
 
 }  // namespace

@@ -141,7 +141,7 @@ TEST_F(StatusAndMessagesTest, ProgressNeverWaits) {
   editor.settings.statusLine = false;
   open("a.txt", {"x"});
   console.queue(keyDown('X', 'x'));
-  editor.screen.progress("Loading \"a.txt\" ...");
+  editor.screen.note("Loading \"a.txt\" ...");
   EXPECT_NE(row(12).find("Loading \"a.txt\" ..."), std::string::npos);
   EXPECT_EQ(row(13).find("Press a key"), std::string::npos);
   EXPECT_EQ(console.pendingInput(), 1u);

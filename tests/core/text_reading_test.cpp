@@ -85,7 +85,7 @@ TEST(TextReading, BytesBecomeLines) {
 TEST(TextReading, LineFlags) {
   Engine engine;
   ReadRules lfFile;
-  lfFile.crLfIsLineEnd = false;
+  lfFile.lineEnd = lineend::kLf;
   Document* doc = readInto(engine, {"", "a\r\nb\nc\r", {}, lfFile}, 4096);
   Line* a = doc->firstText();
   EXPECT_EQ(a->flags, lineflag::kEndedCrLf);

@@ -56,7 +56,7 @@ TEST(TextWriting, LinesBecomeBytes) {
   };
   for (const auto& c : cases) {
     std::string out;
-    encodeLine(c.line, c.rules, out);
+    encodeLine(c.line, c.rules, c.rules.lineEnd, out);
     EXPECT_EQ(out, c.bytes) << c.what;
   }
 }
