@@ -9,6 +9,7 @@
 #include "core/out_of_memory.h"
 #include "integration/editor_app.h"
 #include "platform/event_loop.h"
+#include "platform/file_system.h"
 #include "platform/terminal_console.h"
 #include "platform/terminal_guard.h"
 
@@ -25,6 +26,7 @@ void reportOutOfMemory() {
 
 int main(int argc, char** argv) {
   tarn::installOutOfMemoryHandler();
+  tarn::fs::failWritesBeyondSizeLimit();
   std::vector<std::string> args(argv + 1, argv + argc);
   tarn::EventLoop loop;
   try {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 
 namespace tarn::fs {
@@ -190,5 +191,7 @@ bool syncDirectory(const std::string& dir) {
   ::close(fd);
   return ok;
 }
+
+void failWritesBeyondSizeLimit() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace tarn::fs

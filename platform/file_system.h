@@ -88,4 +88,8 @@ bool hardLink(const std::string& existing, const std::string& newName);
 // Makes the entries of a directory (renames, new files) durable.
 bool syncDirectory(const std::string& dir);
 
+// A write beyond the file-size limit (ulimit -f) fails like any other write
+// instead of ending the program (SIGXFSZ is ignored).
+void failWritesBeyondSizeLimit();
+
 }  // namespace tarn::fs
