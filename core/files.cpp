@@ -6,6 +6,7 @@
 #include "core/editor.h"
 #include "core/encrypted_format.h"
 #include "core/file_names.h"
+#include "core/leftovers.h"
 #include "core/message_format.h"
 #include "core/password_prompt.h"
 #include "core/safe_save.h"
@@ -14,7 +15,6 @@
 #include "core/text_reader.h"
 #include "core/text_writer.h"
 #include "core/wildcard.h"
-#include "platform/environment.h"
 #include "platform/file_system.h"
 
 namespace tarn {
@@ -33,11 +33,6 @@ ssize_t readBlock(fs::File& file, char* block) {
     filled += static_cast<size_t>(n);
   }
   return static_cast<ssize_t>(filled);
-}
-
-std::string spareDirectory(const Editor& editor) {
-  if (!editor.paths.temporaryDirectory.empty()) return editor.paths.temporaryDirectory;
-  return environmentValue("TMPDIR").value_or("/tmp");
 }
 
 }  // namespace
@@ -105,6 +100,11 @@ int Files::reuseSlot(const std::string& name) const {
   return -1;
 }
 
+void Files::noticeLeftovers(const std::string& name) {
+  std::string notice = leftoverNotice(name, collectLeftovers(name, editor_.paths.profileDirectory));
+  if (!notice.empty()) editor_.screen.message(notice);
+}
+
 void Files::readFailed(const std::string& name) {
   editor_.screen.message(formatMessage("Error reading file \"%s\"", name));
 }
@@ -152,6 +152,8 @@ bool Files::open(const std::string& name, bool readOnly, Origin origin, bool sea
   }
   if (doc.isReadOnly()) data.flags |= winflag::kReadOnly;
   if (!(data.flags & winflag::kReadOnly) && origin == Origin::Local) backups_.enter(doc.name);
+
+  noticeLeftovers(origin == Origin::Local ? doc.name : shown);
 
   if (editor_.screen.splitMode() != SplitMode::None) {
     SlotOpening second;
@@ -219,7 +221,8 @@ int Files::writeFile(Document& doc, bool encrypted, const std::string& path, boo
   } else {
     ReplaceOptions options;
     if (backup) options.backupName = path + std::string(kBackupSuffix);
-    options.spareDirectory = spareDirectory(editor_);
+    // Not the run's temporary directory: the old text must outlive a crash.
+    options.spareDirectory = editor_.paths.profileDirectory;
     ReplaceOutcome outcome = replaceFile(path, content, options);
     if (!outcome.keptCopy.empty())
       editor_.screen.error(formatMessage("The old contents could not be put back; they are in \"%s\"", outcome.keptCopy));

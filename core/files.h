@@ -61,6 +61,10 @@ class Files : public DocumentReader {
   // result of write (0 also when the password entry was abandoned).
   int save(const std::optional<std::string>& newName, Compress compress, bool copy);
 
+  // Says on the message line what earlier runs left aside a file: recovery
+  // copies and the copies of a save that was cut short.
+  void noticeLeftovers(const std::string& name);
+
   // Backups: a file opened for editing enters the backed-up set.
   void enterBackupSet(const std::string& name) { backups_.enter(name); }
   void leaveBackupSet(const std::string& name) { backups_.leave(name); }

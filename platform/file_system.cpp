@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -165,6 +166,7 @@ bool File::truncate(uint64_t size) {
 bool File::rewind() { return ::lseek(fd_, 0, SEEK_SET) == 0; }
 bool File::setMode(uint32_t mode) { return ::fchmod(fd_, mode) == 0; }
 bool File::setOwner(uint32_t owner, uint32_t group) { return ::fchown(fd_, owner, group) == 0; }
+bool File::tryLock() { return retry([&] { return ::flock(fd_, LOCK_EX | LOCK_NB); }) == 0; }
 bool File::sync() { return retry([&] { return ::fsync(fd_); }) == 0; }
 
 bool File::close() {
