@@ -209,12 +209,18 @@ int Files::write(Document& doc, bool encrypted, const std::string& path, bool ap
   return writeFile(doc, encrypted, path, append, false);
 }
 
+std::optional<WriteRules> Files::writeRules(const Document& doc, bool encrypted, int lineTrim) const {
+  if (encrypted && password_.empty()) return std::nullopt;
+  WriteRules rules = WriteRules::of(doc, editor_.settings.tabExpand, lineTrim);
+  if (encrypted) rules.password = &password_;
+  return rules;
+}
+
 int Files::writeFile(Document& doc, bool encrypted, const std::string& path, bool append, bool backup) {
   if (path.empty() || path == kUntitled) return 0;
-  if (encrypted && password_.empty()) return 0;
-  WriteRules rules = WriteRules::of(doc, editor_.settings.tabExpand, append ? 0 : editor_.settings.lineTrim);
-  if (encrypted) rules.password = &password_;
-  ContentWriter content = [&](fs::File& file) { return writeDocument(doc, rules, append, file); };
+  auto rules = writeRules(doc, encrypted, append ? 0 : editor_.settings.lineTrim);
+  if (!rules) return 0;
+  ContentWriter content = [&](fs::File& file) { return writeDocument(doc, *rules, append, file); };
   int result;
   if (append) {
     result = appendToFile(path, content);

@@ -171,7 +171,7 @@ void TerminalConsole::bind(EventLoop& loop) {
   if (!ended_) loop.watch(options_.input, [this] { readAvailable(); });
   loop.onSignal(SIGWINCH, [this] { checkSize(); });
   loop.onSignal(SIGCONT, [this] { reapply(); });
-  for (int signo : kQuitSignals) loop.onSignal(signo, [&loop] { loop.requestQuit(); });
+  for (int signo : kQuitSignals) loop.onSignal(signo, [&loop] { loop.terminate(); });
 }
 
 void TerminalConsole::unbind() {

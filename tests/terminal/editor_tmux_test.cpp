@@ -36,6 +36,11 @@ class EditorInTmux : public ::testing::Test {
     return "'" + std::string(TARN_PROGRAM) + "' /p./profile/ " + args;
   }
 
+  // Starts the editor again in the same directory (the pane's program has ended).
+  void restart(const std::string& args) {
+    session_->tmux("respawn-pane -k -t t \"cd '" + session_->dir() + "' && " + editorCommand(args) + "\"");
+  }
+
   void typeText(const std::string& text) {
     session_->tmux("send-keys -t t -l '" + text + "'");
     std::this_thread::sleep_for(std::chrono::milliseconds(80));
@@ -112,6 +117,37 @@ TEST_F(EditorInTmux, TerminalIsRestoredWhenKilled) {
   ASSERT_GT(pid, 0);
   kill(pid, SIGTERM);
   expectRestored();
+  EXPECT_EQ(session_->file("status"), "0\n") << "nothing was unsaved";
+  EXPECT_EQ(session_->file("a.txt.tarn-save"), "");
+}
+
+TEST_F(EditorInTmux, UnsavedChangesOutliveHangUpAndTermination) {
+  for (int signo : {SIGHUP, SIGTERM}) {
+    start("a.txt 2>farewell");
+    type({"Escape", "Down", "X"});
+    ASSERT_TRUE(screenShows("Xne"));
+    kill(session_->programPid(), signo);
+    expectRestored();
+    EXPECT_EQ(session_->file("status"), "2\n") << signo;
+    EXPECT_EQ(session_->file("a.txt"), "one\ntwo\n");
+    EXPECT_EQ(session_->file("a.txt.tarn-save"), "Xne\r\ntwo\r\n");
+    EXPECT_EQ(session_->file("farewell"), "tarn: Unsaved changes to \"" + session_->dir() + "/a.txt\" are in \"" +
+                                              session_->dir() + "/a.txt.tarn-save\"\n");
+
+    restart("a.txt");
+    EXPECT_TRUE(screenShows("Earlier unsaved changes are in \"a.txt.tarn-save\""))
+        << session_->screen();
+  }
+}
+
+TEST_F(EditorInTmux, ASignalEndsALoopingFunctionString) {
+  startAfter("", "\"'s oncommand off'\" a.txt \"[to]'x'{[left]}\"");
+  ASSERT_TRUE(TmuxSession::waitUntil([&] { return session_->programPid() > 0; }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  kill(session_->programPid(), SIGTERM);
+  expectRestored();
+  EXPECT_EQ(session_->file("status"), "2\n");
+  EXPECT_EQ(session_->file("a.txt.tarn-save"), "xne\r\ntwo\r\n");
 }
 
 TEST_F(EditorInTmux, CtrlCBelongsToTheCommandThatRuns) {
