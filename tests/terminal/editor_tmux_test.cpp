@@ -140,6 +140,14 @@ TEST_F(EditorInTmux, UnsavedChangesOutliveHangUpAndTermination) {
   }
 }
 
+TEST_F(EditorInTmux, UnsavedChangesOutliveTheTerminal) {
+  start("a.txt");
+  type({"Escape", "Down", "X"});
+  ASSERT_TRUE(screenShows("Xne"));
+  session_->tmux("kill-server");
+  EXPECT_TRUE(TmuxSession::waitUntil([&] { return session_->file("a.txt.tarn-save") == "Xne\r\ntwo\r\n"; }));
+}
+
 TEST_F(EditorInTmux, ASignalEndsALoopingFunctionString) {
   startAfter("", "\"'s oncommand off'\" a.txt \"[to]'x'{[left]}\"");
   ASSERT_TRUE(TmuxSession::waitUntil([&] { return session_->programPid() > 0; }));
