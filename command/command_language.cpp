@@ -34,6 +34,7 @@ std::vector<std::string_view> settingHelpLines() { return SettingsCommand::helpL
 
 // Reads what is waiting at the console: a pending Esc is taken and stops a
 // loop or a run of queued functions; everything else stays queued in order.
+// A termination signal that arrived stops them too.
 bool escapePending(Editor& editor) {
   editor.loop.runOnce(std::chrono::milliseconds(0));
   std::vector<InputRecord> kept;
@@ -48,7 +49,7 @@ bool escapePending(Editor& editor) {
     kept.push_back(record);
   }
   for (auto it = kept.rbegin(); it != kept.rend(); ++it) editor.console.pushFront(*it);
-  return escape;
+  return escape || editor.loop.quitRequested();
 }
 
 

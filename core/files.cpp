@@ -6,6 +6,7 @@
 #include "core/editor.h"
 #include "core/encrypted_format.h"
 #include "core/file_names.h"
+#include "core/leftovers.h"
 #include "core/message_format.h"
 #include "core/password_prompt.h"
 #include "core/safe_save.h"
@@ -14,7 +15,6 @@
 #include "core/text_reader.h"
 #include "core/text_writer.h"
 #include "core/wildcard.h"
-#include "platform/environment.h"
 #include "platform/file_system.h"
 
 namespace tarn {
@@ -40,11 +40,6 @@ std::string loadedNote(const Document& doc) {
   if (!fs::status(doc.name)) return "New file";
   int lines = doc.textLineCount();
   return lines == 1 ? "1 line" : formatMessage("%d lines", std::to_string(lines));
-}
-
-std::string spareDirectory(const Editor& editor) {
-  if (!editor.paths.temporaryDirectory.empty()) return editor.paths.temporaryDirectory;
-  return environmentValue("TMPDIR").value_or("/tmp");
 }
 
 }  // namespace
@@ -115,6 +110,11 @@ int Files::reuseSlot(const std::string& name, bool helpFile) const {
   return -1;
 }
 
+void Files::noticeLeftovers(const std::string& name) {
+  std::string notice = leftoverNotice(name, collectLeftovers(name, editor_.paths.profileDirectory));
+  if (!notice.empty()) editor_.screen.message(notice);
+}
+
 void Files::readFailed(const std::string& name) {
   editor_.screen.message(formatMessage("Error reading file \"%s\"", name));
 }
@@ -165,6 +165,8 @@ bool Files::open(const std::string& name, bool readOnly, Origin origin, bool sea
   if (doc.isReadOnly()) data.flags |= winflag::kReadOnly;
   if (!(data.flags & winflag::kReadOnly) && origin == Origin::Local) backups_.enter(doc.name);
   editor_.screen.note(loadedNote(doc));
+
+  noticeLeftovers(origin == Origin::Local ? doc.name : shown);
 
   if (editor_.screen.splitMode() != SplitMode::None) {
     SlotOpening second;
@@ -221,20 +223,27 @@ int Files::write(Document& doc, bool encrypted, const std::string& path, bool ap
   return writeFile(doc, encrypted, path, append, false);
 }
 
-int Files::writeFile(Document& doc, bool encrypted, const std::string& path, bool append, bool backup) {
-  if (path.empty() || path == kUntitled) return 0;
-  if (encrypted && password_.empty()) return 0;
-  WriteRules rules = WriteRules::of(doc, editor_.settings.tabExpand, append ? 0 : editor_.settings.lineTrim);
+std::optional<WriteRules> Files::writeRules(const Document& doc, bool encrypted, int lineTrim) const {
+  if (encrypted && password_.empty()) return std::nullopt;
+  WriteRules rules = WriteRules::of(doc, editor_.settings.tabExpand, lineTrim);
   rules.keepLineEnds = editor_.settings.keepLineEnds;
   if (encrypted) rules.password = &password_;
-  ContentWriter content = [&](fs::File& file) { return writeDocument(doc, rules, append, file); };
+  return rules;
+}
+
+int Files::writeFile(Document& doc, bool encrypted, const std::string& path, bool append, bool backup) {
+  if (path.empty() || path == kUntitled) return 0;
+  auto rules = writeRules(doc, encrypted, append ? 0 : editor_.settings.lineTrim);
+  if (!rules) return 0;
+  ContentWriter content = [&](fs::File& file) { return writeDocument(doc, *rules, append, file); };
   int result;
   if (append) {
     result = appendToFile(path, content);
   } else {
     ReplaceOptions options;
     if (backup) options.backupName = path + std::string(kBackupSuffix);
-    options.spareDirectory = spareDirectory(editor_);
+    // Not the run's temporary directory: the old text must outlive a crash.
+    options.spareDirectory = editor_.paths.profileDirectory;
     ReplaceOutcome outcome = replaceFile(path, content, options);
     if (!outcome.keptCopy.empty())
       editor_.screen.error(formatMessage("The old contents could not be put back; they are in \"%s\"", outcome.keptCopy));

@@ -13,6 +13,7 @@
 #include "core/engine.h"
 #include "core/foreign_files.h"
 #include "core/outside_changes.h"
+#include "core/text_writer.h"
 
 namespace tarn {
 
@@ -22,6 +23,12 @@ struct EditRequest {
   bool readOnly = false;  // the `r` letter, "/r" on the command line, `view`
   bool viewMode = false;  // `view`: loaded read-only as well
   bool asFile = false;    // a ".tarn" name is opened as a file, not as a workspace
+};
+
+// Where the unsaved text of a document went when a signal ended the editor.
+struct RecoveryCopy {
+  std::string file;
+  std::string copy;  // empty when the text could not be kept
 };
 
 // Compress choice of a save: follow `blankcompress`, compress, or not.
@@ -61,6 +68,15 @@ class Files : public DocumentReader {
   // result of write (0 also when the password entry was abandoned).
   int save(const std::optional<std::string>& newName, Compress compress, bool copy);
 
+  // When a signal ends the editor: the text of every modified document goes
+  // to a recovery copy beside its file ("<name>.tarn-save"; in the profile
+  // directory when that folder takes no file), never over the file itself
+  // nor over an older copy (the next free "<name>.tarn-save-<n>" is taken).
+  std::vector<RecoveryCopy> keepUnsavedChanges();
+  // Says on the message line what earlier runs left aside a file: recovery
+  // copies and the copies of a save that was cut short.
+  void noticeLeftovers(const std::string& name);
+
   // Backups: a file opened for editing enters the backed-up set.
   void enterBackupSet(const std::string& name) { backups_.enter(name); }
   void leaveBackupSet(const std::string& name) { backups_.leave(name); }
@@ -84,7 +100,10 @@ class Files : public DocumentReader {
   bool open(const std::string& name, bool readOnly, Origin origin, bool searchPath);
   int reuseSlot(const std::string& name, bool helpFile) const;
   void readFailed(const std::string& name);
+  // The rules of writing a document; none while an encrypted one has no password.
+  std::optional<WriteRules> writeRules(const Document& doc, bool encrypted, int lineTrim) const;
   int writeFile(Document& doc, bool encrypted, const std::string& path, bool append, bool backup);
+  std::string writeRecoveryCopy(Document& doc, bool encrypted, const std::string& name);
   bool askNewPassword();
   bool confirmOverwrite(const std::string& name);
 

@@ -62,8 +62,10 @@ Paths choosePaths(const std::optional<std::string>& profileArgument) {
   }
   setEnvironmentValue("TARNPRO", paths.profileDirectory);
 
-  paths.temporaryDirectory = makePrivateTemporaryDirectory();
-  if (paths.temporaryDirectory.empty()) paths.temporaryDirectory = paths.profileDirectory;
+  removeAbandonedTemporaryDirectories();
+  RunDirectory temporary = makePrivateTemporaryDirectory();
+  paths.temporaryDirectory = temporary.path.empty() ? paths.profileDirectory : temporary.path;
+  paths.temporaryLock = std::move(temporary.lock);
   return paths;
 }
 

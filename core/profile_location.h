@@ -18,7 +18,8 @@ bool isCopiedProfileFile(const std::string& name);
 // Program directory, profile directory (from "/p", else TARNPRO, else the
 // program directory; when that is not writable, the user's configuration
 // directory, given a copy of the profile files the first time) and the
-// temporary directory. Publishes TARN and TARNPRO in the environment.
+// temporary directory of the run (after removing those that crashed runs
+// left). Publishes TARN and TARNPRO in the environment.
 Paths choosePaths(const std::optional<std::string>& profileArgument);
 
 }  // namespace tarn

@@ -1,5 +1,6 @@
 #include "core/safe_save.h"
 
+#include "core/aside_names.h"
 #include "core/file_names.h"
 #include "platform/file_system.h"
 
@@ -11,18 +12,24 @@ using namespace writeresult;
 
 constexpr int kLongestLinkChain = 40;
 constexpr size_t kCopyBlock = 65536;
-
-std::string temporaryPrefix(const std::string& target) {
-  return "." + std::string(baseNameOf(target)) + ".tarn-";
-}
+constexpr uint32_t kSetIdBits = 06000;
 
 bool isWritable(const std::string& path, const fs::FileStatus& st) {
   return (st.mode & 0222) && fs::canWrite(path);
 }
 
-// Writes, flushes and closes; the file is removed when any of it fails.
-bool produce(fs::File& file, const std::string& name, const ContentWriter& write) {
-  bool ok = write(file) && file.sync();
+// A temporary file, locked while this save uses it: an editor starting
+// meanwhile takes it for a leftover only once the lock is gone.
+fs::File createAside(const AsidePlace& place, AsideKind kind, std::string& name) {
+  fs::File file = fs::File::createUnique(place.dir, temporaryPrefix(place, kind), name);
+  if (file.isOpen()) file.tryLock();
+  return file;
+}
+
+// Writes, sets the permissions (after the writing, which clears the setuid
+// and setgid bits), flushes and closes; the file is removed when any of it fails.
+bool produce(fs::File& file, const std::string& name, const ContentWriter& write, uint32_t mode) {
+  bool ok = write(file) && file.setMode(mode) && file.sync();
   ok = file.close() && ok;
   if (!ok) fs::remove(name);
   return ok;
@@ -38,13 +45,11 @@ bool copyContents(fs::File& from, fs::File& to) {
   }
 }
 
-// Gives the new file the old one's owner, group and permissions.
-bool takeOver(fs::File& file, const fs::FileStatus& old) {
+// Gives the new file the old one's owner and group.
+bool takeOwner(fs::File& file, const fs::FileStatus& old) {
   auto mine = file.status();
   if (!mine) return false;
-  if ((mine->owner != old.owner || mine->group != old.group) && !file.setOwner(old.owner, old.group))
-    return false;
-  return file.setMode(old.mode);
+  return (mine->owner == old.owner && mine->group == old.group) || file.setOwner(old.owner, old.group);
 }
 
 // The old file becomes the backup while the new one is not in place yet:
@@ -69,17 +74,17 @@ constexpr int kTryInPlace = 0;
 
 int replaceByRename(const std::string& target, const fs::FileStatus* old, const ContentWriter& write,
                     const ReplaceOptions& options) {
-  const std::string dir = directoryOf(target);
+  const AsidePlace place = besideFile(target);
   std::string tempName;
-  fs::File temp = fs::File::createUnique(dir, temporaryPrefix(target), tempName);
+  fs::File temp = createAside(place, AsideKind::SaveInProgress, tempName);
   if (!temp.isOpen()) return old ? kTryInPlace : kCannotCreate;
-  bool prepared = old ? takeOver(temp, *old) : temp.setMode(fs::newFileMode());
-  if (!prepared) {
+  if (old && !takeOwner(temp, *old)) {
     temp.close();
     fs::remove(tempName);
-    return old ? kTryInPlace : kCannotCreate;
+    return kTryInPlace;
   }
-  if (!produce(temp, tempName, write)) return kFailed;
+  uint32_t mode = old ? old->mode : options.modeOfNewFile.value_or(fs::newFileMode());
+  if (!produce(temp, tempName, write, mode)) return kFailed;
   bool placed = old && !options.backupName.empty() && backupMayBeReplaced(options.backupName)
                     ? renameOverWithBackup(tempName, target, options.backupName)
                     : fs::rename(tempName, target);
@@ -87,19 +92,24 @@ int replaceByRename(const std::string& target, const fs::FileStatus* old, const 
     fs::remove(tempName);
     return kFailed;
   }
-  fs::syncDirectory(dir);
+  fs::syncDirectory(place.dir);
   return kDone;
 }
 
-// A copy of the whole file, next to it or else in the spare directory.
+// A complete copy of the old text, beside the file or else in the spare
+// directory, on the disk before the file is touched.
 fs::File copyOf(const std::string& target, const ReplaceOptions& options, std::string& copyName) {
   fs::File source = fs::File::openRead(target);
   if (!source.isOpen()) return {};
-  for (const std::string& dir : {directoryOf(target), options.spareDirectory}) {
-    if (dir.empty()) continue;
-    fs::File copy = fs::File::createUnique(dir, temporaryPrefix(target), copyName);
+  std::vector<AsidePlace> places{besideFile(target)};
+  if (!options.spareDirectory.empty()) places.push_back(elsewhere(target, options.spareDirectory));
+  for (const AsidePlace& place : places) {
+    fs::File copy = createAside(place, AsideKind::OldText, copyName);
     if (!copy.isOpen()) continue;
-    if (copyContents(source, copy) && copy.sync()) return copy;
+    if (copyContents(source, copy) && copy.sync()) {
+      fs::syncDirectory(place.dir);
+      return copy;
+    }
     copy.close();
     fs::remove(copyName);
     return {};
@@ -119,6 +129,8 @@ ReplaceOutcome replaceInPlace(const std::string& target, const fs::FileStatus& o
     return {kCannotCreate, {}};
   }
   bool ok = write(out) && out.sync();
+  // The owner stays, so the setuid and setgid bits that writing cleared come back.
+  if (ok && (old.mode & kSetIdBits)) out.setMode(old.mode);
   ok = out.close() && ok;
   if (ok) {
     bool kept = !options.backupName.empty() && backupMayBeReplaced(options.backupName) &&

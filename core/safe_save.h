@@ -3,13 +3,17 @@
 //
 // The new contents go to a temporary file in the same directory, which is
 // flushed to disk and then renamed over the old name with the old file's
-// permissions, owner and group. A symbolic link is written through to its
-// target. A file with more than one hard link, or whose owner or group the
-// temporary file cannot take, or in a directory where no temporary file can
-// be made, is written in place, but only after a complete copy of the old
-// contents was made; the copy is put back when the write fails.
+// permissions (setuid and setgid bits too), owner and group. A symbolic link
+// is written through to its target. A file with more than one hard link, or
+// whose owner or group the temporary file cannot take, or in a directory
+// where no temporary file can be made, is written in place, but only after
+// a complete copy of the old contents is on the disk; the copy is put back
+// when the write fails. A save that is killed leaves its temporary file or
+// copy behind (core/leftovers.h finds them).
 #pragma once
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tarn {
@@ -32,6 +36,8 @@ struct ReplaceOptions {
   std::string backupName;
   // Where the copy of the old contents goes when the file's own directory takes none.
   std::string spareDirectory;
+  // The permissions of a file that did not exist yet; by default 0666 less the umask.
+  std::optional<uint32_t> modeOfNewFile;
 };
 
 struct ReplaceOutcome {

@@ -11,6 +11,7 @@
 #include "core/startup_arguments.h"
 #include "edit/registry.h"
 #include "platform/directories.h"
+#include "platform/event_loop.h"
 
 namespace tarn {
 
@@ -37,6 +38,7 @@ int cursorMode(Editor& editor) {
 int runStartupActions(Editor& editor, const StartupArguments& arguments) {
   int mode = kCarryOn;
   for (const StartupAction& action : arguments.actions) {
+    if (editor.loop.quitRequested()) return kEndEditor;
     switch (action.kind) {
       case StartupAction::Kind::FunctionString: {
         int result = editor.dispatcher->runString(action.text, false);
@@ -67,6 +69,9 @@ int runStartupActions(Editor& editor, const StartupArguments& arguments) {
 EditorSession::EditorSession(Console& console, EventLoop& loop, const std::vector<std::string>& args)
     : arguments_(parseStartupArguments(args, [](const std::string& p) { return pathExists(p); })),
       editor_(console, loop) {
+  // Runs wherever the editor notices the signal: while it waits for a key,
+  // at a prompt, or where a long run looks for Esc.
+  loop.onTermination([this] { recoveryCopies_ = editor_.files.keepUnsavedChanges(); });
   editor_.paths = choosePaths(arguments_.profilePath);
   readMessageFile(editor_);
   editor_.engine.setRegistry(editRegistry());
@@ -75,14 +80,18 @@ EditorSession::EditorSession(Console& console, EventLoop& loop, const std::vecto
   language_->loadProfiles();
   startMode_ = runStartupActions(editor_, arguments_);
   if (startMode_ == kEndEditor) return;
-  if (!editor_.slots.hasCurrent()) openSlot(editor_, SlotOpening{});
+  if (!editor_.slots.hasCurrent() && openSlot(editor_, SlotOpening{}) >= 0)
+    editor_.files.noticeLeftovers(std::string(kUntitled));
   if (!editor_.slots.hasCurrent()) {
     editor_.screen.error("No file available!");
     startMode_ = kEndEditor;
   }
 }
 
-EditorSession::~EditorSession() { shutdown(); }
+EditorSession::~EditorSession() {
+  shutdown();
+  editor_.loop.onTermination({});
+}
 
 void EditorSession::run() {
   if (startMode_ == kEndEditor) return;
@@ -104,11 +113,20 @@ void EditorSession::shutdown() {
   if (paths.temporaryDirectory != paths.profileDirectory) removeTree(paths.temporaryDirectory);
 }
 
-int runEditor(Console& console, EventLoop& loop, const std::vector<std::string>& args) {
+std::vector<std::string> EditorSession::farewell() const {
+  std::vector<std::string> lines;
+  for (const RecoveryCopy& r : recoveryCopies_) {
+    lines.push_back(r.copy.empty() ? "The unsaved changes to \"" + r.file + "\" could not be kept"
+                                   : "Unsaved changes to \"" + r.file + "\" are in \"" + r.copy + "\"");
+  }
+  return lines;
+}
+
+EditorExit runEditor(Console& console, EventLoop& loop, const std::vector<std::string>& args) {
   EditorSession session(console, loop, args);
   session.run();
   session.shutdown();
-  return 0;
+  return {session.endedWithUnsavedChanges() ? kUnsavedAtSignal : 0, session.farewell()};
 }
 
 }  // namespace tarn

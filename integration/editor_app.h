@@ -29,6 +29,10 @@ class EditorSession {
   Editor& editor() { return editor_; }
   command::CommandLanguage& language() { return *language_; }
   bool ended() const { return startMode_ == 1; }
+  // A signal ended the editor while documents were modified: their recovery
+  // copies, and what to tell the user about them once the terminal is back.
+  bool endedWithUnsavedChanges() const { return !recoveryCopies_.empty(); }
+  std::vector<std::string> farewell() const;
 
  private:
   StartupArguments arguments_;
@@ -36,10 +40,20 @@ class EditorSession {
   std::unique_ptr<command::CommandLanguage> language_;
   int startMode_ = 0;
   bool shutDown_ = false;
+  std::vector<RecoveryCopy> recoveryCopies_;
+};
+
+// The exit status when a signal ended the editor while changes were
+// unsaved (1 says the editor could not start).
+constexpr int kUnsavedAtSignal = 2;
+
+struct EditorExit {
+  int status = 0;
+  std::vector<std::string> farewell;
 };
 
 // Runs the editor on a console with the command-line arguments (without
-// the program name); returns the exit status.
-int runEditor(Console& console, EventLoop& loop, const std::vector<std::string>& args);
+// the program name).
+EditorExit runEditor(Console& console, EventLoop& loop, const std::vector<std::string>& args);
 
 }  // namespace tarn

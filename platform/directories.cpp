@@ -5,28 +5,29 @@
 #include <strings.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <system_error>
 
 #include "platform/environment.h"
 
-namespace fs = std::filesystem;
+namespace stdfs = std::filesystem;
 
 namespace tarn {
 
 bool pathExists(const std::string& path) {
   std::error_code ec;
-  return !path.empty() && fs::exists(path, ec);
+  return !path.empty() && stdfs::exists(path, ec);
 }
 
 bool isDirectory(const std::string& path) {
   std::error_code ec;
-  return fs::is_directory(path, ec);
+  return stdfs::is_directory(path, ec);
 }
 
 std::string executableDirectory() {
   std::error_code ec;
-  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  stdfs::path exe = stdfs::read_symlink("/proc/self/exe", ec);
   if (ec) return "./";
   return exe.parent_path().string() + "/";
 }
@@ -50,14 +51,14 @@ bool directoryIsWritable(const std::string& dir) {
 
 bool makeDirectories(const std::string& dir) {
   std::error_code ec;
-  fs::create_directories(dir, ec);
+  stdfs::create_directories(dir, ec);
   return isDirectory(dir);
 }
 
 std::vector<std::string> regularFiles(const std::string& dir) {
   std::vector<std::string> names;
   std::error_code ec;
-  for (auto it = fs::directory_iterator(dir, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+  for (auto it = stdfs::directory_iterator(dir, ec); !ec && it != stdfs::directory_iterator(); it.increment(ec)) {
     std::error_code typeError;
     if (it->is_regular_file(typeError)) names.push_back(it->path().filename().string());
   }
@@ -66,20 +67,51 @@ std::vector<std::string> regularFiles(const std::string& dir) {
 
 bool copyFileIfAbsent(const std::string& from, const std::string& to) {
   std::error_code ec;
-  return fs::copy_file(from, to, fs::copy_options::skip_existing, ec) || !ec;
+  return stdfs::copy_file(from, to, stdfs::copy_options::skip_existing, ec) || !ec;
 }
 
-std::string makePrivateTemporaryDirectory() {
+namespace {
+
+constexpr std::string_view kRunDirectoryPrefix = "tarnedit-run-";
+constexpr size_t kRandomLength = 6;  // what mkdtemp puts in place of XXXXXX
+constexpr auto kYoungestAbandoned = std::chrono::seconds(5);
+
+std::string temporaryBase() {
   std::string base = environmentValue("TMPDIR").value_or("/tmp");
-  if (base.empty()) base = "/tmp";
-  std::string pattern = base + "/tarnedit-XXXXXX";
-  if (!mkdtemp(pattern.data())) return "";
-  return pattern;
+  return base.empty() ? "/tmp" : base;
+}
+
+}  // namespace
+
+RunDirectory makePrivateTemporaryDirectory() {
+  std::string pattern = temporaryBase() + "/" + std::string(kRunDirectoryPrefix) + "XXXXXX";
+  if (!mkdtemp(pattern.data())) return {};
+  RunDirectory dir{pattern, fs::File::openRead(pattern)};
+  dir.lock.tryLock();
+  return dir;
+}
+
+void removeAbandonedTemporaryDirectories() {
+  std::string base = temporaryBase();
+  auto entries = fs::listDirectory(base);
+  if (!entries) return;
+  auto now = std::chrono::system_clock::now().time_since_epoch();
+  for (const fs::DirectoryEntry& entry : *entries) {
+    if (!entry.name.starts_with(kRunDirectoryPrefix) ||
+        entry.name.size() != kRunDirectoryPrefix.size() + kRandomLength)
+      continue;
+    std::string path = base + "/" + entry.name;
+    auto st = fs::linkStatus(path);
+    if (!st || !st->isDirectory || st->owner != geteuid()) continue;
+    if (now - std::chrono::nanoseconds(st->modifiedNs) < kYoungestAbandoned) continue;
+    fs::File lock = fs::File::openRead(path);
+    if (lock.isOpen() && lock.tryLock()) removeTree(path);
+  }
 }
 
 void removeTree(const std::string& dir) {
   std::error_code ec;
-  if (!dir.empty()) fs::remove_all(dir, ec);
+  if (!dir.empty()) stdfs::remove_all(dir, ec);
 }
 
 std::string findNoCase(const std::string& dir, const std::string& name) {
@@ -103,7 +135,7 @@ bool changeDirectory(const std::string& dir) { return ::chdir(dir.c_str()) == 0;
 
 std::string currentDirectory() {
   std::error_code ec;
-  auto p = fs::current_path(ec);
+  auto p = stdfs::current_path(ec);
   return ec ? std::string() : p.string();
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_system.h"
+
 namespace tarn {
 
 bool pathExists(const std::string& path);
@@ -21,8 +23,17 @@ bool makeDirectories(const std::string& dir);
 std::vector<std::string> regularFiles(const std::string& dir);
 // Copies a file unless the target exists; false on failure.
 bool copyFileIfAbsent(const std::string& from, const std::string& to);
-// A private directory for this run (mode 0700) under $TMPDIR or /tmp; empty on failure.
-std::string makePrivateTemporaryDirectory();
+// A private directory for this run (mode 0700) under $TMPDIR or /tmp,
+// locked for as long as the lock stays open; the path is empty on failure.
+struct RunDirectory {
+  std::string path;
+  fs::File lock;
+};
+RunDirectory makePrivateTemporaryDirectory();
+// Removes the private directories of this user's runs that ended without
+// removing their own (a crash, SIGKILL): those nobody holds locked. One made
+// in the last few seconds is left, as its run may not have locked it yet.
+void removeAbandonedTemporaryDirectories();
 void removeTree(const std::string& dir);
 // The name of an entry of dir equal to name without regard to case, or empty.
 std::string findNoCase(const std::string& dir, const std::string& name);

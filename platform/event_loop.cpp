@@ -68,6 +68,14 @@ void EventLoop::removeSignal(int signo) {
   if (signalHandlers_.erase(signo) != 0) std::signal(signo, SIG_DFL);
 }
 
+void EventLoop::terminate() {
+  if (!terminated_) {
+    terminated_ = true;
+    if (onTermination_) onTermination_();
+  }
+  requestQuit();
+}
+
 void EventLoop::drainSignals() {
   char buf[64];
   while (read(wakePipe[0], buf, sizeof buf) > 0) {

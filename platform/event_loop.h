@@ -43,6 +43,12 @@ class EventLoop {
   void requestQuit() { quit_ = true; }
   bool quitRequested() const { return quit_; }
 
+  // A termination signal (or a test standing in for one) asks the program to
+  // end: the handler given to onTermination runs first, once; then the loop
+  // quits.
+  void terminate();
+  void onTermination(Callback handler) { onTermination_ = std::move(handler); }
+
   // Tests replace the clock.
   void setClock(std::function<Clock::time_point()> now) { now_ = std::move(now); }
   Clock::time_point now() const { return now_(); }
@@ -60,7 +66,9 @@ class EventLoop {
   std::map<int, Callback> watched_;
   std::map<int, Callback> signalHandlers_;
   std::function<Clock::time_point()> now_;
+  Callback onTermination_;
   bool quit_ = false;
+  bool terminated_ = false;
 };
 
 }  // namespace tarn

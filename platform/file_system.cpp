@@ -2,11 +2,13 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 
 namespace tarn::fs {
@@ -164,6 +166,7 @@ bool File::truncate(uint64_t size) {
 bool File::rewind() { return ::lseek(fd_, 0, SEEK_SET) == 0; }
 bool File::setMode(uint32_t mode) { return ::fchmod(fd_, mode) == 0; }
 bool File::setOwner(uint32_t owner, uint32_t group) { return ::fchown(fd_, owner, group) == 0; }
+bool File::tryLock() { return retry([&] { return ::flock(fd_, LOCK_EX | LOCK_NB); }) == 0; }
 bool File::sync() { return retry([&] { return ::fsync(fd_); }) == 0; }
 
 bool File::close() {
@@ -190,5 +193,7 @@ bool syncDirectory(const std::string& dir) {
   ::close(fd);
   return ok;
 }
+
+void failWritesBeyondSizeLimit() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace tarn::fs

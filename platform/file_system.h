@@ -1,5 +1,6 @@
 // The file system as the editor uses it: status, directory listings,
-// symbolic links, temporary files, renames, permissions and flushing to disk.
+// symbolic links, temporary files, renames, permissions, locks and flushing
+// to disk.
 // Failures are reported by the result; errno tells why.
 #pragma once
 #include <sys/types.h>
@@ -73,6 +74,9 @@ class File {
   bool rewind();
   bool setMode(uint32_t mode);
   bool setOwner(uint32_t owner, uint32_t group);
+  // Takes the file's exclusive lock (flock) unless another open file holds
+  // it; the lock goes with the last descriptor of this open file.
+  bool tryLock();
   // Flushes the contents to the disk.
   bool sync();
   // Closes; false when the system reports a delayed write error.
@@ -87,5 +91,9 @@ bool remove(const std::string& path);
 bool hardLink(const std::string& existing, const std::string& newName);
 // Makes the entries of a directory (renames, new files) durable.
 bool syncDirectory(const std::string& dir);
+
+// A write beyond the file-size limit (ulimit -f) fails like any other write
+// instead of ending the program (SIGXFSZ is ignored).
+void failWritesBeyondSizeLimit();
 
 }  // namespace tarn::fs

@@ -25,7 +25,8 @@ int waitFor(pid_t pid) {
   for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
   // The child starts with the signal dispositions a shell expects.
-  for (int sig : {SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGTSTP, SIGWINCH, SIGCHLD, SIGPIPE}) signal(sig, SIG_DFL);
+  for (int sig : {SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGTSTP, SIGWINCH, SIGCHLD, SIGPIPE, SIGXFSZ})
+    signal(sig, SIG_DFL);
   execvp(args[0], args.data());
   _exit(127);
 }
@@ -40,10 +41,19 @@ bool onPath(const std::string& program) {
 
 int runProgram(const std::vector<std::string>& argv) {
   if (argv.empty()) return -1;
+  // Ctrl+C and Ctrl+\ typed while the program has the terminal are meant
+  // for it alone; the editor carries on when it ends.
+  struct sigaction ignore {}, savedInterrupt{}, savedQuit{};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  sigaction(SIGINT, &ignore, &savedInterrupt);
+  sigaction(SIGQUIT, &ignore, &savedQuit);
   pid_t pid = fork();
-  if (pid < 0) return -1;
   if (pid == 0) exec(argv);
-  return waitFor(pid);
+  int status = pid < 0 ? -1 : waitFor(pid);
+  sigaction(SIGINT, &savedInterrupt, nullptr);
+  sigaction(SIGQUIT, &savedQuit, nullptr);
+  return status;
 }
 
 int runShellCommand(const std::string& command) {

@@ -11,7 +11,8 @@ namespace tarn {
 // could not be started.
 int runShellCommand(const std::string& command);
 
-// Runs a program with arguments in the current terminal and waits.
+// Runs a program with arguments in the current terminal and waits; SIGINT
+// and SIGQUIT go to the program alone meanwhile.
 int runProgram(const std::vector<std::string>& argv);
 
 // Starts a program in a new terminal window ($TERMINAL, else

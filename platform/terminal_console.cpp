@@ -171,7 +171,7 @@ void TerminalConsole::bind(EventLoop& loop) {
   if (!ended_) loop.watch(options_.input, [this] { readAvailable(); });
   loop.onSignal(SIGWINCH, [this] { checkSize(); });
   loop.onSignal(SIGCONT, [this] { reapply(); });
-  for (int signo : kQuitSignals) loop.onSignal(signo, [&loop] { loop.requestQuit(); });
+  for (int signo : kQuitSignals) loop.onSignal(signo, [&loop] { loop.terminate(); });
 }
 
 void TerminalConsole::unbind() {
@@ -194,7 +194,10 @@ void TerminalConsole::readAvailable() {
   }
   if (n < 0 && (errno == EINTR || errno == EAGAIN)) return;
   ended_ = true;  // end of file, or the terminal hung up (EIO)
-  if (loop_) loop_->unwatch(options_.input);
+  if (loop_) {
+    loop_->unwatch(options_.input);
+    loop_->terminate();
+  }
 }
 
 void TerminalConsole::collect() {
@@ -210,7 +213,9 @@ void TerminalConsole::collect() {
 bool TerminalConsole::waitInput(EventLoop& loop) {
   bind(loop);
   while (queue_.empty()) {
-    if (ended_ || loop.quitRequested()) return false;
+    // Output that failed also means the terminal is gone.
+    if (ended_) loop.terminate();
+    if (loop.quitRequested()) return false;
     std::optional<std::chrono::milliseconds> timeout;
     bool escape = decoder_.waitingForMore();
     if (escape || decoder_.altReleasePending()) {

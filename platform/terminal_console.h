@@ -37,8 +37,9 @@ class TerminalConsole : public Console {
   };
 
   // Takes the terminal over. The loop gets the terminal's input, SIGWINCH
-  // and SIGCONT, and SIGTERM, SIGHUP, SIGQUIT and SIGINT, which ask it to
-  // quit. Throws std::runtime_error when input or output is no terminal.
+  // and SIGCONT, and SIGTERM, SIGHUP, SIGQUIT and SIGINT, which terminate
+  // it (EventLoop::terminate), as the end of the terminal does. Throws
+  // std::runtime_error when input or output is no terminal.
   TerminalConsole(EventLoop& loop, Options options);
   explicit TerminalConsole(EventLoop& loop) : TerminalConsole(loop, Options{}) {}
   ~TerminalConsole() override;

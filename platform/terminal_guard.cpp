@@ -29,6 +29,10 @@ struct sigaction previousActions[std::size(kFatalSignals)];
 std::terminate_handler previousTerminate = nullptr;
 bool installed = false;
 
+// A stack overflow leaves no room for a handler on the stack that overflowed.
+constexpr size_t kSignalStackSize = 64 * 1024;
+alignas(16) char signalStack[kSignalStackSize];
+
 }  // namespace
 
 // Async-signal-safe: write and tcsetattr only.
@@ -62,10 +66,21 @@ void onFatalSignal(int signo, siginfo_t* info, void*) {
   std::abort();
 }
 
+// A stack already given by someone else (the sanitizers bring their own) is kept.
+void provideSignalStack() {
+  stack_t current{};
+  if (sigaltstack(nullptr, &current) == 0 && !(current.ss_flags & SS_DISABLE)) return;
+  stack_t own{};
+  own.ss_sp = signalStack;
+  own.ss_size = sizeof signalStack;
+  sigaltstack(&own, nullptr);
+}
+
 void install() {
+  provideSignalStack();
   struct sigaction sa {};
   sa.sa_sigaction = onFatalSignal;
-  sa.sa_flags = SA_SIGINFO;
+  sa.sa_flags = SA_SIGINFO | SA_ONSTACK;
   sigemptyset(&sa.sa_mask);
   for (size_t i = 0; i < std::size(kFatalSignals); ++i)
     sigaction(kFatalSignals[i], &sa, &previousActions[i]);

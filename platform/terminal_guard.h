@@ -1,8 +1,9 @@
 // Puts the terminal back when the program dies on a fatal signal (SIGSEGV,
 // SIGBUS, SIGILL, SIGFPE, SIGABRT) or through std::terminate: writes the
 // bytes that undo the set-up and the saved settings, then lets the signal
-// take its former course. Signal handlers are process-wide, so one terminal
-// is guarded at a time.
+// take its former course (the sanitizers' report in their builds). The
+// handler runs on an alternate stack, so a stack overflow is caught too.
+// Signal handlers are process-wide, so one terminal is guarded at a time.
 #pragma once
 #include <termios.h>
 

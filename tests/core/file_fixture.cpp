@@ -62,4 +62,15 @@ Document& EditorTest::open(const std::string& path, bool readOnly) {
   return current();
 }
 
+Document& EditorTest::openWith(const std::string& path, const std::vector<std::string>& lines) {
+  Document& doc = open(path);
+  setLines(doc, lines);
+  return doc;
+}
+
+void EditorTest::makeProfileDirectory() {
+  editor.paths.profileDirectory = dir / "profile/";
+  std::filesystem::create_directory(editor.paths.profileDirectory);
+}
+
 }  // namespace tarn::testing

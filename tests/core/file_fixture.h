@@ -44,6 +44,10 @@ class EditorTest : public ::testing::Test {
   void type(std::string_view keys);
   // Opens a file into a new current slot; its document.
   Document& open(const std::string& path, bool readOnly = false);
+  // Opens a file and replaces its text, which is then unsaved.
+  Document& openWith(const std::string& path, const std::vector<std::string>& lines);
+  // Gives the editor a profile directory of its own, in the test's directory.
+  void makeProfileDirectory();
   Document& current() { return *editor.currentDocument(); }
   WindowRecord& currentWindow() { return *editor.currentWindow(); }
 };

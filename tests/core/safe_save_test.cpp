@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <functional>
 
 #include "core/settings.h"
 #include "file_fixture.h"
@@ -20,11 +23,6 @@ using testing::writeBytes;
 
 class SafeSave : public EditorTest {
  protected:
-  Document& openWith(const std::string& path, const std::vector<std::string>& lines) {
-    Document& doc = open(path);
-    setLines(doc, lines);
-    return doc;
-  }
   int save() { return editor.files.saveCommand({}, false); }
 
   // Saves in a child process that may not write files beyond limit bytes;
@@ -42,6 +40,21 @@ class SafeSave : public EditorTest {
     int status = 0;
     waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) - 2 : -100;
+  }
+
+  // Runs a step in a child process as an ordinary user (root is not held
+  // back by permissions the way users are); its result is the step's.
+  int asOrdinaryUser(const std::function<int()>& step) {
+    chmod(dir.path().c_str(), 0777);
+    pid_t child = fork();
+    if (child == 0) {
+      constexpr uid_t kNobody = 65534;
+      if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) _exit(100);
+      _exit(step());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -100;
   }
 
   std::vector<std::string> bigText() { return std::vector<std::string>(2000, std::string(60, 'n')); }
@@ -120,6 +133,40 @@ TEST_F(SafeSave, PermissionsAreKept) {
   openWith(dir / "new.txt", {"x"});
   EXPECT_EQ(save(), 1);
   EXPECT_EQ(fs::status(dir / "new.txt")->mode, fs::newFileMode()) << "a new file gets the usual mode";
+}
+
+TEST_F(SafeSave, SetuidAndSetgidBitsAreKept) {
+  for (bool linked : {false, true}) {
+    const std::string name = dir / (linked ? "linked.sh" : "alone.sh");
+    int result = asOrdinaryUser([&] {
+      writeBytes(name, "old");
+      chmod(name.c_str(), 06755);
+      if (linked) fs::hardLink(name, name + ".2");
+      openWith(name, {"new"});
+      return save();
+    });
+    EXPECT_EQ(result, 1) << name;
+    EXPECT_EQ(readBytes(name), "new\r\n") << name;
+    EXPECT_EQ(fs::status(name)->mode, 06755u) << name;
+  }
+}
+
+TEST_F(SafeSave, NamesUpToTheLimitAreSaved) {
+  std::string accented;
+  while (accented.size() < 254) accented += "\xC3\xA9";
+  for (const std::string& base : {std::string(243, 'n'), std::string(255, 'n'), accented}) {
+    const std::string name = dir / base;
+    Document& doc = openWith(name, {"first"});
+    EXPECT_EQ(save(), 1) << "a new file of " << base.size();
+    setLines(doc, {"second"});
+    EXPECT_EQ(save(), 1) << "an old file of " << base.size();
+    ASSERT_TRUE(fs::hardLink(name, dir / "other"));
+    setLines(doc, {"third"});
+    EXPECT_EQ(save(), 1) << "a hard-linked file of " << base.size();
+    EXPECT_EQ(readBytes(dir / "other"), "third\r\n");
+    fs::remove(dir / "other");
+  }
+  EXPECT_TRUE(leftovers().empty());
 }
 
 TEST_F(SafeSave, ADirectoryThatTakesNoNewFilesIsWrittenInPlace) {

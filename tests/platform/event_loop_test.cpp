@@ -46,6 +46,19 @@ TEST(EventLoop, RemovedSignalHandlerNoLongerRuns) {
   EXPECT_EQ(seen, 0);
 }
 
+TEST(EventLoop, TerminationRunsItsHandlerOnceThenQuits) {
+  EventLoop loop;
+  int runs = 0;
+  loop.onTermination([&] {
+    EXPECT_FALSE(loop.quitRequested()) << "the handler comes first";
+    ++runs;
+  });
+  loop.terminate();
+  loop.terminate();
+  EXPECT_EQ(runs, 1);
+  EXPECT_TRUE(loop.quitRequested());
+}
+
 TEST(EventLoop, ReadableDescriptorRunsItsCallback) {
   EventLoop loop;
   int p[2];

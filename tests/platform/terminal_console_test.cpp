@@ -119,14 +119,18 @@ TEST(TerminalConsole, InputRecordsSizeChangesAndQuitting) {
   EXPECT_EQ(next(console, loop), "end");
 }
 
-TEST(TerminalConsole, EndOfInputEndsTheWait) {
+TEST(TerminalConsole, AHangUpEndsTheWaitAsATerminationSignalDoes) {
   FakeTerminal terminal({});
   EventLoop loop;
+  bool terminated = false;
+  loop.onTermination([&] { terminated = true; });
   TerminalConsole console(loop, on(terminal));
   terminal.type("x");
   EXPECT_EQ(next(console, loop), "key+ vk=58 ch=78 st=0020");
+  EXPECT_FALSE(terminated);
   terminal.hangUp();
   EXPECT_EQ(next(console, loop), "end");
+  EXPECT_TRUE(terminated) << "so that unsaved changes are kept";
 }
 
 TEST(TerminalConsole, DrawsThroughTheCodePage) {

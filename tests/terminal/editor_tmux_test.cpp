@@ -17,13 +17,33 @@ using testing::TmuxSession;
 class EditorInTmux : public ::testing::Test {
  protected:
   void start(const std::string& args, int columns = 80, int rows = 24) {
+    startAfter("", args, columns, rows);
+    if (IsSkipped() || HasFatalFailure()) return;
+    ASSERT_TRUE(screenShows("Bottom of file")) << session_->screen();
+  }
+
+  // Starts the editor once the shell ran setup (in the session's directory).
+  void startAfter(const std::string& setup, const std::string& args, int columns = 80, int rows = 24) {
     if (!TmuxSession::available()) GTEST_SKIP() << "tmux is not installed";
     // An empty profile directory: the built-in profile alone.
-    session_ = std::make_unique<TmuxSession>(
-        "mkdir -p profile && printf 'one\\ntwo\\n' > a.txt && '" + std::string(TARN_PROGRAM) + "' /p./profile/ " + args,
-        columns, rows);
+    session_ = std::make_unique<TmuxSession>("mkdir -p profile && printf 'one\\ntwo\\n' > a.txt && " + setup +
+                                                 editorCommand(args),
+                                             columns, rows);
     ASSERT_TRUE(session_->ready());
-    ASSERT_TRUE(screenShows("Bottom of file")) << session_->screen();
+  }
+
+  static std::string editorCommand(const std::string& args) {
+    return "'" + std::string(TARN_PROGRAM) + "' /p./profile/ " + args;
+  }
+
+  // Starts the editor again in the same directory (the pane's program has ended).
+  void restart(const std::string& args) {
+    session_->tmux("respawn-pane -k -t t \"cd '" + session_->dir() + "' && " + editorCommand(args) + "\"");
+  }
+
+  void typeText(const std::string& text) {
+    session_->tmux("send-keys -t t -l '" + text + "'");
+    std::this_thread::sleep_for(std::chrono::milliseconds(80));
   }
 
   // One key at a time, as a person types: an Esc right before another key
@@ -97,6 +117,79 @@ TEST_F(EditorInTmux, TerminalIsRestoredWhenKilled) {
   ASSERT_GT(pid, 0);
   kill(pid, SIGTERM);
   expectRestored();
+  EXPECT_EQ(session_->file("status"), "0\n") << "nothing was unsaved";
+  EXPECT_EQ(session_->file("a.txt.tarn-save"), "");
+}
+
+TEST_F(EditorInTmux, UnsavedChangesOutliveHangUpAndTermination) {
+  for (int signo : {SIGHUP, SIGTERM}) {
+    start("a.txt 2>farewell");
+    type({"Escape", "Down", "X"});
+    ASSERT_TRUE(screenShows("Xne"));
+    kill(session_->programPid(), signo);
+    expectRestored();
+    EXPECT_EQ(session_->file("status"), "2\n") << signo;
+    EXPECT_EQ(session_->file("a.txt"), "one\ntwo\n");
+    EXPECT_EQ(session_->file("a.txt.tarn-save"), "Xne\r\ntwo\r\n");
+    EXPECT_EQ(session_->file("farewell"), "tarn: Unsaved changes to \"" + session_->dir() + "/a.txt\" are in \"" +
+                                              session_->dir() + "/a.txt.tarn-save\"\n");
+
+    restart("a.txt");
+    EXPECT_TRUE(screenShows("Earlier unsaved changes are in \"a.txt.tarn-save\""))
+        << session_->screen();
+  }
+}
+
+TEST_F(EditorInTmux, UnsavedChangesOutliveTheTerminal) {
+  start("a.txt");
+  type({"Escape", "Down", "X"});
+  ASSERT_TRUE(screenShows("Xne"));
+  session_->tmux("kill-server");
+  EXPECT_TRUE(TmuxSession::waitUntil([&] { return session_->file("a.txt.tarn-save") == "Xne\r\ntwo\r\n"; }));
+}
+
+TEST_F(EditorInTmux, ASignalEndsALoopingFunctionString) {
+  startAfter("", "\"'s oncommand off'\" a.txt \"[to]'x'{[left]}\"");
+  ASSERT_TRUE(TmuxSession::waitUntil([&] { return session_->programPid() > 0; }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  kill(session_->programPid(), SIGTERM);
+  expectRestored();
+  EXPECT_EQ(session_->file("status"), "2\n");
+  EXPECT_EQ(session_->file("a.txt.tarn-save"), "xne\r\ntwo\r\n");
+}
+
+TEST_F(EditorInTmux, CtrlCBelongsToTheCommandThatRuns) {
+  // With job control, as in a user's shell, Ctrl+C reaches the editor's
+  // process group alone, not the shell that started it.
+  startAfter("set -m && ", "a.txt");
+  ASSERT_TRUE(screenShows("Bottom of file")) << session_->screen();
+  // The cursor starts on the command line.
+  typeText("system sleep 30");
+  type({"Enter"});
+  ASSERT_TRUE(TmuxSession::waitUntil([&] { return session_->tmux("display -p -t t '#{alternate_on}'") == "0\n"; }));
+  type({"C-c"});
+  ASSERT_TRUE(screenShows("Bottom of file")) << session_->screen();
+  type({"Escape"});
+  typeText("system echo done");
+  type({"Enter"});
+  ASSERT_TRUE(screenShows("Press Enter to return")) << session_->screen();
+  type({"C-c"});
+  ASSERT_TRUE(screenShows("Bottom of file")) << session_->screen();
+  type({"Escape", "F4"});
+  expectRestored();
+  EXPECT_EQ(session_->file("status"), "0\n");
+}
+
+TEST_F(EditorInTmux, AFileSizeLimitFailsTheSaveNotTheEditor) {
+  // ulimit -f counts blocks of 512 bytes: 8 of them are less than the file.
+  startAfter("printf '%20000s' '' | tr ' ' z > big.txt && ulimit -f 8 && ", "big.txt");
+  ASSERT_TRUE(screenShows("Bottom of file")) << session_->screen();
+  type({"Escape", "Down", "X", "F2", "Enter"});
+  ASSERT_TRUE(screenShows("Error writing file!")) << session_->screen();
+  EXPECT_EQ(session_->file("big.txt"), std::string(20000, 'z'));
+  type({"F4", "y"});
+  expectRestored();
+  EXPECT_EQ(session_->file("status"), "0\n");
 }
 
 }  // namespace

@@ -124,5 +124,11 @@ TEST_F(TerminalInTmux, FatalSignalLeavesTheTerminalAsItWas) {
   EXPECT_NE(session_->file("status"), "0\n");
 }
 
+TEST_F(TerminalInTmux, StackOverflowLeavesTheTerminalAsItWas) {
+  session_->tmux("send-keys -t t F9");
+  expectRestored();
+  EXPECT_NE(session_->file("status"), "0\n");
+}
+
 }  // namespace
 }  // namespace tarn

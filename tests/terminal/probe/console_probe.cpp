@@ -1,6 +1,7 @@
 // Test program for the terminal tests: takes the terminal over, draws a
 // known picture, and writes every input record it reads to a log file, one
 // line each. F10 ends it; so do end of input and the signals that ask to quit.
+// F9 overflows the stack.
 #include <unistd.h>
 
 #include <cstdio>
@@ -26,6 +27,18 @@ void draw(tarn::Console& console) {
   console.setCursorPosition(2, 5);
   console.setCursorSize(90);
   console.flush();
+}
+
+// Each call keeps a block of its own on the stack until the stack runs out.
+int overflowStack(int depth) {
+  volatile char block[4096];
+  block[0] = static_cast<char>(depth);
+  if (depth < 0) return 0;
+  return overflowStack(depth + 1) + block[0];
+}
+
+bool isKeyDown(const tarn::InputRecord& record, uint16_t vk) {
+  return record.kind == tarn::InputKind::Key && record.key.keyDown && record.key.virtualKeyCode == vk;
 }
 
 }  // namespace
@@ -55,8 +68,8 @@ int main(int argc, char** argv) {
     tarn::InputRecord record;
     while (console->readInput(record)) {
       log << tarn::testing::recordText(record) << std::endl;
-      if (record.kind == tarn::InputKind::Key && record.key.keyDown &&
-          record.key.virtualKeyCode == tarn::vk::kF1 + 9) {
+      if (isKeyDown(record, tarn::vk::kF1 + 8)) return overflowStack(0);
+      if (isKeyDown(record, tarn::vk::kF1 + 9)) {
         log << "quit" << std::endl;
         return 0;
       }
