@@ -475,12 +475,6 @@ Outcome CommandLanguage::runEngineCode(int code, const Invocation& invocation) {
     if (auto c = quotedCharacter(first)) arg1 = *c;
     else if (first.size() == 1) arg1 = static_cast<unsigned char>(first[0]);
   } else if (auto n = wholeDecimal(first); n && *n > 0) {
-    if (functions_.countFormOf(code)) {
-      // [left 40]: the movement done that many times.
-      for (int i = 0; i < *n; ++i)
-        if (!send(code)) return i ? Outcome::done() : Outcome::failure();
-      return Outcome::done();
-    }
     editor_.engine.setRepeatCount(*n);
     arg1 = *n;
   }
