@@ -9,7 +9,6 @@
 #include "command/function_string.h"
 #include "core/editor.h"
 #include "platform/directories.h"
-#include "platform/event_loop.h"
 #include "platform/vk.h"
 
 namespace tarn::command {
@@ -35,7 +34,7 @@ std::vector<std::string_view> settingHelpLines() { return SettingsCommand::helpL
 // Reads what is waiting at the console: a pending Esc is taken and stops a
 // loop or a run of queued functions; everything else stays queued in order.
 bool escapePending(Editor& editor) {
-  editor.loop.runOnce(std::chrono::milliseconds(0));
+  editor.console.pollInput();
   std::vector<InputRecord> kept;
   InputRecord record;
   bool escape = false;
@@ -139,7 +138,7 @@ int CommandLanguage::step() {
     case InputEvent::Kind::Handled:
       return event.startMode;
     case InputEvent::Kind::Typed:
-      if (Document* doc = target()) editor_.input.typeDirect(*doc, event.key);
+      if (Document* doc = target()) editor_.input.typePaste(*doc, event.key);
       return 0;
     case InputEvent::Kind::Key:
       break;
