@@ -222,8 +222,7 @@ TEST(ScreenSize, ClampsAndFallsBack) {
   editor.screen.setScreenSize(40, 100);
   EXPECT_EQ(console.size(), (ConsoleSize{80, 40})) << "the new rows with the old columns";
   EXPECT_EQ(editor.screen.currentLayout().views[0].statusRow, 39);
-  EXPECT_EQ(editor.screen.lastMessage(),
-            "Display size 40 100 refused; the display is 40 80");
+  EXPECT_EQ(editor.screen.lastMessage(), "Display size 40 100 refused; the display is 40 80");
 }
 
 class UnyieldingConsole : public MemoryConsole {
