@@ -304,7 +304,7 @@ bool TerminalConsole::resize(ConsoleSize wanted) {
     ConsoleSize now = terminalSize(options_.output, size());
     if (now == wanted || SteadyClock::now() >= deadline) {
       // A terminal may take another size than asked for (its screen is too small).
-      screen_.resize(now);
+      if (now != size()) screen_.resize(now);
       return now == wanted;
     }
     poll(nullptr, 0, 10);
