@@ -9,7 +9,6 @@
 #include "command/function_string.h"
 #include "core/editor.h"
 #include "platform/directories.h"
-#include "platform/event_loop.h"
 #include "platform/vk.h"
 
 namespace tarn::command {
@@ -36,7 +35,8 @@ std::vector<std::string_view> settingHelpLines() { return SettingsCommand::helpL
 // loop or a run of queued functions; everything else stays queued in order.
 // A termination signal that arrived stops them too.
 bool escapePending(Editor& editor) {
-  editor.loop.runOnce(std::chrono::milliseconds(0));
+  editor.loop.handlePendingSignals();
+  editor.console.pollInput();
   std::vector<InputRecord> kept;
   InputRecord record;
   bool escape = false;
@@ -140,7 +140,7 @@ int CommandLanguage::step() {
     case InputEvent::Kind::Handled:
       return event.startMode;
     case InputEvent::Kind::Typed:
-      if (Document* doc = target()) editor_.input.typeDirect(*doc, event.key);
+      if (Document* doc = target()) editor_.input.typePaste(*doc, event.key);
       return 0;
     case InputEvent::Kind::Key:
       break;
@@ -476,12 +476,6 @@ Outcome CommandLanguage::runEngineCode(int code, const Invocation& invocation) {
     if (auto c = quotedCharacter(first)) arg1 = *c;
     else if (first.size() == 1) arg1 = static_cast<unsigned char>(first[0]);
   } else if (auto n = wholeDecimal(first); n && *n > 0) {
-    if (functions_.countFormOf(code)) {
-      // [left 40]: the movement done that many times.
-      for (int i = 0; i < *n; ++i)
-        if (!send(code)) return i ? Outcome::done() : Outcome::failure();
-      return Outcome::done();
-    }
     editor_.engine.setRepeatCount(*n);
     arg1 = *n;
   }

@@ -32,12 +32,11 @@ Outcome lineCommand(CommandLanguage& l, const Invocation& inv) {
   return Outcome::done();
 }
 
-// [up n] and the like: the movement n times.
+// [up n] and the like: the movement n times, as one call with that repeat count.
 Outcome counted(CommandLanguage& l, int code, const Invocation& inv) {
-  int n = number(inv.rest, 1);
-  for (int i = 0; i < std::max(1, n); ++i)
-    if (!l.send(code)) return i ? Outcome::done() : Outcome::failure();
-  return Outcome::done();
+  if (!l.target()) return Outcome::failure();
+  l.editor().engine.setRepeatCount(number(inv.rest, 1));
+  return result(l.send(code));
 }
 
 // The same function once in every window, the current one first.

@@ -4,6 +4,7 @@
 #include "core/function_codes.h"
 #include "core/key_code.h"
 #include "core/modifier_state.h"
+#include "core/update_batch.h"
 #include "platform/event_loop.h"
 #include "platform/vk.h"
 
@@ -26,6 +27,18 @@ bool isNavigationKey(uint16_t vk) { return vk >= vk::kPrior && vk <= vk::kDown; 
 bool isHistoryKey(uint16_t vk) {
   return vk == vk::kUp || vk == vk::kDown || vk == vk::kNumpad0 + 8 || vk == vk::kNumpad0 + 2;
 }
+
+// Pasted text and input methods' characters come without a key.
+bool isKeylessCharacter(const InputRecord& r) {
+  return r.kind == InputKind::Key && r.key.keyDown && r.key.virtualKeyCode == 0 && r.key.character != 0;
+}
+
+bool isEscapePress(const InputRecord& r) {
+  return r.kind == InputKind::Key && r.key.keyDown && r.key.virtualKeyCode == vk::kEscape;
+}
+
+// Pasted characters typed between looks for more input and for Esc.
+constexpr size_t kPasteSlice = 4096;
 
 bool isAsciiAlnum(uint8_t ch) {
   return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
@@ -171,6 +184,37 @@ void Input::sendUndefinedKey(Document& doc, const KeyEventRecord& key) {
 
 void Input::typeDirect(Document& doc, const KeyEventRecord& key) {
   for (int i = 0; i < key.repeatCount; ++i) editor_.engine.send(&doc, fn::kTypeChar, key.character);
+}
+
+// Each character is typed through the engine; the screen follows once the
+// whole run is typed, not after every character.
+void Input::typePaste(Document& doc, const KeyEventRecord& key) {
+  UpdateBatch batch(editor_);
+  std::string text(key.repeatCount, static_cast<char>(key.character));
+  for (size_t typed = 0;;) {
+    if (takeKeylessCharacters(text)) return;
+    if (typed == text.size()) return;
+    for (size_t end = std::min(text.size(), typed + kPasteSlice); typed < end; ++typed)
+      editor_.engine.send(&doc, fn::kTypeChar, static_cast<unsigned char>(text[typed]));
+  }
+}
+
+// Moves the characters without a key that wait at the console (reading what
+// arrived meanwhile) into text; true when an Esc key press follows them,
+// which is taken.
+bool Input::takeKeylessCharacters(std::string& text) {
+  Console& console = editor_.console;
+  InputRecord r;
+  for (;;) {
+    if (!console.hasInput()) console.pollInput();
+    if (!console.readInput(r)) return false;
+    if (isEscapePress(r)) return true;
+    if (!isKeylessCharacter(r)) {
+      console.pushFront(r);
+      return false;
+    }
+    text.append(r.key.repeatCount, static_cast<char>(r.key.character));
+  }
 }
 
 int Input::readKey() {

@@ -21,7 +21,7 @@ struct InputEvent {
   enum class Kind {
     Key,      // a key to look up in the definitions of its class
     Typed,    // a character without a virtual-key code (paste): type it
-              // key.repeatCount times (Input::typeDirect)
+              // key.repeatCount times (Input::typePaste)
     Handled,  // consumed here (mouse, focus, size, Alt keypad, mark keys)
     End,      // no more input can arrive
   };
@@ -62,6 +62,10 @@ class Input {
   void sendUndefinedKey(Document& doc, const KeyEventRecord& key);
   // A character that came without a key (paste), typed repeatCount times.
   void typeDirect(Document& doc, const KeyEventRecord& key);
+  // The key loop's typeDirect: with the character, the characters without a
+  // key that follow it are typed too, as one batch; an Esc key pressed
+  // behind them stops the rest of them.
+  void typePaste(Document& doc, const KeyEventRecord& key);
 
   // Single-key questions: the character, the virtual-key code times 256 for
   // keys without a character, 27 for Escape; -1 at the end of input.
@@ -82,6 +86,7 @@ class Input {
 
  private:
   std::optional<InputEvent> keyEvent(const KeyEventRecord& key);
+  bool takeKeylessCharacters(std::string& text);
   std::optional<InputEvent> takenBySettings(const KeyEventRecord& key, int keyClass);
   bool scrollLockFor(uint32_t controlKeyState) const;
   WindowRecord* currentViewWindow();

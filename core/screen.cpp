@@ -16,6 +16,9 @@ constexpr Attribute kPlainAttribute = 0x07;
 Attribute colours(int background, int foreground) {
   return static_cast<Attribute>(((background & 0xF) << 4) | (foreground & 0xF));
 }
+
+// Rows first, as `set display` takes them.
+std::string sizeWords(ConsoleSize size) { return std::to_string(size.rows) + " " + std::to_string(size.columns); }
 }  // namespace
 
 Screen::Screen(Editor& editor) : editor_(editor) {}
@@ -55,6 +58,9 @@ void Screen::setScreenSize(int rows, int columns) {
     if (attempt == old || tryResize(attempt)) break;
   }
   consoleResized();
+  ConsoleSize now = console.size();
+  if (now != wanted)
+    message("Display size " + sizeWords(wanted) + " refused; the display is " + sizeWords(now));
 }
 
 bool Screen::tryResize(ConsoleSize size) {

@@ -27,7 +27,8 @@ class Screen : public EngineHost {
   void restore(bool keepContents);
 
   // `set display`: clamps to 1..511 rows and 1..1023 columns (0 or less
-  // gives 25 and 80) and keeps the old size when the console refuses.
+  // gives 25 and 80) and keeps the old size when the console refuses, which
+  // a message tells.
   void setScreenSize(int rows, int columns);
   // The console changed size (a buffer-size event).
   void consoleResized();

@@ -35,24 +35,35 @@ WindowPainter::WindowPainter(const Document& doc, int columns, const RowStyle& s
   if (style_.tabWidth < 1) style_.tabWidth = 8;
 }
 
+// Only the columns the window shows are expanded, so that painting a row
+// costs the window's width and not the line's length; the syntax colouring
+// alone reads the whole line, since its state at the end matters below.
 bool WindowPainter::expand(const Line* line, int row) {
   std::string_view bytes = line->view();
-  byteColours_.assign(bytes.size(), style_.text);
+  bool coloured = style_.syntax && (doc_.flags & docflag::kSyntaxColouring) && !doc_.isSentinel(line);
   bool changed = false;
-  if (style_.syntax && (doc_.flags & docflag::kSyntaxColouring) && !doc_.isSentinel(line))
+  if (coloured) {
+    byteColours_.assign(bytes.size(), style_.text);
     changed = style_.syntax->colourLine(doc_, style_.keywordSet, row, bytes, byteColours_);
+  }
+  int left = std::max(0, doc_.view.leftColumn);
+  int end = left + columns_;
+  bool tabs = style_.expandTabs && bytes.find('\t') != std::string_view::npos;
+  // Without tabs to expand every byte is one column: start at the left one.
+  size_t i = tabs ? 0 : std::min<size_t>(left, bytes.size());
+  int column = static_cast<int>(i);
   shown_.clear();
   colours_.clear();
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\t' && style_.expandTabs) {
-      size_t n = style_.tabWidth - shown_.size() % style_.tabWidth;
-      shown_.append(n, style_.tabFill);
-      colours_.insert(colours_.end(), n, byteColours_[i]);
-    } else {
-      shown_ += bytes[i];
-      colours_.push_back(byteColours_[i]);
+  for (; i < bytes.size() && column < end; ++i) {
+    bool tab = tabs && bytes[i] == '\t';
+    int width = tab ? style_.tabWidth - column % style_.tabWidth : 1;
+    for (int k = 0; k < width; ++k, ++column) {
+      if (column < left) continue;
+      shown_ += tab ? style_.tabFill : bytes[i];
+      colours_.push_back(coloured ? byteColours_[i] : style_.text);
     }
   }
+  reach_ = column;
   return changed;
 }
 
@@ -97,12 +108,11 @@ bool WindowPainter::paintRow(const Line* line, int lineNumber, int row, RowCells
   int markFirst = -1, markLast = -2;
   if (line) {
     changed = expand(line, row);
-    int shownColumns = static_cast<int>(shown_.size());
-    for (int x = 0; x < columns_ && left + x < shownColumns; ++x) {
-      out.text[x] = style_.masked ? '*' : shown_[left + x];
-      out.attrs[x] = colours_[left + x];
+    for (size_t x = 0; x < shown_.size() && x < static_cast<size_t>(columns_); ++x) {
+      out.text[x] = style_.masked ? '*' : shown_[x];
+      out.attrs[x] = colours_[x];
     }
-    if (!markedColumns(line, lineNumber, shownColumns, markFirst, markLast)) markLast = -2;
+    if (!markedColumns(line, lineNumber, reach_, markFirst, markLast)) markLast = -2;
   }
   auto marked = [&](int x) { return left + x >= markFirst && left + x <= markLast; };
   if (line && line == doc_.current && style_.highlightCurrentLine && !doc_.isCommandLine()) {

@@ -64,8 +64,9 @@ class WindowPainter {
   const Document& doc_;
   int columns_;
   RowStyle style_;
-  std::string shown_;  // the line in display columns
+  std::string shown_;  // the shown display columns of the line, from the view's left column
   std::vector<Attribute> colours_;
+  int reach_ = 0;  // display columns the line reaches (at least to the window's right edge when it goes on)
   std::vector<Attribute> byteColours_;
 };
 

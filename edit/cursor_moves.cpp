@@ -20,50 +20,74 @@ int moveToNumber(Document& doc, int number) {
 
 }  // namespace
 
+// The four movements honour the repeat count: a count of n moves as n
+// single steps would, stopping where a step fails, and costs one pass over
+// the lines it crosses rather than one per step.
+
 int up(EngineCall& call) {
   Document& doc = call.doc;
-  if (doc.currentLineNumber <= firstTextNumber(doc)) return 0;
-  stepCursorTo(doc, doc.current->prev(), doc.currentLineNumber - 1);
+  for (int step = 0; step < call.repeat; ++step) {
+    if (doc.currentLineNumber <= firstTextNumber(doc)) return step > 0;
+    stepCursorTo(doc, doc.current->prev(), doc.currentLineNumber - 1);
+  }
   return 1;
 }
 
 int down(EngineCall& call) {
   Document& doc = call.doc;
-  if (doc.currentLineNumber >= lastTextNumber(doc)) return 0;
-  stepCursorTo(doc, doc.current->next(), doc.currentLineNumber + 1);
+  for (int step = 0; step < call.repeat; ++step) {
+    if (doc.currentLineNumber >= lastTextNumber(doc)) return step > 0;
+    stepCursorTo(doc, doc.current->next(), doc.currentLineNumber + 1);
+  }
   return 1;
 }
 
+// At column 0 a step stays and succeeds.
 int left(EngineCall& call) {
   Document& doc = call.doc;
-  if (doc.cursorColumn <= 0) return 1;
-  int column = doc.cursorColumn - 1;
   std::string_view text = currentText(doc);
-  TextPosition at = positionAt(text, column, columnRule(call));
-  if (at.index > 0 && at.index < text.size() && isLeadByte(text[at.index - 1])) --column;
-  doc.cursorColumn = column;
+  ColumnRule rule = columnRule(call);
+  bool twoByte = std::any_of(text.begin(), text.end(), [](char c) { return isLeadByte(c); });
+  for (int step = 0; step < call.repeat && doc.cursorColumn > 0; ++step) {
+    int column = doc.cursorColumn - 1;
+    if (twoByte) {
+      TextPosition at = positionAt(text, column, rule);
+      if (at.index > 0 && at.index < text.size() && isLeadByte(text[at.index - 1])) --column;
+    }
+    doc.cursorColumn = column;
+  }
   return 1;
 }
 
 int right(EngineCall& call) {
   Document& doc = call.doc;
-  std::string_view text = currentText(doc);
   ColumnRule rule = columnRule(call);
-  int column;
-  if (doc.cursorColumn < displayWidth(text, rule)) {
-    size_t index = positionAt(text, doc.cursorColumn, rule).index;
-    size_t next = index + (isLeadByte(text[index]) && index + 1 < text.size() ? 2 : 1);
-    column = columnOf(text, next, rule);
-  } else if (doc.option(opt::kFreeCursor)) {
-    column = doc.cursorColumn + 1;
-  } else {
-    if (doc.currentLineNumber >= lastTextNumber(doc)) return 0;
-    stepCursorTo(doc, doc.current->next(), doc.currentLineNumber + 1);
-    doc.cursorColumn = 0;
-    return 1;
+  int step = 0;
+  while (step < call.repeat) {
+    std::string_view text = currentText(doc);
+    if (doc.cursorColumn < displayWidth(text, rule)) {
+      // Along the text, from the byte under the cursor to the next character.
+      size_t index = positionAt(text, doc.cursorColumn, rule).index;
+      int start = columnOf(text, index, rule);
+      for (; step < call.repeat && index < text.size(); ++step) {
+        size_t next = index + (isLeadByte(text[index]) && index + 1 < text.size() ? 2 : 1);
+        for (; index < next; ++index) start = columnAfter(text[index], start, rule);
+        if (start >= longestLine(doc)) return step > 0;
+        doc.cursorColumn = start;
+      }
+    } else if (doc.option(opt::kFreeCursor)) {
+      // Past the text: a column a step, up to the longest allowed line.
+      int steps = std::min(call.repeat - step, longestLine(doc) - 1 - doc.cursorColumn);
+      if (steps <= 0) return step > 0;
+      doc.cursorColumn += steps;
+      step += steps;
+    } else {
+      if (doc.currentLineNumber >= lastTextNumber(doc)) return step > 0;
+      stepCursorTo(doc, doc.current->next(), doc.currentLineNumber + 1);
+      doc.cursorColumn = 0;
+      ++step;
+    }
   }
-  if (column >= longestLine(doc)) return 0;
-  doc.cursorColumn = column;
   return 1;
 }
 

@@ -48,6 +48,12 @@ bool deleteOne(EngineCall& call) {
   return true;
 }
 
+// One column left, whatever the repeat count of the call.
+int leftOnce(EngineCall call) {
+  call.repeat = 1;
+  return left(call);
+}
+
 // One step of rubout; false when there was nothing to do.
 bool rubOne(EngineCall& call) {
   Document& doc = call.doc;
@@ -64,11 +70,11 @@ bool rubOne(EngineCall& call) {
   if (doc.cursorColumn > width) {
     // In the free space beyond the text: `bkspinfreespace` only moves the
     // cursor; without it the last character of the line is rubbed out.
-    if (doc.option(opt::kBehaviour) & behaviour::kRuboutInFreeSpace) return left(call);
+    if (doc.option(opt::kBehaviour) & behaviour::kRuboutInFreeSpace) return leftOnce(call);
     doc.cursorColumn = width;
     if (width == 0) return true;
   }
-  left(call);
+  leftOnce(call);
   size_t at = cursorIndex(call);
   if (at < text.size()) deleteRange(call, at, at + characterSize(text, at));
   return true;

@@ -41,7 +41,8 @@ void noteTabs(Line& line) {
 void joinNextLine(Document& doc, Line& line) {
   Line* next = line.next();
   doc.insertCharacters(line, line.length, next->view());
-  noteTabs(line);
+  // Only the joined text is looked at, so that joining many lines stays linear.
+  if (std::memchr(next->text, '\t', next->length)) line.flags |= lineflag::kHasTab;
   doc.deleteLine(next);
 }
 

@@ -13,13 +13,13 @@ bool expandsTabs(std::string_view text, const ColumnRule& rule) {
   return rule.keepTabs && std::memchr(text.data(), '\t', text.size()) != nullptr;
 }
 
+}  // namespace
+
 int columnAfter(char c, int column, const ColumnRule& rule) {
-  if (c != '\t') return column + 1;
+  if (c != '\t' || !rule.keepTabs) return column + 1;
   int stop = nextTabStop(*rule.stops, column);
   return stop < 0 ? column + 1 : stop;
 }
-
-}  // namespace
 
 ColumnRule columnRule(const EngineCall& call) {
   return {&call.engine.tabStops(), call.doc.option(opt::kKeepTabs) != 0};

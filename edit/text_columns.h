@@ -26,6 +26,8 @@ struct TextPosition {
   int beyond;
 };
 
+// The column after byte c when it starts at column.
+int columnAfter(char c, int column, const ColumnRule& rule);
 // The column the byte at index starts at (the width of the text for the end).
 int columnOf(std::string_view text, size_t index, const ColumnRule& rule);
 int displayWidth(std::string_view text, const ColumnRule& rule);

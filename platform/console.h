@@ -128,6 +128,9 @@ class Console {
   // record is waiting; false when no more input can arrive (end of input, or
   // the loop was asked to quit).
   virtual bool waitInput(EventLoop& loop) = 0;
+  // Takes what input has arrived, without waiting and without running the
+  // event loop, so that a long run of work can look for an Esc key press.
+  virtual void pollInput() = 0;
 
   // Leaves the screen to a child program (system, dos) and takes it back.
   virtual void suspend() = 0;

@@ -86,6 +86,10 @@ void EventLoop::drainSignals() {
   }
 }
 
+void EventLoop::handlePendingSignals() {
+  if (pendingSignals.load() != 0) drainSignals();
+}
+
 void EventLoop::runDueTimers() {
   auto t = now();
   // A tick may add or remove timers: collect the due ids first.

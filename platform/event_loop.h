@@ -37,6 +37,11 @@ class EventLoop {
   // runs what is due.
   void runOnce(std::optional<std::chrono::milliseconds> timeout);
 
+  // Runs the handlers of signals that arrived, and nothing else: long runs
+  // call it where they look for Esc, so that a termination is not held up
+  // while timers and sockets wait for the run to end.
+  void handlePendingSignals();
+
   // Runs the timers that are due without waiting (tests drive time with it).
   void runDueTimers();
 

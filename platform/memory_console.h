@@ -31,6 +31,7 @@ class MemoryConsole : public Console {
   void pushFront(const InputRecord& record) override { input_.push_front(record); }
   bool hasInput() const override { return !input_.empty(); }
   bool waitInput(EventLoop& loop) override;
+  void pollInput() override {}  // scripted input is queued whole
   void suspend() override { suspended_ = true; }
   void resume() override { suspended_ = false; }
 

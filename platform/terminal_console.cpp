@@ -189,6 +189,7 @@ void TerminalConsole::readAvailable() {
   if (n > 0) {
     decoder_.feed(std::string_view(buf, static_cast<size_t>(n)));
     if (loop_) lastInput_ = loop_->now();
+    ++reads_;
     collect();
     return;
   }
@@ -210,27 +211,60 @@ void TerminalConsole::collect() {
   }
 }
 
+// Bytes that came while the editor was busy are read before a wait of the
+// decoder counts as passed: the timeouts count quiet time, not busy time.
 bool TerminalConsole::waitInput(EventLoop& loop) {
   bind(loop);
   while (queue_.empty()) {
     // Output that failed also means the terminal is gone.
     if (ended_) loop.terminate();
     if (loop.quitRequested()) return false;
-    std::optional<std::chrono::milliseconds> timeout;
-    bool escape = decoder_.waitingForMore();
-    if (escape || decoder_.altReleasePending()) {
-      auto due = lastInput_ + (escape ? options_.escapeTimeout : options_.altIdle);
-      auto left = std::chrono::ceil<std::chrono::milliseconds>(due - loop.now());
-      if (left.count() <= 0) {
-        escape ? decoder_.timeoutElapsed() : decoder_.idleElapsed();
-        collect();
-        continue;
-      }
-      timeout = left;
+    std::optional<std::chrono::milliseconds> left = decoderTimeLeft();
+    if (left && left->count() <= 0) {
+      if (!readWaiting()) decoderWaitPassed();
+      continue;
     }
-    loop.runOnce(timeout);
+    loop.runOnce(left);
   }
   return !loop.quitRequested();
+}
+
+void TerminalConsole::pollInput() {
+  if (readWaiting()) {
+    if (ended_ && loop_) loop_->terminate();
+    return;
+  }
+  std::optional<std::chrono::milliseconds> left = decoderTimeLeft();
+  if (left && left->count() <= 0) decoderWaitPassed();
+}
+
+// Takes what the terminal sent, without waiting; false when nothing came.
+bool TerminalConsole::readWaiting() {
+  if (ended_ || suspended_) return false;
+  pollfd p{options_.input, POLLIN, 0};
+  if (poll(&p, 1, 0) <= 0) return false;
+  uint64_t before = reads_;
+  readAvailable();
+  return reads_ != before || ended_;
+}
+
+// The time left of what the decoder waits for: the rest of a sequence, the
+// end of a paste, or the release of Alt after keypad digits.
+std::optional<std::chrono::milliseconds> TerminalConsole::decoderTimeLeft() const {
+  std::chrono::milliseconds wait;
+  if (decoder_.waitingForMore()) wait = options_.escapeTimeout;
+  else if (decoder_.pasting()) wait = options_.pasteQuiet;
+  else if (decoder_.altReleasePending()) wait = options_.altIdle;
+  else return std::nullopt;
+  auto now = loop_ ? loop_->now() : SteadyClock::now();
+  return std::chrono::ceil<std::chrono::milliseconds>(lastInput_ + wait - now);
+}
+
+void TerminalConsole::decoderWaitPassed() {
+  if (decoder_.waitingForMore()) decoder_.timeoutElapsed();
+  else if (decoder_.pasting()) decoder_.endUnfinishedPaste();
+  else decoder_.idleElapsed();
+  collect();
 }
 
 bool TerminalConsole::readInput(InputRecord& record) {
@@ -275,11 +309,12 @@ bool TerminalConsole::resize(ConsoleSize wanted) {
   // The answer is SIGWINCH or nothing at all; input waits in the terminal meanwhile.
   auto deadline = SteadyClock::now() + options_.resizeTimeout;
   while (true) {
-    if (terminalSize(options_.output, size()) == wanted) {
-      screen_.resize(wanted);
-      return true;
+    ConsoleSize now = terminalSize(options_.output, size());
+    if (now == wanted || SteadyClock::now() >= deadline) {
+      // A terminal may take another size than asked for (its screen is too small).
+      if (now != size()) screen_.resize(now);
+      return now == wanted;
     }
-    if (SteadyClock::now() >= deadline) return false;
     poll(nullptr, 0, 10);
   }
 }

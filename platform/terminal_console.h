@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -28,6 +29,9 @@ class TerminalConsole : public Console {
     int output = STDOUT_FILENO;
     // How long a lone Esc waits for the rest of a sequence.
     std::chrono::milliseconds escapeTimeout{40};
+    // How long a paste waits for its end marker while no byte comes; then
+    // what follows is keys again. Pastes arrive without pauses this long.
+    std::chrono::milliseconds pasteQuiet{500};
     // How long after Alt with keypad digits the Alt release is assumed.
     std::chrono::milliseconds altIdle{500};
     // How long the start waits for the terminal's answers.
@@ -68,6 +72,7 @@ class TerminalConsole : public Console {
   void pushFront(const InputRecord& record) override { queue_.push_front(record); }
   bool hasInput() const override { return !queue_.empty(); }
   bool waitInput(EventLoop& loop) override;
+  void pollInput() override;
 
   void suspend() override;
   void resume() override;
@@ -88,6 +93,9 @@ class TerminalConsole : public Console {
   void bind(EventLoop& loop);
   void unbind();
   void readAvailable();
+  bool readWaiting();
+  std::optional<std::chrono::milliseconds> decoderTimeLeft() const;
+  void decoderWaitPassed();
   void collect();
   void checkSize();
   void reapply();
@@ -102,6 +110,7 @@ class TerminalConsole : public Console {
   const CodePage* page_;
   std::deque<InputRecord> queue_;
   EventLoop::Clock::time_point lastInput_{};
+  uint64_t reads_ = 0;  // reads that brought bytes
   int kittyFlags_ = 0;
   Negotiation negotiation_ = Negotiation::AwaitingAnswers;
   std::optional<TerminalReply> kittyReply_;

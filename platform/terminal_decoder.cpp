@@ -47,6 +47,15 @@ void TerminalDecoder::timeoutElapsed() {
   if (!pasting_) run(true);
 }
 
+// The quiet interval is longer than the Esc timeout, so what is left over
+// is unfinished: a lone Esc is the Esc key, and Esc stops a paste that does
+// not end.
+void TerminalDecoder::endUnfinishedPaste() {
+  if (!pasting_) return;
+  pasting_ = false;
+  run(true);
+}
+
 void TerminalDecoder::idleElapsed() {
   if (altReleaseDue_) emitAltRelease();
 }

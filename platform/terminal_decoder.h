@@ -3,7 +3,8 @@
 // sequences, win32-input-mode), plus SGR and X10 mouse reports, focus
 // changes and bracketed paste. Replies to queries are kept apart, never
 // typed. Pure: no reads, no clock. The owner feeds bytes as they arrive and
-// tells it when the Esc timeout or the Alt idle time has passed.
+// tells it when the Esc timeout, a paste's quiet interval or the Alt idle
+// time has passed.
 #pragma once
 #include <deque>
 #include <optional>
@@ -30,6 +31,12 @@ class TerminalDecoder {
   // No byte followed: a lone Esc is the Esc key, Esc and one byte are Alt
   // with that key, other unfinished sequences are dropped.
   void timeoutElapsed();
+
+  // True inside a bracketed paste. Its end marker may never come (lost, or
+  // a stray start): the owner calls endUnfinishedPaste when no byte came for
+  // a quiet interval, and what follows is keys again.
+  bool pasting() const { return pasting_; }
+  void endUnfinishedPaste();
 
   // True after Alt with a keypad digit when the terminal reports no Alt
   // release: the owner should call idleElapsed after the Alt idle time.

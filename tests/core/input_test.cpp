@@ -113,6 +113,60 @@ TEST_F(InputTest, PastedCharactersAreTypedByTheirRepeatCount) {
   EXPECT_EQ(next().kind, InputEvent::Kind::End);
 }
 
+std::vector<bool>& suspendedWhileTyping() {
+  static std::vector<bool> seen;
+  return seen;
+}
+
+int typeNotingUpdates(EngineCall& call) {
+  suspendedWhileTyping().push_back(call.engine.updatesSuspended());
+  return typeCharacter(call);
+}
+
+constexpr EditFunction kNotingRegistry[] = {{fn::kTypeChar, editclass::kChange, typeNotingUpdates}};
+
+// Pasted text is typed character by character through the engine, with the
+// screen brought up to date once at the end; an Esc key press right behind
+// the text stops what of it is not typed yet.
+TEST_F(InputTest, PastedTextIsTypedAsOneBatchAndEscStopsIt) {
+  editor.engine.setRegistry(kNotingRegistry);
+  struct Case {
+    const char* what;
+    std::string pasted;
+    std::vector<InputRecord> after;
+    std::string line;
+    InputEvent::Kind next;
+  };
+  const InputRecord key = keyDown('X', 'x');
+  const InputRecord escape = keyDown(vk::kEscape, 27);
+  const std::string slices(5000, 'p');
+  const Case cases[] = {
+      {"a key after the text", "abc", {key}, "abctext", InputEvent::Kind::Key},
+      {"more than one slice", slices, {key}, slices + "text", InputEvent::Kind::Key},
+      {"Esc behind the text", slices, {escape}, "text", InputEvent::Kind::End},
+      {"Esc after a key", "ab", {key, escape}, "abtext", InputEvent::Kind::Key},
+  };
+  Document& doc = data(slot);
+  doc.options[opt::kInsertMode] = 1;
+  for (const Case& c : cases) {
+    suspendedWhileTyping().clear();
+    doc.deleteCharacters(*doc.current, 0, doc.current->length);
+    doc.insertCharacters(*doc.current, 0, "text");
+    doc.cursorColumn = 0;
+    for (char ch : c.pasted) console.queue(keyDown(0, static_cast<uint8_t>(ch)));
+    for (const InputRecord& r : c.after) console.queue(r);
+    InputEvent ev = next();
+    ASSERT_EQ(ev.kind, InputEvent::Kind::Typed) << c.what;
+    editor.input.typePaste(doc, ev.key);
+    EXPECT_EQ(doc.current->view(), c.line) << c.what;
+    EXPECT_EQ(std::count(suspendedWhileTyping().begin(), suspendedWhileTyping().end(), false), 0) << c.what;
+    EXPECT_FALSE(editor.engine.updatesSuspended()) << c.what;
+    EXPECT_EQ(trimmed(1).substr(0, 6), c.line.substr(0, 6)) << c.what << ": painted at the end";
+    EXPECT_EQ(next().kind, c.next) << c.what;
+    while (console.pendingInput()) next();
+  }
+}
+
 TEST_F(InputTest, HistoryKeysOnTheCommandLineFollowTheScrollLockState) {
   editor.slots.setCursorInFile(slot, false);
   console.queue(keyDown(vk::kUp, 0, kEnhanced));

@@ -222,6 +222,43 @@ TEST(ScreenSize, ClampsAndFallsBack) {
   editor.screen.setScreenSize(40, 100);
   EXPECT_EQ(console.size(), (ConsoleSize{80, 40})) << "the new rows with the old columns";
   EXPECT_EQ(editor.screen.currentLayout().views[0].statusRow, 39);
+  EXPECT_EQ(editor.screen.lastMessage(), "Display size 40 100 refused; the display is 40 80");
+}
+
+class UnyieldingConsole : public MemoryConsole {
+ public:
+  using MemoryConsole::MemoryConsole;
+  bool resize(ConsoleSize) override { return false; }
+};
+
+// The refusal is told on the status line, and the cursor stays where keys
+// go: after the text on the command line, or at its place in the file.
+TEST(ScreenSize, ARefusedSizeIsToldAndTheCursorStaysWhereKeysGo) {
+  for (bool inFile : {false, true}) {
+    UnyieldingConsole console({80, 25});
+    EventLoop loop;
+    Editor editor(console, loop);
+    editor.engine.setRegistry(kTestRegistry);
+    editor.screen.setUp();
+    SlotOpening opening;
+    opening.name = "a.txt";
+    int slot = openSlot(editor, opening);
+    Document& command = *editor.slots.command(slot).document;
+    command.insertCharacters(*command.current, 0, "abc");
+    command.cursorColumn = 3;
+    Document& file = *editor.slots.data(slot).document;
+    file.cursorColumn = 5;
+    editor.slots.setCursorInFile(slot, inFile);
+    editor.screen.redraw(true);
+
+    editor.screen.setScreenSize(60, 200);
+    std::string told = "Display size 60 200 refused; the display is 25 80";
+    EXPECT_EQ(editor.screen.lastMessage(), told);
+    EXPECT_EQ(console.row(24).substr(0, told.size()), told);
+    EXPECT_EQ(console.row(23).substr(0, 3), "abc");
+    EXPECT_EQ(console.cursorColumn(), inFile ? 5 : 3);
+    EXPECT_EQ(console.cursorRow(), inFile ? 0 : 23);
+  }
 }
 
 }  // namespace

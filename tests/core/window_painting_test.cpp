@@ -106,6 +106,20 @@ TEST_F(WindowPaintingTest, ViewLeftColumnCutsTheRows) {
   EXPECT_EQ(console.cursorColumn(), 2);
 }
 
+TEST_F(WindowPaintingTest, ScrolledRowsKeepTheirTabsAndMarksToTheRightEdge) {
+  int slot = open("a.txt", {"ab\tcd", std::string(100, 'x'), "z"});
+  Document& doc = data(slot);
+  editor.engine.send(&doc, fn::kSetOption, 1, opt::kKeepTabs);
+  doc.view.leftColumn = 4;
+  doc.cursorColumn = 4;
+  setMark(doc, 1, 2, 50, 3, 0);
+  editor.screen.redraw(true);
+  EXPECT_EQ(trimmed(1), "    cd") << "a tab reaching into the window from its left";
+  EXPECT_EQ(trimmed(2), std::string(80, 'x'));
+  EXPECT_EQ(cellKinds(2, 80), std::string(46, '.') + std::string(34, 'M'))
+      << "a mark from column 50 to a line end beyond the window";
+}
+
 TEST_F(WindowPaintingTest, CurrentLineAndCurrentPositionHighlights) {
   int slot = open("a.txt", {"one", "two"});
   editor.settings.currentLine = true;

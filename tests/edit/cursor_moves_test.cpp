@@ -51,6 +51,67 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"GotoLineOtherFormFails", {"a", "b"}, {1, 0}, fn::kGotoLine, 0, 2, 0, {}, {1, 0}}),
     caseName);
 
+// A count of n moves as n single steps would and stops where a step fails;
+// the call fails only when the first step does.
+INSTANTIATE_TEST_SUITE_P(
+    Counted, CursorMoves,
+    testing::Values(
+        EditCase{"RightCountedAlongText", {"abcdef"}, {1, 1}, fn::kRight, 0, 0, 1, {}, {1, 4}, {}, 3},
+        EditCase{"RightCountedCrossesLineEnds", {"ab", "cd"}, {1, 1}, fn::kRight, 0, 0, 1, {}, {2, 1},
+                 {{kNoFreeCursor, 0}}, 3},
+        EditCase{"RightCountedStopsAtTheLastLineEnd", {"ab"}, {1, 0}, fn::kRight, 0, 0, 1, {}, {1, 2},
+                 {{kNoFreeCursor, 0}}, 5},
+        EditCase{"RightCountedAtTheLastLineEndFails", {"ab"}, {1, 2}, fn::kRight, 0, 0, 0, {}, {1, 2},
+                 {{kNoFreeCursor, 0}}, 3},
+        EditCase{"RightCountedStopsBelowTheLongestLine", {"ab"}, {1, 0}, fn::kRight, 0, 0, 1, {}, {1, 5},
+                 {{opt::kLongestLine, 6}}, 10},
+        EditCase{"RightCountedPassesKeptTabsWhole", {"a\tb\tc"}, {1, 0}, fn::kRight, 0, 0, 1, {}, {1, 9},
+                 {kKeepTabs}, 3},
+        EditCase{"RightCountedFromInsideAKeptTab", {"\tab"}, {1, 3}, fn::kRight, 0, 0, 1, {}, {1, 9},
+                 {kKeepTabs}, 2},
+        EditCase{"LeftCountedStopsAtColumn0", {"abc"}, {1, 2}, fn::kLeft, 0, 0, 1, {}, {1, 0}, {}, 5},
+        EditCase{"LeftCountedGoesByColumnsThroughKeptTabs", {"\tx"}, {1, 9}, fn::kLeft, 0, 0, 1, {}, {1, 6},
+                 {kKeepTabs}, 3},
+        EditCase{"UpCountedStopsAtTheFirstLine", {"a", "b", "c"}, {3, 0}, fn::kUp, 0, 0, 1, {}, {1, 0}, {}, 5},
+        EditCase{"DownCountedKeepsColumn", {"abc", "d", "ef"}, {1, 2}, fn::kDown, 0, 0, 1, {}, {3, 2}, {}, 2},
+        EditCase{"DownCountedAtTheLastLineFails", {"a", "b"}, {2, 0}, fn::kDown, 0, 0, 0, {}, {2, 0}, {}, 2}),
+    caseName);
+
+// On long lines, with and without kept tabs, and over many lines, a counted
+// move lands where the same number of single steps lands.
+TEST(CountedMoves, LandWhereSingleStepsLand) {
+  std::string tabbed;
+  while (tabbed.size() < 4000) tabbed += "\tsome words";
+  struct Case {
+    const char* what;
+    std::string text;
+    bool keepTabs;
+    int code;
+    Pos start;
+    int count;
+  };
+  const Case cases[] = {
+      {"right along a long line", std::string(32766, 'x'), false, fn::kRight, {1, 0}, 30000},
+      {"right along kept tabs and on", tabbed, true, fn::kRight, {1, 5}, 6000},
+      {"left through kept tabs", tabbed, true, fn::kLeft, {1, 4000}, 3000},
+      {"down over many lines", "x", false, fn::kDown, {1, 0}, 2500},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> lines(c.code == fn::kDown ? 3000 : 2, c.text);
+    EditFixture counted(lines);
+    EditFixture stepped(lines);
+    for (EditFixture* f : {&counted, &stepped}) {
+      f->setOption(opt::kKeepTabs, c.keepTabs);
+      f->setOption(opt::kFreeCursor, 0);
+      f->place(c.start);
+    }
+    EXPECT_EQ(counted.send(c.code, 0, 0, c.count), 1) << c.what;
+    for (int i = 0; i < c.count; ++i) stepped.send(c.code);
+    EXPECT_EQ(counted.cursor(), stepped.cursor()) << c.what;
+    EXPECT_EQ(counted.windowTop(), stepped.windowTop()) << c.what;
+  }
+}
+
 const std::vector<std::string> kParagraphs = {"p1a", "p1b", "", "  p2a", "p2b", " "};
 
 INSTANTIATE_TEST_SUITE_P(

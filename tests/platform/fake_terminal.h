@@ -9,6 +9,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -28,6 +29,7 @@ class FakeTerminal {
     bool kitty = false;          // speaks the kitty keyboard protocol
     int kittyFlagsTaken = 31;    // the flags it honours
     bool resizes = false;        // obeys CSI 8 ; rows ; columns t
+    int widest = 1023;           // columns beyond are cut when it resizes
   };
 
   explicit FakeTerminal(Manners manners) : manners_(manners) {
@@ -130,7 +132,8 @@ class FakeTerminal {
       }
       if (final == 't' && params.starts_with("8;") && manners_.resizes) {
         int rows = 0, columns = 0;
-        if (std::sscanf(params.c_str(), "8;%d;%d", &rows, &columns) == 2) setSize(columns, rows);
+        if (std::sscanf(params.c_str(), "8;%d;%d", &rows, &columns) == 2)
+          setSize(std::min(columns, manners_.widest), rows);
       }
       i = end + 1;
     }

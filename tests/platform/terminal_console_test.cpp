@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <cstring>
+#include <thread>
 
 #include "fake_terminal.h"
 #include "platform/vk.h"
@@ -119,6 +120,49 @@ TEST(TerminalConsole, InputRecordsSizeChangesAndQuitting) {
   EXPECT_EQ(next(console, loop), "end");
 }
 
+// The decoder's waits count time in which no byte came, not time in which
+// the editor was busy; a paste without its end marker ends after its quiet
+// interval, and a lone Esc in it is the Esc key.
+TEST(TerminalConsole, WaitsCountQuietTimeAndUnfinishedPastesEnd) {
+  FakeTerminal terminal({});
+  EventLoop loop;
+  TerminalConsole::Options options = on(terminal);
+  options.pasteQuiet = 100ms;
+  TerminalConsole console(loop, options);
+  settle(console, loop);
+
+  terminal.type("\x1b");
+  std::this_thread::sleep_for(10ms);
+  console.pollInput();  // the Esc is read and waits for the rest
+  std::this_thread::sleep_for(100ms);  // busy meanwhile
+  terminal.type("[A");
+  std::this_thread::sleep_for(10ms);
+  EXPECT_EQ(next(console, loop), "key+ vk=26 ch=00 st=0120") << "the rest came before anyone looked";
+
+  terminal.type("\x1b");
+  std::this_thread::sleep_for(10ms);
+  console.pollInput();
+  EXPECT_FALSE(console.hasInput());
+  std::this_thread::sleep_for(60ms);
+  console.pollInput();
+  EXPECT_EQ(next(console, loop), "key+ vk=1B ch=1B st=0020") << "polling passes the Esc timeout";
+
+  terminal.type("\x1b[200~a\x1b");
+  EXPECT_EQ(next(console, loop), "key+ vk=00 ch=61 st=0020");
+  auto before = std::chrono::steady_clock::now();
+  EXPECT_EQ(next(console, loop), "key+ vk=1B ch=1B st=0020") << "Esc in a paste that does not end";
+  EXPECT_GE(std::chrono::steady_clock::now() - before, 90ms);
+
+  terminal.type("\x1b[200~b");
+  EXPECT_EQ(next(console, loop), "key+ vk=00 ch=62 st=0020");
+  std::thread later([&] {
+    std::this_thread::sleep_for(200ms);
+    terminal.type("c");
+  });
+  EXPECT_EQ(next(console, loop), "key+ vk=43 ch=63 st=0020") << "after the quiet interval bytes are keys";
+  later.join();
+}
+
 TEST(TerminalConsole, AHangUpEndsTheWaitAsATerminationSignalDoes) {
   FakeTerminal terminal({});
   EventLoop loop;
@@ -183,6 +227,13 @@ TEST(TerminalConsole, ResizeAsksAndReportsWhetherTheTerminalObeyed) {
     EXPECT_TRUE(console.resize({100, 40}));
     EXPECT_EQ(console.size(), (ConsoleSize{100, 40}));
     EXPECT_FALSE(console.resize({2000, 40}));
+  }
+  {
+    FakeTerminal terminal({.resizes = true, .widest = 120});
+    EventLoop loop;
+    TerminalConsole console(loop, on(terminal));
+    EXPECT_FALSE(console.resize({200, 40}));
+    EXPECT_EQ(console.size(), (ConsoleSize{120, 40})) << "the size it took instead";
   }
   {
     FakeTerminal terminal({.resizes = false});

@@ -227,6 +227,39 @@ TEST(TerminalDecoder, WaitsForTheRestOfASequenceUntilTheTimeout) {
   EXPECT_EQ(drain(d), (Records{"key+ vk=00 ch=61 st=0020", "key+ vk=00 ch=62 st=0020"}));
 }
 
+// A paste whose end marker never comes ends when its quiet interval passes
+// ('|' in the bytes below); what follows is keys, and a lone Esc left at the
+// end is the Esc key.
+TEST(TerminalDecoder, AnUnfinishedPasteEndsAfterItsQuietInterval) {
+  const std::vector<Case> cases = {
+      {"the rest is keys", "\x1b[200~ab|x", {"key+ vk=00 ch=61 st=0020", "key+ vk=00 ch=62 st=0020", "key+ vk=58 ch=78 st=0020"}},
+      {"Esc in a paste stops it", "\x1b[200~ab\x1b|x",
+       {"key+ vk=00 ch=61 st=0020", "key+ vk=00 ch=62 st=0020", "key+ vk=1B ch=1B st=0020",
+        "key+ vk=58 ch=78 st=0020"}},
+      {"an end marker broken off is dropped", "\x1b[200~a\x1b[20|", {"key+ vk=00 ch=61 st=0020"}},
+      {"Esc with more text in a paste is text", "\x1b[200~\x1bx|", {"key+ vk=00 ch=1B st=0020", "key+ vk=00 ch=78 st=0020"}},
+      {"a stray start alone", "\x1b[200~|\x1b[A", {"key+ vk=26 ch=00 st=0120"}},
+      {"a finished paste needs no quiet", "\x1b[200~a\x1b[201~x",
+       {"key+ vk=00 ch=61 st=0020", "key+ vk=58 ch=78 st=0020"}},
+  };
+  for (bool oneByOne : {false, true}) {
+    for (const Case& c : cases) {
+      TerminalDecoder d;
+      Records got;
+      std::string_view rest = c.bytes;
+      for (size_t bar; (bar = rest.find('|')) != std::string_view::npos; rest.remove_prefix(bar + 1)) {
+        got = decode(d, rest.substr(0, bar), oneByOne);
+        EXPECT_TRUE(d.pasting()) << c.name;
+        d.endUnfinishedPaste();
+      }
+      Records after = decode(d, rest, oneByOne);
+      got.insert(got.end(), after.begin(), after.end());
+      EXPECT_EQ(got, c.expected) << c.name << (oneByOne ? " (one byte at a time)" : "");
+      EXPECT_FALSE(d.pasting()) << c.name;
+    }
+  }
+}
+
 TEST(TerminalDecoder, TypedTextFollowsTheCodePage) {
   TerminalDecoder d;
   d.setCodePage(*CodePage::find(1252));

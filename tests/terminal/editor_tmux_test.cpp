@@ -111,6 +111,38 @@ TEST_F(EditorInTmux, LayoutFollowsTheTerminalSize) {
   expectRestored();
 }
 
+// A large paste is typed whole; a paste whose end marker never comes ends
+// after a quiet interval, and keys work again; Esc in it is the Esc key.
+TEST_F(EditorInTmux, PastesWholeAndUnfinishedPastesEnd) {
+  start("a.txt");
+  type({"Escape", "Down"});
+  std::string pasted;
+  for (int i = 0; pasted.size() < 200000; ++i) pasted += "pasted line " + std::to_string(i) + "\n";
+  std::ofstream(session_->dir() + "/paste.txt") << pasted;
+  session_->tmux("load-buffer -b p '" + session_->dir() + "/paste.txt' \\; paste-buffer -p -d -b p -t t");
+  type({"F2", "Enter"});
+  std::string expected;
+  for (char c : pasted) expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  // Typed over "one" in replace mode; the last line end leaves an empty line.
+  ASSERT_TRUE(TmuxSession::waitUntil([&] { return session_->file("a.txt") == expected + "\r\ntwo\r\n"; },
+                                     std::chrono::seconds(20)))
+      << session_->file("a.txt").size() << " bytes saved of " << expected.size() + 7;
+
+  // The start of a paste and no end: after the quiet interval F2 saves again.
+  session_->tmux("send-keys -t t -H 1b 5b 32 30 30 7e 61 62");
+  std::this_thread::sleep_for(std::chrono::milliseconds(700));
+  type({"F2", "Enter"});
+  ASSERT_TRUE(TmuxSession::waitUntil([&] { return session_->file("a.txt").ends_with("\r\nab\r\ntwo\r\n"); }))
+      << session_->screen();
+
+  // Esc in a paste that does not end: the cursor goes to the command line.
+  session_->tmux("send-keys -t t -H 1b 5b 32 30 30 7e 63 1b");
+  ASSERT_TRUE(TmuxSession::waitUntil([&] { return session_->tmux("display -p -t t '#{cursor_y}'") == "22\n"; }))
+      << session_->screen();
+  type({"q", "u", "i", "t", "Enter", "y"});  // the pasted c is not saved
+  expectRestored();
+}
+
 TEST_F(EditorInTmux, TerminalIsRestoredWhenKilled) {
   start("a.txt");
   int pid = session_->programPid();
