@@ -9,6 +9,7 @@
 #include "command/function_string.h"
 #include "core/editor.h"
 #include "platform/directories.h"
+#include "platform/event_loop.h"
 #include "platform/vk.h"
 
 namespace tarn::command {
