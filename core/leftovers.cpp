@@ -80,8 +80,14 @@ std::vector<Leftover> collectLeftovers(const std::string& file, const std::strin
       found.push_back({{*kind, path}, st->modifiedNs});
     }
   }
-  std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
-    return std::tuple(importance(a.leftover.kind), -a.modified) < std::tuple(importance(b.leftover.kind), -b.modified);
+  // Newest first; copies written within one tick of the clock go by their
+  // number (a longer name, then the greater one, is the later copy).
+  auto order = [](const Found& f) {
+    return std::tuple(importance(f.leftover.kind), -f.modified, -static_cast<int64_t>(f.leftover.path.size()));
+  };
+  std::sort(found.begin(), found.end(), [&](const Found& a, const Found& b) {
+    if (order(a) != order(b)) return order(a) < order(b);
+    return a.leftover.path > b.leftover.path;
   });
   std::vector<Leftover> leftovers;
   for (Found& f : found) leftovers.push_back(std::move(f.leftover));
