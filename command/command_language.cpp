@@ -116,12 +116,7 @@ std::string CommandLanguage::lineText(const Document& doc) {
 }
 
 void CommandLanguage::setCommandLineText(Document& doc, std::string_view text) {
-  Line* line = doc.current;
-  if (!line) return;
-  doc.deleteCharacters(*line, 0, line->length);
-  doc.insertCharacters(*line, 0, text);
-  doc.cursorColumn = static_cast<int>(line->length);
-  doc.flags |= docflag::kRepaintAll;
+  editor_.engine.send(&doc, fn::kSetLineText, 0, reinterpret_cast<intptr_t>(&text));
   editor_.engine.send(&doc, msg::kRepaintWindow);
 }
 

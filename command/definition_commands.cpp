@@ -51,12 +51,8 @@ Outcome showKeydefs(CommandLanguage& l) {
   Document& doc = *editor.slots.data(slot).document;
   std::vector<std::string> lines = keydefsLines(l.definitions(), l.keys(), l.writer(), editor.settings.abbrev,
                                                 l.settings().allSettingLines());
-  doc.freeLines();
-  for (const std::string& line : lines) doc.appendLine(makeLine(line));
-  doc.addSentinels();
-  doc.changeCount = 0;
-  doc.cursorColumn = 0;
-  doc.flags |= docflag::kRepaintAll;
+  editor.engine.send(&doc, fn::kReplaceText, 0, reinterpret_cast<intptr_t>(&lines));
+  editor.engine.send(&doc, fn::kSetChangeCount, 0);
   editor.engine.send(&doc, msg::kRepaintWindow);
   return Outcome::done();
 }

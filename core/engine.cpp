@@ -8,6 +8,7 @@
 #include "core/exceptions.h"
 #include "platform/directories.h"
 #include "core/function_codes.h"
+#include "core/given_text.h"
 #include "core/view_placement.h"
 #include "platform/environment.h"
 
@@ -20,9 +21,12 @@ Engine::~Engine() = default;
 void Engine::setRegistry(std::span<const EditFunction> registry) { registry_ = registry; }
 
 const EditFunction* Engine::findFunction(int code) const {
-  auto it = std::lower_bound(registry_.begin(), registry_.end(), code,
-                             [](const EditFunction& f, int c) { return f.code < c; });
-  return it != registry_.end() && it->code == code ? &*it : nullptr;
+  for (std::span<const EditFunction> table : {registry_, givenTextFunctions()}) {
+    auto it = std::lower_bound(table.begin(), table.end(), code,
+                               [](const EditFunction& f, int c) { return f.code < c; });
+    if (it != table.end() && it->code == code) return &*it;
+  }
+  return nullptr;
 }
 
 Document* Engine::find(int id) const {
@@ -68,7 +72,7 @@ int Engine::runFunction(Document& doc, const EditFunction& fn, intptr_t arg1, in
     doc.makeSingleLine();
   }
   bool recorded = fn.classBits & (editclass::kMovement | editclass::kChange);
-  if (recorded && doc.undo) doc.undo->beginStep(fn.code);
+  if (recorded && doc.undoLog()) doc.undoLog()->beginStep(fn.code);
   if ((doc.flags & docflag::kCapturing) && !(fn.classBits & editclass::kInternal) && capture_ &&
       fn.code != fn::kMacroDefine)
     capture_->record(doc, fn.code, arg1, arg2);
@@ -76,7 +80,9 @@ int Engine::runFunction(Document& doc, const EditFunction& fn, intptr_t arg1, in
   repeat_ = 1;
   int result = fn.handler(call);
   lastFunction_ = fn.code;
-  if (recorded && fn.code != fn::kUndo && !suspended_ && doc.undo) doc.undo->endStep();
+  // A function may change other documents than its own.
+  for (auto& changed : documents_) changed->settleChanges();
+  if (recorded && fn.code != fn::kUndo && !suspended_ && doc.undoLog()) doc.undoLog()->endStep();
   if (!(fn.classBits & editclass::kInternal)) {
     bool moved = placeCurrentLine(doc);
     bool repaintAll = moved || (doc.flags & docflag::kRepaintAll);
@@ -144,14 +150,14 @@ int Engine::storeMessage(Document* doc, int code, intptr_t arg1, intptr_t arg2) 
     case fn::kLineCount:
       return doc ? doc->lineCount : 0;
     case fn::kChangeCount:
-      return doc ? doc->changeCount : 0;
+      return doc ? doc->changeCount() : 0;
     case fn::kSetChangeCount:
-      if (doc) doc->changeCount = static_cast<int>(arg1);
+      if (doc) doc->setChangeCount(static_cast<int>(arg1));
       return 1;
     case fn::kRenameDocument:
       if (!doc || !arg2) return 0;
       doc->name = reinterpret_cast<const char*>(arg2);
-      doc->changeCount = 1;
+      doc->setChangeCount(1);
       return 1;
     case fn::kUpdateStatusLine:
       if (doc && host_ && !suspended_) host_->statusChanged(*doc);
@@ -167,7 +173,7 @@ Document* Engine::create(int bits, const char* name) {
   if (bits & msg::kCreateSyntaxColouring) flags |= docflag::kSyntaxColouring;
   if (bits & msg::kCreateReadOnly) flags |= docflag::kReadOnly;
   auto doc = std::make_unique<Document>(nextId_++, flags, defaults_);
-  if (undoFactory_) doc->undo = undoFactory_();
+  if (undoFactory_) doc->setUndoLog(undoFactory_());
   if (flags & docflag::kCommandLine) {
     doc->makeSingleLine();
   } else {
@@ -235,7 +241,7 @@ void Engine::fillStatus(const Document& doc, StatusRecord& s) const {
                    : (doc.flags & docflag::kCapturePaused) ? 2
                    : (doc.flags & docflag::kCapturing)     ? 1
                                                            : 0;
-  s.changeCount = doc.changeCount;
+  s.changeCount = doc.changeCount();
   s.flags = doc.flags;
 }
 

@@ -58,6 +58,7 @@ class Engine {
   // Handlers sorted by code; codes below the editing range are the mapped
   // edit-control messages (key, character, mouse, cut/copy/paste).
   void setRegistry(std::span<const EditFunction> registry);
+  // In the registry, or one of the store's own functions for given text.
   const EditFunction* findFunction(int code) const;
 
   void setEditor(Editor* editor) { editor_ = editor; }

@@ -83,7 +83,7 @@ void OutsideChanges::reload(int slot, const Seen& before, const Seen& now) {
   setWindowTop(doc, top);
   doc.view.leftColumn = left;
   placeCurrentLine(doc);
-  doc.changeCount = 0;
+  doc.setChangeCount(0);
   doc.flags |= docflag::kRepaintAll;
 
   const bool readOnly = now.readOnly || askedReadOnly;

@@ -10,13 +10,8 @@ namespace tarn {
 // cursor is on a line that holds text (not a sentinel).
 bool mayEditCurrent(const Document& doc);
 
-inline void noteChange(Document& doc) { ++doc.changeCount; }
-
 // Pads a line with blanks to n bytes.
 void padLine(Document& doc, Line& line, size_t n);
-
-// Keeps the line's has-tab flag in step with its text.
-void noteTabs(Line& line);
 
 // Appends the next line's text to the line and deletes the next line.
 // The caller has checked that the next line holds text.

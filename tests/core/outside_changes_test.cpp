@@ -38,13 +38,13 @@ TEST_F(OutsideChangesTest, AChangedFileIsReloadedOnYes) {
   int slotA = editor.slots.current();
   open(dir / "b.txt");
   int slotB = editor.slots.current();
-  a.changeCount = 3;
+  a.setChangeCount(3);
   editor.files.focusLost();
   changeOutside(dir / "a.txt", "new\nlines\n");
   type("y");
   editor.files.focusGained();
   EXPECT_EQ(textLines(a), (Lines{"new", "lines"}));
-  EXPECT_EQ(a.changeCount, 0);
+  EXPECT_EQ(a.changeCount(), 0);
   EXPECT_EQ(editor.slots.current(), slotB) << "the previous slot is current again";
   EXPECT_NE(slotA, slotB);
 }

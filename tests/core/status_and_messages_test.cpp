@@ -57,13 +57,13 @@ TEST_F(StatusAndMessagesTest, LongFileNameInTheStatusLine) {
 
 TEST_F(StatusAndMessagesTest, ModifiedAndReadOnlyFilesChangeColoursModeAndTitle) {
   int slot = open("a.txt", {"x"});
-  data(slot).changeCount = 1;
+  data(slot).setChangeCount(1);
   editor.engine.send(&data(slot), fn::kUpdateStatusLine);
   EXPECT_EQ(console.attributeAt(0, 24), 0x0E);
   EXPECT_EQ(console.attributeAt(79, 24), 0x0E);
   EXPECT_EQ(console.title(), "Tarnedit - a.txt *");
 
-  data(slot).changeCount = 0;
+  data(slot).setChangeCount(0);
   data(slot).flags |= docflag::kReadOnly;
   editor.engine.send(&data(slot), fn::kUpdateStatusLine);
   EXPECT_EQ(console.attributeAt(0, 24), 0x0F);

@@ -103,7 +103,7 @@ inline void runCase(const EditCase& c) {
   const std::vector<std::string>& expected = c.after.empty() ? c.before : c.after;
   EXPECT_EQ(f.text(), expected);
   EXPECT_EQ(f.cursor(), c.end);
-  EXPECT_EQ(f.doc->changeCount != 0, !c.after.empty()) << "change count " << f.doc->changeCount;
+  EXPECT_EQ(f.doc->changeCount() != 0, !c.after.empty()) << "change count " << f.doc->changeCount();
 }
 
 }  // namespace tarn

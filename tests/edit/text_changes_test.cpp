@@ -99,9 +99,9 @@ TEST(TextChanges, EveryChangeRaisesTheChangeCount) {
   EditFixture f({"ab"});
   f.place({1, 0});
   f.type("xy");
-  EXPECT_EQ(f.doc->changeCount, 2);
+  EXPECT_EQ(f.doc->changeCount(), 2);
   f.send(fn::kLeft);
-  EXPECT_EQ(f.doc->changeCount, 2);
+  EXPECT_EQ(f.doc->changeCount(), 2);
 }
 
 TEST(TextChanges, CuttingEveryLineLeavesTheCursorOnTheTopOfFileLine) {

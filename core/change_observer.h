@@ -1,0 +1,48 @@
+// What a document tells the parts that follow its text (the undo log, the
+// colouring, automation events) about each change, right after it is made.
+// Text that a change removes is still readable during the call.
+#pragma once
+#include <cstdint>
+#include <string_view>
+
+namespace tarn {
+
+struct Document;
+struct Line;
+
+// Characters of one line: where they are and, for a deletion or a
+// replacement, what they were.
+struct TextChange {
+  Line& line;
+  int index;        // internal line index (1 is the top-of-file line)
+  uint32_t column;  // byte position in the line
+  std::string_view text;
+};
+
+// Lines put back in another order: from is the smallest index one of them
+// had, to the index of the first of them now; count how many moved.
+struct LinesMoved {
+  int from;
+  int to;
+  int count;
+};
+
+class ChangeObserver {
+ public:
+  virtual ~ChangeObserver() = default;
+  // change.text is what the line holds now at change.column.
+  virtual void charactersInserted(Document&, const TextChange&) {}
+  // change.text is what was removed from change.column.
+  virtual void charactersDeleted(Document&, const TextChange&) {}
+  // change.text is what was typed over; the line holds the new bytes.
+  virtual void charactersReplaced(Document&, const TextChange&) {}
+  virtual void lineInserted(Document&, const Line&, int /*index*/) {}
+  // The line is unlinked, not yet freed; index is the one it had.
+  virtual void lineDeleted(Document&, const Line&, int /*index*/) {}
+  virtual void linesMoved(Document&, const LinesMoved&) {}
+  // The whole text was replaced (loaded, reloaded or refilled): nothing
+  // learnt about the old text holds any longer.
+  virtual void textReplaced(Document&) {}
+};
+
+}  // namespace tarn
