@@ -8,6 +8,7 @@
 #include "command/decimal.h"
 #include "command/function_string.h"
 #include "core/editor.h"
+#include "core/reentry.h"
 #include "platform/directories.h"
 #include "platform/event_loop.h"
 #include "platform/vk.h"
@@ -126,8 +127,13 @@ int CommandLanguage::step() {
   followKeywordSet();
   int slot = editor_.slots.current();
   onCommandLine_ = editor_.slots.inUse(slot) && !editor_.slots.cursorInFile(slot);
-  if (!queue_.empty()) return startModeOf(drain().next);
+  if (!queue_.empty()) {
+    BusyScope busy(editor_.loop);
+    return startModeOf(drain().next);
+  }
+  // The one wait of the idle editor: here timers and automation are served.
   InputEvent event = editor_.input.next();
+  BusyScope busy(editor_.loop);
   switch (event.kind) {
     case InputEvent::Kind::End:
       return 1;
@@ -273,6 +279,7 @@ int CommandLanguage::runString(std::string_view text, bool fromCommandLine) {
   int slot = editor_.slots.current();
   bool saved = onCommandLine_;
   onCommandLine_ = !fromCommandLine && editor_.slots.inUse(slot) && !editor_.slots.cursorInFile(slot);
+  BusyScope busy(editor_.loop);
   Outcome outcome = run(text, fromCommandLine);
   onCommandLine_ = saved;
   return startModeOf(outcome.next);

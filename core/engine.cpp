@@ -1,6 +1,7 @@
 #include "core/engine.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <strings.h>
 
@@ -9,6 +10,7 @@
 #include "platform/directories.h"
 #include "core/function_codes.h"
 #include "core/given_text.h"
+#include "core/reentry.h"
 #include "core/view_placement.h"
 #include "platform/environment.h"
 
@@ -76,6 +78,8 @@ int Engine::runFunction(Document& doc, const EditFunction& fn, intptr_t arg1, in
   if ((doc.flags & docflag::kCapturing) && !(fn.classBits & editclass::kInternal) && capture_ &&
       fn.code != fn::kMacroDefine)
     capture_->record(doc, fn.code, arg1, arg2);
+  std::optional<BusyScope> busy;
+  if (editor_) busy.emplace(editor_->loop);
   EngineCall call{*this, editor_, doc, fn.code, arg1, arg2, repeat_};
   repeat_ = 1;
   int result = fn.handler(call);

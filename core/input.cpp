@@ -4,6 +4,7 @@
 #include "core/function_codes.h"
 #include "core/key_code.h"
 #include "core/modifier_state.h"
+#include "core/reentry.h"
 #include "platform/event_loop.h"
 #include "platform/vk.h"
 
@@ -174,6 +175,7 @@ void Input::typeDirect(Document& doc, const KeyEventRecord& key) {
 }
 
 int Input::readKey() {
+  BusyScope busy(editor_.loop);
   InputRecord r;
   while (waitForEvent(r)) {
     if (r.kind == InputKind::BufferSize) editor_.screen.consoleResized();

@@ -6,6 +6,7 @@
 #include "core/function_codes.h"
 #include "core/input.h"
 #include "core/key_code.h"
+#include "core/reentry.h"
 #include "core/view_placement.h"
 #include "core/window_painter.h"
 #include "platform/vk.h"
@@ -80,6 +81,7 @@ void Input::runFieldDefinition(Document& field, const int* codes) {
 }
 
 bool Input::readLine(std::string_view prompt, std::string& text, bool hidden) {
+  BusyScope busy(editor_.loop);
   Engine& engine = editor_.engine;
   Screen& screen = editor_.screen;
   Console& console = editor_.console;
