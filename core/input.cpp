@@ -222,6 +222,10 @@ void Input::focusEvent(bool gained) {
     editor_.files.focusLost();
 }
 
-int Input::popupMenu(int column, int row) { return popupMenu_ ? popupMenu_(column, row) : 0; }
+int Input::popupMenu(int column, int row) {
+  if (popupMenu_) return popupMenu_(column, row);
+  editor_.screen.message("Not available yet: menu");
+  return 0;
+}
 
 }  // namespace tarn

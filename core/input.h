@@ -77,7 +77,7 @@ class Input {
   bool scrollLockOn() const { return scrollLock_; }
 
   // The pop-up menu at a screen position; returns a start mode. Until one
-  // is installed the menu does nothing (start mode 0).
+  // is installed the menu says it is not available yet (start mode 0).
   void setPopupMenu(std::function<int(int column, int row)> menu) { popupMenu_ = std::move(menu); }
 
  private:

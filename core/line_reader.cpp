@@ -35,12 +35,6 @@ std::string fieldText(const Document& field) {
   return std::string(text);
 }
 
-// Codes of a definition that take the next queued entry as their argument.
-bool takesCharacterArgument(int code) {
-  return code == fn::kBookmarkSet || code == fn::kBookmarkGoto || code == fn::kBookmarkRemove ||
-         code == fn::kFillMark;
-}
-
 // Reads decimal digits up to the -1 that ends an argument; returns the
 // position of the last entry read.
 const int* readNumber(const int* c, const int* end, int& n) {
@@ -69,9 +63,8 @@ void Input::runFieldDefinition(Document& field, const int* codes) {
         engine.send(&field, code, std::max(0, n - 1));
       else if (fn::isCharacter(n))
         engine.send(&field, code, n);
-    } else if (takesCharacterArgument(code)) {
-      int argument = c + 1 < end && fn::isCharacter(c[1]) ? *++c : 0;
-      engine.send(&field, code, argument);
+    } else if (c + 1 < end && editor_.dispatcher->takesCharacter(code, c[1])) {
+      engine.send(&field, code, *++c);
     } else if (fn::isEngine(code)) {
       engine.send(&field, code);
     } else {
