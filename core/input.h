@@ -81,6 +81,19 @@ class Input {
   void setPopupMenu(std::function<int(int column, int row)> menu) { popupMenu_ = std::move(menu); }
 
  private:
+  // The steps every reader of keys takes first with a key record.
+  struct FirstRead {
+    enum class Kind {
+      Skip,       // a key going up, a modifier key alone
+      AltCode,    // Alt went up after keypad digits: the character in value
+      Character,  // a character that came without a key (paste), 0 for none
+      Key,        // a key going down, to be classified
+    };
+    Kind kind;
+    int value = 0;
+  };
+  FirstRead firstRead(const KeyEventRecord& key);
+
   std::optional<InputEvent> keyEvent(const KeyEventRecord& key);
   std::optional<InputEvent> takenBySettings(const KeyEventRecord& key, int keyClass);
   bool scrollLockFor(uint32_t controlKeyState) const;

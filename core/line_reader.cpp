@@ -120,17 +120,15 @@ bool Input::readLine(std::string_view prompt, std::string& text, bool hidden) {
     if (r.kind == InputKind::Key) {
       const KeyEventRecord& key = r.key;
       uint16_t vk = key.virtualKeyCode;
-      if (!key.keyDown) {
-        int code = isAltKey(vk) ? altKeypad_.altReleased() : 0;
-        if (code) engine.send(field, fn::kTypeChar, code);
-      } else if (vk == 0) {
-        if (key.character) typeDirect(*field, key);
-      } else if (vk == vk::kReturn || vk == vk::kEscape) {
+      FirstRead read = firstRead(key);
+      bool down = read.kind == FirstRead::Kind::Key;
+      if (down && (vk == vk::kReturn || vk == vk::kEscape)) {
         accepted = vk == vk::kReturn;
         break;
-      } else if (vk == vk::kScroll) {
-        scrollLock_ = !scrollLock_;
-      } else if (!isModifierKey(vk) && !isBareWindowsKey(key, true)) {
+      }
+      if (read.kind == FirstRead::Kind::AltCode) engine.send(field, fn::kTypeChar, read.value);
+      if (read.kind == FirstRead::Kind::Character && read.value) typeDirect(*field, key);
+      if (down && !isBareWindowsKey(key, true)) {
         int keyClass = keyClassOf(key, ClassRules::LineReader);
         if (!altKeypad_.keyDown(keyClass, vk)) {
           const int* codes = editor_.dispatcher ? editor_.dispatcher->definition(
