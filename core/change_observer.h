@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/line_number.h"
+
 namespace tarn {
 
 struct Document;
@@ -14,7 +16,7 @@ struct Line;
 // replacement, what they were.
 struct TextChange {
   Line& line;
-  int index;        // internal line index (1 is the top-of-file line)
+  LineIndex index;
   uint32_t column;  // byte position in the line
   std::string_view text;
 };
@@ -22,8 +24,8 @@ struct TextChange {
 // Lines put back in another order: from is the smallest index one of them
 // had, to the index of the first of them now; count how many moved.
 struct LinesMoved {
-  int from;
-  int to;
+  LineIndex from;
+  LineIndex to;
   int count;
 };
 
@@ -36,9 +38,9 @@ class ChangeObserver {
   virtual void charactersDeleted(Document&, const TextChange&) {}
   // change.text is what was typed over; the line holds the new bytes.
   virtual void charactersReplaced(Document&, const TextChange&) {}
-  virtual void lineInserted(Document&, const Line&, int /*index*/) {}
-  // The line is unlinked, not yet freed; index is the one it had.
-  virtual void lineDeleted(Document&, const Line&, int /*index*/) {}
+  virtual void lineInserted(Document&, const Line&, LineIndex) {}
+  // The line is unlinked, not yet freed; the index is the one it had.
+  virtual void lineDeleted(Document&, const Line&, LineIndex) {}
   virtual void linesMoved(Document&, const LinesMoved&) {}
   // The whole text was replaced (loaded, reloaded or refilled): nothing
   // learnt about the old text holds any longer.

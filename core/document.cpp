@@ -27,7 +27,7 @@ void recheckTabs(Line& line, std::string_view removed) {
 // The marked line nearest to a deleted end of the line range, walking from
 // the line next to it (numbered n) in the given direction; becomes null when
 // none is left.
-int nearestInRange(Line*& end, int n, int step) {
+LineIndex nearestInRange(Line*& end, LineIndex n, int step) {
   Line* l = step > 0 ? end->next() : end->prev();
   while (l && !(l->flags & lineflag::kInRange)) {
     l = step > 0 ? l->next() : l->prev();
@@ -38,13 +38,13 @@ int nearestInRange(Line*& end, int n, int step) {
 }
 
 // A number of a line after another line was linked in at index.
-void shiftForInsert(int& number, int index) {
+void shiftForInsert(LineIndex& number, LineIndex index) {
   if (number >= index) ++number;
 }
 
 // The place of something that stood on a deleted line: the line that
 // follows it, or the one before at the end.
-void moveOffDeleted(Line*& line, int& number, Line* deleted, int index) {
+void moveOffDeleted(Line*& line, LineIndex& number, Line* deleted, LineIndex index) {
   if (line == deleted) {
     Line* next = deleted->next();
     line = next ? next : deleted->prev();
@@ -110,9 +110,9 @@ void Document::addSentinels() {
   last = bottom;
   lineCount += 2;
   current = first;
-  currentLineNumber = 1;
+  currentLineNumber = kFirstLine;
   view.topLine = first;
-  view.topLineNumber = 1;
+  view.topLineNumber = kFirstLine;
   view.leftColumn = 0;
   textReplaced();
 }
@@ -121,9 +121,9 @@ void Document::makeSingleLine() {
   freeLines();
   first = last = current = makeLine(0);
   lineCount = 1;
-  currentLineNumber = 1;
+  currentLineNumber = kFirstLine;
   view.topLine = first;
-  view.topLineNumber = 1;
+  view.topLineNumber = kFirstLine;
   textReplaced();
 }
 
@@ -138,7 +138,7 @@ void Document::insertAfterCurrent(Line* line) {
   link(line, next);
   if (!current) first = line;
   if (current == last || !last) last = line;
-  lineLinked(line, current ? currentLineNumber + 1 : 1);
+  lineLinked(line, current ? currentLineNumber + 1 : kFirstLine);
 }
 
 void Document::insertBeforeCurrent(Line* line) {
@@ -147,11 +147,11 @@ void Document::insertBeforeCurrent(Line* line) {
   link(line, current);
   if (current == first || !first) first = line;
   if (!current) last = line;
-  lineLinked(line, current ? currentLineNumber : 1);
+  lineLinked(line, current ? currentLineNumber : kFirstLine);
 }
 
 // Everything numbered from index on moves down by one line.
-void Document::lineLinked(Line* line, int index) {
+void Document::lineLinked(Line* line, LineIndex index) {
   ++lineCount;
   if (line->length > longestLine) longestLine = line->length;
   if (holdsTab(line->view())) line->flags |= lineflag::kHasTab;
@@ -251,7 +251,7 @@ void Document::setText(Line& line, std::string_view text) {
 }
 
 void Document::deleteLine(Line* line) {
-  int index = indexOf(line);
+  LineIndex index = indexOf(line);
   Line* prev = line->prev();
   Line* next = line->next();
   link(prev, next);
@@ -268,7 +268,7 @@ void Document::deleteLine(Line* line) {
 
 // What stood on a line that is going, and the numbers below it. The line
 // is unlinked already; its neighbours are still reachable from it.
-void Document::moveOffLine(Line* line, int index) {
+void Document::moveOffLine(Line* line, LineIndex index) {
   moveOffDeleted(current, currentLineNumber, line, index);
   if (view.topLine) moveOffDeleted(view.topLine, view.topLineNumber, line, index);
   for (Bookmark& b : bookmarks) {
@@ -315,9 +315,9 @@ void Document::moveOffLine(Line* line, int index) {
 void Document::relinkLines(Line* after, const std::vector<Line*>& lines) {
   if (lines.empty()) return;
   for (Line* line : lines) line->flags |= kRelinking;
-  int from = 0;
-  int n = 1;
-  for (Line* l = first; l && !from; l = l->next(), ++n)
+  LineIndex from;
+  LineIndex n = kFirstLine;
+  for (Line* l = first; l && from == LineIndex(); l = l->next(), ++n)
     if (l->flags & kRelinking) from = n;
   for (Line* line : lines) link(line->prev(), line->next());
   Line* tail = after->next();
@@ -337,7 +337,7 @@ void Document::relinkLines(Line* after, const std::vector<Line*>& lines) {
 // One walk gives every line that something stands on its number again.
 void Document::renumberAfterRelink() {
   known_ = nullptr;
-  int n = 1;
+  LineIndex n = kFirstLine;
   for (Line* l = first; l; l = l->next(), ++n) {
     if (l == current) currentLineNumber = n;
     if (l == view.topLine) view.topLineNumber = n;
@@ -359,7 +359,8 @@ void Document::renumberAfterRelink() {
   }
 }
 
-Line* Document::lineAt(int number) const {
+Line* Document::lineAt(LineIndex index) const {
+  int number = index.value();
   if (number < 1 || number > lineCount) return nullptr;
   if (number <= lineCount / 2) {
     Line* line = first;
@@ -371,11 +372,11 @@ Line* Document::lineAt(int number) const {
   return line;
 }
 
-int Document::indexOf(const Line* line) const {
-  if (!line) return 0;
+LineIndex Document::indexOf(const Line* line) const {
+  if (!line) return LineIndex();
   if (line == current) return currentLineNumber;
-  if (line == first) return 1;
-  if (line == last) return lineCount;
+  if (line == first) return kFirstLine;
+  if (line == last) return lastIndex();
   if (known_) {
     if (line == known_) return knownIndex_;
     if (line == known_->next()) return knownIndex_ + 1;
@@ -384,8 +385,8 @@ int Document::indexOf(const Line* line) const {
   // Outward from the current line, both ways at once.
   const Line* up = current ? current : first;
   const Line* down = up;
-  int upIndex = current ? currentLineNumber : 1;
-  int downIndex = upIndex;
+  LineIndex upIndex = current ? currentLineNumber : kFirstLine;
+  LineIndex downIndex = upIndex;
   while (up || down) {
     if (up == line || down == line) {
       known_ = line;
@@ -395,7 +396,7 @@ int Document::indexOf(const Line* line) const {
     if (up) up = up->prev(), --upIndex;
     if (down) down = down->next(), ++downIndex;
   }
-  return 0;
+  return LineIndex();
 }
 
 }  // namespace tarn

@@ -10,6 +10,7 @@
 
 #include "core/change_observer.h"
 #include "core/line.h"
+#include "core/line_number.h"
 #include "core/options.h"
 #include "core/undo_log.h"
 
@@ -31,13 +32,13 @@ struct View {
   int leftColumn = 0;
   Line* topLine = nullptr;
   Line* bottomLine = nullptr;
-  int topLineNumber = 1;
+  LineIndex topLineNumber = kFirstLine;
 };
 
 struct Bookmark {
   Line* line = nullptr;
   int column = 0;
-  int lineNumber = 0;
+  LineIndex lineNumber;
   bool isSet() const { return line != nullptr; }
 };
 
@@ -46,15 +47,15 @@ struct Mark {
   int flags = 0;
   Line* firstLine = nullptr;
   int firstColumn = 0;
-  int firstLineNumber = 0;
+  LineIndex firstLineNumber;
   Line* lastLine = nullptr;
   int lastColumn = 0;
-  int lastLineNumber = 0;
+  LineIndex lastLineNumber;
 };
 
 struct OperationRange {
-  int firstNumber = 0;
-  int lastNumber = 0;
+  LineIndex firstNumber;
+  LineIndex lastNumber;
   Line* first = nullptr;
   Line* last = nullptr;
   int count = 0;
@@ -79,7 +80,7 @@ struct Document {
   Line* current = nullptr;
   std::string name{kUntitled};
   View view;
-  int currentLineNumber = 1;  // 1 is the top-of-file line
+  LineIndex currentLineNumber = kFirstLine;
   int lineCount = 0;          // sentinels included
   int id;
   uint32_t flags;
@@ -161,17 +162,18 @@ struct Document {
   // being built, before it is linked in.
   void setLength(Line& line, uint32_t n);
 
-  // Line at 1-based internal number (1 is the top-of-file line), counting
-  // from whichever end is nearer.
-  Line* lineAt(int number) const;
-  // Internal number of a line of this document, 0 when it is none; found
-  // from the current line or the line last asked for, so that walking
-  // through the text costs little.
-  int indexOf(const Line* line) const;
+  // The line at an index, counting from whichever end is nearer.
+  Line* lineAt(LineIndex index) const;
+  // The index of a line of this document, 0 when it is none; found from
+  // the current line or the line last asked for, so that walking through
+  // the text costs little.
+  LineIndex indexOf(const Line* line) const;
+  // The index of the last line.
+  LineIndex lastIndex() const { return LineIndex(lineCount); }
 
  private:
-  void lineLinked(Line* line, int index);
-  void moveOffLine(Line* line, int index);
+  void lineLinked(Line* line, LineIndex index);
+  void moveOffLine(Line* line, LineIndex index);
   void renumberAfterRelink();
   void textReplaced();
   void changed() { changedText_ = true; }
@@ -182,7 +184,7 @@ struct Document {
   std::unique_ptr<UndoLog> undo_;
   // The line last found by indexOf, and its index.
   mutable const Line* known_ = nullptr;
-  mutable int knownIndex_ = 0;
+  mutable LineIndex knownIndex_;
 };
 
 // Display text of the sentinel lines.

@@ -234,10 +234,10 @@ void Engine::fillStatus(const Document& doc, StatusRecord& s) const {
   s.insertMode = doc.options[opt::kInsertMode];
   s.cursorColumn = doc.cursorColumn + 1;
   s.cursorRow = doc.cursorRow;
-  s.lineNumber = doc.currentLineNumber - 1;
+  s.lineNumber = toUser(doc.currentLineNumber).value();
   s.textLines = doc.textLineCount();
   s.fileName = doc.name;
-  s.topLineNumber = doc.view.topLineNumber - 1;
+  s.topLineNumber = toUser(doc.view.topLineNumber).value();
   s.leftColumn = doc.view.leftColumn + 1;
   s.windowColumns = doc.windowColumns;
   s.windowRows = doc.windowRows;

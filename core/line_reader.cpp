@@ -99,7 +99,7 @@ bool Input::readLine(std::string_view prompt, std::string& text, bool hidden) {
     style.mark = screen.markAttribute();
     style.masked = hidden;
     RowCells cells;
-    WindowPainter(*field, columns, style).paintRow(field->first, 1, 0, cells);
+    WindowPainter(*field, columns, style).paintRow(field->first, kFirstLine, 0, cells);
     screen.writeCells(box.left + 2, box.top + 1, cells);
     console.setCursorPosition(
         box.left + 2 + std::clamp(field->cursorColumn - field->view.leftColumn, 0, columns - 1),

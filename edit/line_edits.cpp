@@ -16,7 +16,7 @@ namespace {
 
 // Lines from the current one to the last text line, at most n.
 int linesFromCurrent(const Document& doc, int n) {
-  return std::clamp(lastTextNumber(doc) - doc.currentLineNumber + 1, 0, n);
+  return std::clamp((lastTextNumber(doc) - doc.currentLineNumber) + 1, 0, n);
 }
 
 }  // namespace

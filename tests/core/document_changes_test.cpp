@@ -16,14 +16,14 @@ class Recorder : public ChangeObserver {
   void charactersInserted(Document&, const TextChange& c) override { note("insert", c); }
   void charactersDeleted(Document&, const TextChange& c) override { note("delete", c); }
   void charactersReplaced(Document&, const TextChange& c) override { note("replace", c); }
-  void lineInserted(Document&, const Line& line, int index) override {
-    seen.push_back("line+ " + std::to_string(index) + " " + std::string(line.view()));
+  void lineInserted(Document&, const Line& line, LineIndex index) override {
+    seen.push_back("line+ " + std::to_string(index.value()) + " " + std::string(line.view()));
   }
-  void lineDeleted(Document&, const Line& line, int index) override {
-    seen.push_back("line- " + std::to_string(index) + " " + std::string(line.view()));
+  void lineDeleted(Document&, const Line& line, LineIndex index) override {
+    seen.push_back("line- " + std::to_string(index.value()) + " " + std::string(line.view()));
   }
   void linesMoved(Document&, const LinesMoved& m) override {
-    seen.push_back("moved " + std::to_string(m.from) + " " + std::to_string(m.to) + " " + std::to_string(m.count));
+    seen.push_back("moved " + std::to_string(m.from.value()) + " " + std::to_string(m.to.value()) + " " + std::to_string(m.count));
   }
   void textReplaced(Document&) override { seen.push_back("replaced"); }
 
@@ -31,7 +31,7 @@ class Recorder : public ChangeObserver {
 
  private:
   void note(const char* what, const TextChange& c) {
-    seen.push_back(std::string(what) + " " + std::to_string(c.index) + ":" + std::to_string(c.column) + " " +
+    seen.push_back(std::string(what) + " " + std::to_string(c.index.value()) + ":" + std::to_string(c.column) + " " +
                    std::string(c.text));
   }
 };
@@ -47,8 +47,8 @@ class DocumentChanges : public ::testing::Test {
   }
 
   void at(int index) {
-    doc.current = doc.lineAt(index);
-    doc.currentLineNumber = index;
+    doc.current = doc.lineAt(LineIndex(index));
+    doc.currentLineNumber = LineIndex(index);
   }
 
   std::vector<std::string> text() const {
@@ -66,9 +66,9 @@ TEST_F(DocumentChanges, ObserversHearEveryChangeWithWhatItRemoved) {
   doc.insertCharacters(b, 1, "xy");
   doc.replaceCharacters(b, 0, "Q");
   doc.deleteCharacters(b, 1, 2);
-  doc.setText(*doc.lineAt(5), "dd");
+  doc.setText(*doc.lineAt(LineIndex(5)), "dd");
   doc.insertAfterCurrent(makeLine("new"));
-  doc.deleteLine(doc.lineAt(2));
+  doc.deleteLine(doc.lineAt(LineIndex(2)));
   EXPECT_EQ(recorder.seen, (std::vector<std::string>{"insert 3:1 xy", "replace 3:0 b", "delete 3:1 xy",
                                                      "insert 5:1 d", "line+ 4 new", "line- 2 a"}));
   EXPECT_EQ(text(), (std::vector<std::string>{"Q", "new", "c", "dd", "e"}));
@@ -88,71 +88,71 @@ TEST_F(DocumentChanges, TheChangesOfOneFunctionCountOnce) {
 }
 
 TEST_F(DocumentChanges, NumbersBelowAnInsertedLineMoveDown) {
-  Line* d = doc.lineAt(5);
-  doc.bookmarks[0] = Bookmark{d, 0, 5};
-  doc.view.topLine = doc.lineAt(4);
-  doc.view.topLineNumber = 4;
+  Line* d = doc.lineAt(LineIndex(5));
+  doc.bookmarks[0] = Bookmark{d, 0, LineIndex(5)};
+  doc.view.topLine = doc.lineAt(LineIndex(4));
+  doc.view.topLineNumber = LineIndex(4);
   doc.insertBeforeCurrent(makeLine("x"));
-  EXPECT_EQ(doc.currentLineNumber, 4);
+  EXPECT_EQ(doc.currentLineNumber, LineIndex(4));
   EXPECT_EQ(doc.lineAt(doc.currentLineNumber)->view(), "b");
-  EXPECT_EQ(doc.view.topLineNumber, 5);
-  EXPECT_EQ(doc.bookmarks[0].lineNumber, 6);
-  EXPECT_EQ(doc.lineAt(6), d);
+  EXPECT_EQ(doc.view.topLineNumber, LineIndex(5));
+  EXPECT_EQ(doc.bookmarks[0].lineNumber, LineIndex(6));
+  EXPECT_EQ(doc.lineAt(LineIndex(6)), d);
 }
 
 TEST_F(DocumentChanges, NothingPointsAtADeletedLine) {
-  Line* c = doc.lineAt(4);
-  Line* d = doc.lineAt(5);
-  Line* e = doc.lineAt(6);
-  doc.bookmarks[0] = Bookmark{c, 1, 4};
-  doc.bookmarks[1] = Bookmark{e, 0, 6};
-  doc.mark = Mark{2, 0, c, 0, 4, e, 3, 6};
+  Line* c = doc.lineAt(LineIndex(4));
+  Line* d = doc.lineAt(LineIndex(5));
+  Line* e = doc.lineAt(LineIndex(6));
+  doc.bookmarks[0] = Bookmark{c, 1, LineIndex(4)};
+  doc.bookmarks[1] = Bookmark{e, 0, LineIndex(6)};
+  doc.mark = Mark{2, 0, c, 0, LineIndex(4), e, 3, LineIndex(6)};
   for (Line* l : {c, d}) l->flags |= lineflag::kInRange;
-  doc.range = OperationRange{4, 5, c, d, 2};
+  doc.range = OperationRange{LineIndex(4), LineIndex(5), c, d, 2};
   doc.view.topLine = c;
-  doc.view.topLineNumber = 4;
+  doc.view.topLineNumber = LineIndex(4);
 
   doc.deleteLine(c);
   EXPECT_FALSE(doc.bookmarks[0].isSet()) << "a bookmark goes with its line";
-  EXPECT_EQ(doc.bookmarks[1].lineNumber, 5);
+  EXPECT_EQ(doc.bookmarks[1].lineNumber, LineIndex(5));
   EXPECT_EQ(doc.mark.firstLine, d) << "the corner moves to the line that follows";
-  EXPECT_EQ(doc.mark.firstLineNumber, 4);
-  EXPECT_EQ(doc.mark.lastLineNumber, 5);
+  EXPECT_EQ(doc.mark.firstLineNumber, LineIndex(4));
+  EXPECT_EQ(doc.mark.lastLineNumber, LineIndex(5));
   EXPECT_EQ(doc.range.first, d);
   EXPECT_EQ(doc.range.count, 1);
   EXPECT_EQ(doc.view.topLine, d);
-  EXPECT_EQ(doc.view.topLineNumber, 4);
-  EXPECT_EQ(doc.currentLineNumber, 3) << "the cursor line above is not renumbered";
+  EXPECT_EQ(doc.view.topLineNumber, LineIndex(4));
+  EXPECT_EQ(doc.currentLineNumber, LineIndex(3)) << "the cursor line above is not renumbered";
 
   doc.deleteLine(e);
   EXPECT_EQ(doc.mark.lastLine, d) << "the end corner moves to the line before";
-  EXPECT_EQ(doc.mark.lastLineNumber, 4);
+  EXPECT_EQ(doc.mark.lastLineNumber, LineIndex(4));
   doc.deleteLine(d);
   EXPECT_EQ(doc.mark.type, 0) << "a mark whose lines all went is gone";
   EXPECT_EQ(doc.range.first, nullptr);
   EXPECT_EQ(doc.view.topLine, doc.last);
-  EXPECT_EQ(doc.view.topLineNumber, 4);
+  EXPECT_EQ(doc.view.topLineNumber, LineIndex(4));
 }
 
 TEST_F(DocumentChanges, RelinkedLinesTakeWhatStandsOnThemAlong) {
-  Line* a = doc.lineAt(2);
-  Line* b = doc.lineAt(3);
-  Line* e = doc.lineAt(6);
-  doc.bookmarks[0] = Bookmark{e, 0, 6};
-  doc.mark = Mark{1, 0, a, 0, 2, b, 0, 3};
+  Line* a = doc.lineAt(LineIndex(2));
+  Line* b = doc.lineAt(LineIndex(3));
+  Line* e = doc.lineAt(LineIndex(6));
+  doc.bookmarks[0] = Bookmark{e, 0, LineIndex(6)};
+  doc.mark = Mark{1, 0, a, 0, LineIndex(2), b, 0, LineIndex(3)};
   doc.relinkLines(e, {a, b});  // a line mark moved below the last line
   EXPECT_EQ(text(), (std::vector<std::string>{"c", "d", "e", "a", "b"}));
-  EXPECT_EQ(doc.currentLineNumber, 6) << "the cursor stays on b";
-  EXPECT_EQ(doc.bookmarks[0].lineNumber, 4);
-  EXPECT_EQ(doc.mark.firstLineNumber, 5);
-  EXPECT_EQ(doc.mark.lastLineNumber, 6);
-  EXPECT_EQ(doc.indexOf(a), 5);
+  EXPECT_EQ(doc.currentLineNumber, LineIndex(6)) << "the cursor stays on b";
+  EXPECT_EQ(doc.bookmarks[0].lineNumber, LineIndex(4));
+  EXPECT_EQ(doc.mark.firstLineNumber, LineIndex(5));
+  EXPECT_EQ(doc.mark.lastLineNumber, LineIndex(6));
+  EXPECT_EQ(doc.indexOf(a), LineIndex(5));
 
   // Sorting relinks a range in place, in a new order.
-  doc.relinkLines(doc.first, {b, doc.lineAt(2), a});
+  doc.relinkLines(doc.first, {b, doc.lineAt(LineIndex(2)), a});
   EXPECT_EQ(text(), (std::vector<std::string>{"b", "c", "a", "d", "e"}));
   EXPECT_EQ(doc.mark.firstLine, b) << "the corners keep their order";
-  EXPECT_EQ(doc.mark.lastLineNumber, 4);
+  EXPECT_EQ(doc.mark.lastLineNumber, LineIndex(4));
   EXPECT_EQ(recorder.seen, (std::vector<std::string>{"moved 2 5 2", "moved 2 2 3"}));
 }
 
@@ -166,10 +166,10 @@ TEST_F(DocumentChanges, SetTextChangesOnlyWhatDiffers) {
 
 TEST_F(DocumentChanges, IndexOfFollowsAWalkThroughTheText) {
   int n = 1;
-  for (Line* l = doc.first; l; l = l->next(), ++n) EXPECT_EQ(doc.indexOf(l), n);
-  EXPECT_EQ(doc.indexOf(nullptr), 0);
+  for (Line* l = doc.first; l; l = l->next(), ++n) EXPECT_EQ(doc.indexOf(l), LineIndex(n));
+  EXPECT_EQ(doc.indexOf(nullptr), LineIndex());
   Line* stranger = makeLine("x");
-  EXPECT_EQ(doc.indexOf(stranger), 0);
+  EXPECT_EQ(doc.indexOf(stranger), LineIndex());
   freeLine(stranger);
 }
 

@@ -129,7 +129,7 @@ TEST_F(StatusAndMessagesTest, MessageBoxWithStatusLineHiddenKeepsTheCursorLineVi
   EXPECT_NE(row(13).find(" Press a key "), std::string::npos);
   EXPECT_EQ(console.attributeAt(10, 12), 0x2F);
   EXPECT_EQ(trimmed(10), "line 12") << "scrolled above the box";
-  EXPECT_EQ(doc.view.topLineNumber, 3);
+  EXPECT_EQ(doc.view.topLineNumber, LineIndex(3));
 
   ASSERT_EQ(console.pendingInput(), 2u) << "the key stays queued, the mouse and the key-up are gone";
   InputRecord next;
