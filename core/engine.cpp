@@ -80,12 +80,20 @@ int Engine::runFunction(Document& doc, const EditFunction& fn, intptr_t arg1, in
     capture_->record(doc, fn.code, arg1, arg2);
   std::optional<BusyScope> busy;
   if (editor_) busy.emplace(editor_->loop);
+  // A function, with the functions it sends and the other documents it
+  // changes, counts as one change.
+  struct Depth {
+    Engine& engine;
+    explicit Depth(Engine& e) : engine(e) { ++engine.depth_; }
+    ~Depth() {
+      if (--engine.depth_ == 0)
+        for (auto& changed : engine.documents_) changed->settleChanges();
+    }
+  } depth(*this);
   EngineCall call{*this, editor_, doc, fn.code, arg1, arg2, repeat_};
   repeat_ = 1;
   int result = fn.handler(call);
   lastFunction_ = fn.code;
-  // A function may change other documents than its own.
-  for (auto& changed : documents_) changed->settleChanges();
   if (recorded && fn.code != fn::kUndo && !suspended_ && doc.undoLog()) doc.undoLog()->endStep();
   if (!(fn.classBits & editclass::kInternal)) {
     bool moved = placeCurrentLine(doc);

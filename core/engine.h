@@ -112,6 +112,7 @@ class Engine {
   std::function<std::unique_ptr<UndoLog>()> undoFactory_;
   int repeat_ = 1;
   int lastFunction_ = 0;
+  int depth_ = 0;  // functions running, one inside another
   bool suspended_ = false;
 };
 

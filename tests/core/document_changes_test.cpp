@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/document.h"
+#include "core/engine.h"
 
 namespace tarn {
 namespace {
@@ -178,6 +179,35 @@ TEST_F(DocumentChanges, RebuildingTheTextIsOneNotification) {
   doc.appendLine(makeLine("z"));
   doc.addSentinels();
   EXPECT_EQ(recorder.seen, (std::vector<std::string>{"replaced"}));
+}
+
+int typesX(EngineCall& call) {
+  call.doc.insertCharacters(*call.doc.firstText(), 0, "x");
+  return 1;
+}
+
+// Types x and has the function above type another.
+int typesTwice(EngineCall& call) {
+  typesX(call);
+  return call.engine.send(&call.doc, 0x931);
+}
+
+constexpr EditFunction kTypers[] = {
+    {0x930, editclass::kChange, typesTwice},
+    {0x931, editclass::kChange, typesX},
+};
+
+TEST(ChangeCount, AFunctionAndTheFunctionsItSendsCountAsOneChange) {
+  Engine engine;
+  engine.setRegistry(kTypers);
+  CreateRequest request;
+  engine.send(nullptr, msg::kCreate, 0, reinterpret_cast<intptr_t>(&request));
+  Document& doc = *request.result;
+  engine.send(&doc, 0x930);
+  EXPECT_EQ(doc.firstText()->view(), "xx");
+  EXPECT_EQ(doc.changeCount(), 1);
+  engine.send(&doc, 0x931);
+  EXPECT_EQ(doc.changeCount(), 2);
 }
 
 }  // namespace
