@@ -1,13 +1,12 @@
 #include "command/bracket_compiler.h"
 
-#include <array>
 #include <cctype>
 #include <span>
 #include <string>
 
-#include "command/ascii.h"
 #include "command/code_lists.h"
 #include "command/decimal.h"
+#include "command/function_string.h"
 #include "command/words.h"
 
 namespace tarn::command {
@@ -36,31 +35,20 @@ std::string joinWords(std::span<const std::string_view> words) {
   return joined;
 }
 
-// `'c'` exactly: the quoted character.
-std::optional<char> quotedCharacter(std::string_view text) {
-  if (text.size() != 3 || text.front() != '\'' || text.back() != '\'') return std::nullopt;
-  return text[1];
-}
-
-// The text after a leading name (matched ignoring case), or nothing.
-std::optional<std::string_view> after(std::string_view text, std::string_view name) {
-  if (text.size() < name.size() || asciiLower(text.substr(0, name.size())) != name) return std::nullopt;
-  return text.substr(name.size());
-}
-
 bool isAlphanumeric(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
 
-// The command word of a locate or change expression: `locate`, `change`,
-// `l` or `c` not followed by a letter or digit.
-std::optional<std::size_t> expressionWordLength(std::string_view text) {
-  for (std::string_view name : {"locate", "change", "l", "c"}) {
-    auto rest = after(text, name);
-    if (rest && (rest->empty() || !isAlphanumeric(rest->front()))) return name.size();
-  }
-  return std::nullopt;
-}
-
 }  // namespace
+
+// The command word of a locate or change expression: the name of a function
+// of that kind, not followed by a letter or digit.
+std::optional<std::size_t> BracketCompiler::expressionWordLength(std::string_view text) const {
+  std::size_t end = 0;
+  while (end < text.size() && std::isalpha(static_cast<unsigned char>(text[end]))) ++end;
+  if (end < text.size() && isAlphanumeric(text[end])) return std::nullopt;
+  auto code = functions_.codeOf(text.substr(0, end));
+  if (!code || functions_.argumentKind(*code) != ArgumentKind::Expression) return std::nullopt;
+  return end;
+}
 
 std::optional<std::vector<int>> BracketCompiler::compile(std::string_view raw, int definingSynonym) const {
   const std::string_view text = trimBlanks(raw);
@@ -120,27 +108,9 @@ std::optional<std::vector<int>> BracketCompiler::bySynonym(std::string_view text
 }
 
 std::optional<std::vector<int>> BracketCompiler::bySpecialForm(std::string_view text) const {
-  for (std::string_view name : {"fill mark", "fm"}) {
-    if (auto rest = after(text, name)) {
-      if (auto fill = quotedCharacter(skipBlanks(*rest)); fill && *fill != '\0') {
-        return std::vector<int>{fn::kFillMark, static_cast<unsigned char>(*fill)};
-      }
-    }
-  }
-
-  struct Bookmark {
-    std::string_view name;
-    int code;
-  };
-  constexpr std::array<Bookmark, 3> kBookmarks{{{"bookmark set", fn::kBookmarkSet},
-                                                {"bookmark goto", fn::kBookmarkGoto},
-                                                {"bookmark remove", fn::kBookmarkRemove}}};
-  for (const Bookmark& bookmark : kBookmarks) {
-    if (auto rest = after(text, bookmark.name)) {
-      if (auto letter = quotedCharacter(skipBlanks(*rest)); letter && isLetter(*letter)) {
-        return std::vector<int>{bookmark.code, *letter};
-      }
-    }
+  if (auto form = functions_.quotedForm(text)) {
+    const int character = static_cast<unsigned char>(form->character);
+    if (isCharacterArgument(form->kind, character)) return std::vector<int>{form->code, character};
   }
 
   if (isDigits(text)) {
@@ -151,7 +121,7 @@ std::optional<std::vector<int>> BracketCompiler::bySpecialForm(std::string_view 
 }
 
 std::optional<std::vector<int>> BracketCompiler::byCommandWord(std::string_view text) const {
-  const std::string command = (text.front() == '/' ? "l" : "") + std::string(text);
+  const std::string command = withLocateWord(text, functions_);
 
   std::size_t wordLength = 0;
   if (auto length = expressionWordLength(command)) {

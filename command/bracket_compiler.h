@@ -29,6 +29,7 @@ class BracketCompiler {
   std::optional<std::vector<int>> bySynonym(std::string_view text, int definingSynonym) const;
   std::optional<std::vector<int>> bySpecialForm(std::string_view text) const;
   std::optional<std::vector<int>> byCommandWord(std::string_view text) const;
+  std::optional<std::size_t> expressionWordLength(std::string_view text) const;
 
   const FunctionTable& functions_;
   const SynonymTable& synonyms_;

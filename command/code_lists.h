@@ -8,8 +8,8 @@
 //    never has to guess where an argument ends;
 //  - the count forms of up, down, left and right, and 0x956 (type the
 //    character of a decimal number), followed by their digits and -1;
-//  - fill mark followed by the fill character, and the bookmark functions
-//    followed by the bookmark letter, when the bracket named them;
+//  - a code of a character argument kind (fill mark, the bookmark functions)
+//    followed by its character, when the bracket gave one;
 //  - a synonym code followed by its count, or -1 for none.
 #pragma once
 #include "command/function_catalogue.h"
@@ -22,10 +22,12 @@ constexpr bool takesArgument(ArgumentKind kind) {
   return kind != ArgumentKind::None && kind != ArgumentKind::Count;
 }
 
-constexpr bool isBookmarkFunction(int code) {
-  return code == fn::kBookmarkSet || code == fn::kBookmarkGoto || code == fn::kBookmarkRemove;
-}
-
 constexpr bool isLetter(int code) { return (code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z'); }
+
+// Whether the entry that follows a code of this kind is its character.
+constexpr bool isCharacterArgument(CharacterArgument kind, int next) {
+  return (kind == CharacterArgument::Letter && isLetter(next)) ||
+         (kind == CharacterArgument::Any && fn::isCharacter(next));
+}
 
 }  // namespace tarn::command

@@ -3,11 +3,14 @@
 #include <algorithm>
 
 #include "command/ascii.h"
+#include "command/code_lists.h"
 #include "command/command_registry.h"
 #include "command/command_words.h"
 #include "command/decimal.h"
 #include "command/function_string.h"
+#include "command/words.h"
 #include "core/editor.h"
+#include "core/reentry.h"
 #include "platform/directories.h"
 #include "platform/event_loop.h"
 #include "platform/vk.h"
@@ -17,18 +20,6 @@ namespace tarn::command {
 namespace {
 
 constexpr size_t kLongestLoopNesting = 10;
-
-bool isLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
-bool takesBookmarkLetter(int code) {
-  return code == fn::kBookmarkGoto || code == fn::kBookmarkSet || code == fn::kBookmarkRemove;
-}
-
-// The character of a quoted argument such as 'x'.
-std::optional<int> quotedCharacter(std::string_view word) {
-  if (word.size() == 3 && word.front() == '\'' && word.back() == '\'') return static_cast<unsigned char>(word[1]);
-  return std::nullopt;
-}
 
 std::vector<std::string_view> settingHelpLines() { return SettingsCommand::helpLines(); }
 
@@ -70,6 +61,9 @@ CommandLanguage::CommandLanguage(Editor& editor)
   for (int n = 1; n <= MessageTexts::kFunctionTexts; ++n)
     if (auto text = editor_.messageTexts.functionHelp(n); !text.empty()) help_.setFunctionHelp(n, text);
   registerCommands(*this);
+  for (const FunctionRow& row : functions_.rows())
+    if (fn::isEngine(row.code) && editor_.engine.findFunction(row.code))
+      setHandler(row.code, [this](const Invocation& inv) { return runEngineCode(inv.code, inv); });
   editor_.dispatcher = this;
 }
 
@@ -91,11 +85,15 @@ void CommandLanguage::openFile(std::string_view spec, bool viewMode) {
   invocation.code = viewMode ? fn::kView : fn::kEdit;
   invocation.rest = spec;
   invocation.args = splitArguments(spec);
-  invocation.text = std::string(viewMode ? "view " : "edit ") + std::string(spec);
+  invocation.text = std::string(*functions_.nameOf(invocation.code, false)) + " " + std::string(spec);
   execute(invocation);
 }
 
 const int* CommandLanguage::definition(int keyClass, int keyCode) const { return store_.find(keyClass, keyCode); }
+
+bool CommandLanguage::takesCharacter(int code, int next) const {
+  return isCharacterArgument(functions_.characterArgument(code), next);
+}
 
 Document* CommandLanguage::target() {
   int s = editor_.slots.current();
@@ -118,12 +116,7 @@ std::string CommandLanguage::lineText(const Document& doc) {
 }
 
 void CommandLanguage::setCommandLineText(Document& doc, std::string_view text) {
-  Line* line = doc.current;
-  if (!line) return;
-  doc.deleteCharacters(*line, 0, line->length);
-  doc.insertCharacters(*line, 0, text);
-  doc.cursorColumn = static_cast<int>(line->length);
-  doc.flags |= docflag::kRepaintAll;
+  editor_.engine.send(&doc, fn::kSetLineText, 0, reinterpret_cast<intptr_t>(&text));
   editor_.engine.send(&doc, msg::kRepaintWindow);
 }
 
@@ -133,8 +126,13 @@ int CommandLanguage::step() {
   followKeywordSet();
   int slot = editor_.slots.current();
   onCommandLine_ = editor_.slots.inUse(slot) && !editor_.slots.cursorInFile(slot);
-  if (!queue_.empty()) return startModeOf(drain().next);
+  if (!queue_.empty()) {
+    BusyScope busy(editor_.loop);
+    return startModeOf(drain().next);
+  }
+  // The one wait of the idle editor: here timers and automation are served.
   InputEvent event = editor_.input.next();
+  BusyScope busy(editor_.loop);
   switch (event.kind) {
     case InputEvent::Kind::End:
       return 1;
@@ -213,18 +211,9 @@ Outcome CommandLanguage::runQueuedCode(int code) {
     return Outcome::done();
   }
   if (fn::isEngine(code)) {
-    intptr_t arg1 = 0;
-    if (code == fn::kTypeChar) {
-      arg1 = wholeDecimal(queue_.takeArgument()).value_or(0);
-      if (arg1 < 1 || arg1 > 255) return Outcome::done();
-    } else if (code == fn::kColumn) {
-      arg1 = wholeDecimal(queue_.takeArgument()).value_or(1) - 1;
-    } else if (takesBookmarkLetter(code) && !queue_.empty() && isLetter(queue_.peek())) {
-      arg1 = queue_.take();
-    } else if (code == fn::kFillMark && !queue_.empty() && fn::isCharacter(queue_.peek())) {
-      arg1 = queue_.take();
-    }
-    send(code, arg1);
+    std::optional<intptr_t> arg1 = takeEngineArgument(code);
+    if (functions_.isLater(code)) return notAvailable(code);
+    if (arg1) send(code, *arg1);
     return Outcome::done();
   }
   if (fn::isEditorLevel(code)) {
@@ -249,6 +238,16 @@ Outcome CommandLanguage::runQueuedCode(int code) {
   }
   editor_.screen.message("Invalid command");
   return Outcome::failure();
+}
+
+std::optional<intptr_t> CommandLanguage::takeEngineArgument(int code) {
+  if (code == fn::kTypeChar) {
+    int character = wholeDecimal(queue_.takeArgument()).value_or(0);
+    return fn::isCharacter(character) ? std::optional<intptr_t>(character) : std::nullopt;
+  }
+  if (functions_.argumentKind(code) == ArgumentKind::Column) return wholeDecimal(queue_.takeArgument()).value_or(1) - 1;
+  if (!queue_.empty() && takesCharacter(code, queue_.peek())) return queue_.take();
+  return 0;
 }
 
 Outcome CommandLanguage::queueAndDrain(const int* codes, int count, bool stopAtRepeat) {
@@ -280,6 +279,7 @@ int CommandLanguage::runString(std::string_view text, bool fromCommandLine) {
   int slot = editor_.slots.current();
   bool saved = onCommandLine_;
   onCommandLine_ = !fromCommandLine && editor_.slots.inUse(slot) && !editor_.slots.cursorInFile(slot);
+  BusyScope busy(editor_.loop);
   Outcome outcome = run(text, fromCommandLine);
   onCommandLine_ = saved;
   return startModeOf(outcome.next);
@@ -300,7 +300,7 @@ size_t afterLoop(const std::vector<StringPiece>& pieces, size_t open) {
 }  // namespace
 
 Outcome CommandLanguage::run(std::string_view text, bool fromCommandLine) {
-  std::vector<StringPiece> pieces = cutFunctionString(text);
+  std::vector<StringPiece> pieces = cutFunctionString(text, functions_);
   bool savedPlace = onCommandLine_;
   if (fromCommandLine) onCommandLine_ = false;
   Outcome last;
@@ -365,18 +365,21 @@ Outcome CommandLanguage::run(std::string_view text, bool fromCommandLine) {
 
 // The command executor.
 
-// Without a file only definitions, settings and the opening of files run.
+// Without a file only definitions, settings, the opening of files and the
+// demo modes run: a text whose first word, followed by a blank, names one.
 bool CommandLanguage::noFileRuleAllows(std::string_view text) const {
+  static constexpr int kAllowed[] = {fn::kDefine, fn::kSet,      fn::kMacro,    fn::kEdit,    fn::kView,
+                                     fn::kChdir,  fn::kVbsrun,   fn::kPyrun,    fn::kDemoFast, fn::kDemoSlow,
+                                     fn::kDemoEnd, fn::kDemoStep};
   if (!text.empty() && text.front() == '[') text.remove_prefix(1);
-  size_t start = text.find_first_not_of(" \t");
-  if (start == std::string_view::npos) return false;
-  size_t end = text.find_first_of(" \t", start);
-  if (end == std::string_view::npos) return false;  // the word must be followed by a blank
-  std::string word = asciiLower(text.substr(start, end - start));
-  static constexpr std::string_view kAllowed[] = {"d", "def", "define", "s", "set", "m", "macro", "e", "edit",
-                                                  "v", "view", "demo", "cd", "chdir", "vr", "vbsrun", "py",
-                                                  "pyrun"};
-  return std::find(std::begin(kAllowed), std::end(kAllowed), word) != std::end(kAllowed);
+  std::vector<std::string_view> words = splitWords(text, 2);
+  if (words.size() < 2) return false;  // the word must be followed by a blank
+  auto allowed = [&](std::string_view name) {
+    auto code = functions_.codeOf(name);
+    return code && std::find(std::begin(kAllowed), std::end(kAllowed), *code) != std::end(kAllowed);
+  };
+  // The demo modes are named by two words.
+  return allowed(words[0]) || allowed(std::string(words[0]) + " " + std::string(words[1]));
 }
 
 Outcome CommandLanguage::unknown(std::string_view text) {
@@ -384,16 +387,20 @@ Outcome CommandLanguage::unknown(std::string_view text) {
   return Outcome::failure();
 }
 
+Outcome CommandLanguage::notAvailable(int code) {
+  editor_.screen.message("Not available yet: " + std::string(functions_.nameOf(code, false).value_or("")));
+  return Outcome::failure();
+}
+
 Outcome CommandLanguage::runCommand(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  text = skipBlanks(text);
   if (text.empty() || text.front() == '*') return Outcome::done();
   if (editor_.slots.ring().empty() && !noFileRuleAllows(text)) return Outcome::done();
-  std::string command(text);
-  if (command.front() == '/') command = "l" + command;
+  std::string command = withLocateWord(text, functions_);
 
   if (command.front() == '[') {
     std::string inside = bracketInside(command);
-    std::vector<std::string> words = firstWords(inside, 4);
+    std::vector<std::string_view> words = splitWords(inside, 4);
     if (words.empty()) return Outcome::done();
     Invocation invocation;
     invocation.text = inside;
@@ -403,8 +410,7 @@ Outcome CommandLanguage::runCommand(std::string_view text) {
     }
     if (auto code = functions_.codeOf(words[0])) {
       invocation.code = *code;
-      size_t restStart = inside.find_first_not_of(" \t", inside.find(words[0]) + words[0].size());
-      invocation.rest = restStart == std::string::npos ? "" : inside.substr(restStart);
+      invocation.rest = skipBlanks(firstWord(inside).after);
       invocation.args = splitArguments(invocation.rest);
       return execute(invocation);
     }
@@ -413,20 +419,11 @@ Outcome CommandLanguage::runCommand(std::string_view text) {
     command = inside;  // carried out as if typed
   }
 
-  CommandWords split = splitTypedCommand(command);
-  std::string word = asciiLower(split.word);
+  CommandWords split = splitTypedCommand(command, functions_);
   Invocation invocation;
   invocation.text = command;
   invocation.rest = split.rest;
   invocation.args = split.args;
-  if (word == "demo") {
-    if (auto code = functions_.codeOf(command)) {
-      invocation.code = *code;
-      invocation.rest.clear();
-      invocation.args.clear();
-      return execute(invocation);
-    }
-  }
   if (auto code = functions_.codeOf(split.word)) {
     invocation.code = *code;
     return execute(invocation);
@@ -440,18 +437,7 @@ Outcome CommandLanguage::runCommand(std::string_view text) {
   if (store_.synonyms().find(split.word))
     return runNamedSynonym(split.word, split.args.empty() ? "" : split.args[0]);
   // The forms that are no table names.
-  std::vector<std::string> words = firstWords(command, 4);
-  std::string lowered = asciiLower(command);
-  if (words.size() >= 2 && (asciiLower(words[0]) == "fm" || lowered.starts_with("fill mark"))) {
-    if (auto c = quotedCharacter(words.back())) return send(fn::kFillMark, *c) ? Outcome::done() : Outcome::failure();
-  }
-  if (words.size() == 3 && asciiLower(words[0]) == "bookmark") {
-    static const std::pair<const char*, int> kBookmarkForms[] = {
-        {"set", fn::kBookmarkSet}, {"goto", fn::kBookmarkGoto}, {"remove", fn::kBookmarkRemove}};
-    for (auto [name, code] : kBookmarkForms)
-      if (asciiLower(words[1]) == name)
-        if (auto c = quotedCharacter(words[2])) return send(code, *c) ? Outcome::done() : Outcome::failure();
-  }
+  if (auto form = functions_.quotedForm(command)) return sendCharacter(form->code, form->character);
   if (auto n = wholeDecimal(command); n && *n >= 1 && *n <= 255) {
     send(fn::kTypeChar, *n);
     return Outcome::done();
@@ -459,11 +445,15 @@ Outcome CommandLanguage::runCommand(std::string_view text) {
   return unknown(command);
 }
 
+// A function and the character given it after its name.
+Outcome CommandLanguage::sendCharacter(int code, char character) {
+  if (functions_.isLater(code)) return notAvailable(code);
+  return send(code, static_cast<unsigned char>(character)) ? Outcome::done() : Outcome::failure();
+}
+
 Outcome CommandLanguage::execute(const Invocation& invocation) {
-  if (fn::isEngine(invocation.code)) return runEngineCode(invocation.code, invocation);
-  auto it = handlers_.find(invocation.code);
-  if (it == handlers_.end()) return unknown(invocation.text);
-  return it->second(invocation);
+  if (const Handler* handler = functions_.handler(invocation.code)) return (*handler)(invocation);
+  return functions_.isLater(invocation.code) ? notAvailable(invocation.code) : unknown(invocation.text);
 }
 
 Outcome CommandLanguage::runEngineCode(int code, const Invocation& invocation) {
@@ -473,8 +463,8 @@ Outcome CommandLanguage::runEngineCode(int code, const Invocation& invocation) {
     auto n = wholeDecimal(first);
     if (!n || *n < 1) return Outcome::failure();
     arg1 = *n - 1;
-  } else if (takesBookmarkLetter(code) || code == fn::kFillMark) {
-    if (auto c = quotedCharacter(first)) arg1 = *c;
+  } else if (functions_.characterArgument(code) != CharacterArgument::None) {
+    if (auto c = quotedCharacter(first)) arg1 = static_cast<unsigned char>(*c);
     else if (first.size() == 1) arg1 = static_cast<unsigned char>(first[0]);
   } else if (auto n = wholeDecimal(first); n && *n > 0) {
     editor_.engine.setRepeatCount(*n);

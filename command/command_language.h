@@ -2,11 +2,9 @@
 // runner and the command executor, over the function and key-name tables
 // and the definition store.
 #pragma once
-#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <vector>
 
 #include "command/definition_compiler.h"
 #include "command/definition_store.h"
@@ -15,6 +13,7 @@
 #include "command/function_table.h"
 #include "command/help_texts.h"
 #include "command/history.h"
+#include "command/invocation.h"
 #include "command/key_names.h"
 #include "command/outcome.h"
 #include "command/profile_lines.h"
@@ -31,18 +30,8 @@ struct Document;
 
 namespace tarn::command {
 
-// One command as the executor carries it out.
-struct Invocation {
-  int code = 0;
-  std::string text;               // the whole command text, for messages
-  std::string rest;               // the text after the command word
-  std::vector<std::string> args;  // argument tokens
-};
-
 class CommandLanguage : public Dispatcher, public ProfileHost {
  public:
-  using Handler = std::function<Outcome(const Invocation&)>;
-
   explicit CommandLanguage(Editor& editor);
   ~CommandLanguage() override;
 
@@ -50,6 +39,7 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   int step() override;
   int runString(std::string_view text, bool fromCommandLine) override;
   const int* definition(int keyClass, int keyCode) const override;
+  bool takesCharacter(int code, int next) const override;
 
   // ProfileHost
   bool fileLoaded() override;
@@ -72,9 +62,10 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   // stopAtRepeat) and runs the queue.
   Outcome queueAndDrain(const int* codes, int count, bool stopAtRepeat);
 
-  // Typed commands and editor-level functions are carried out by handlers,
-  // one place per code.
-  void setHandler(int code, Handler handler) { handlers_[code] = std::move(handler); }
+  // Typed commands and editor-level functions are carried out by handlers
+  // held in the function table with the names; the engine's functions by one
+  // that sends them to the engine.
+  void setHandler(int code, Handler handler) { functions_.setHandler(code, std::move(handler)); }
 
   // The document commands act on: the current slot's command line while
   // the cursor is there during a key, else its data document.
@@ -92,6 +83,8 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   Outcome expandAtCursor(bool blankKey);
   // "Unknown command "%s"": a failure.
   Outcome unknown(std::string_view text);
+  // "Not available yet: %s" with the function's name: a failure.
+  Outcome notAvailable(int code);
 
   // `execute`: records the command line's text and runs it against the file.
   Outcome executeCommandLine();
@@ -117,6 +110,11 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   Outcome runKey(const InputEvent& event);
   Outcome runEngineCode(int code, const Invocation& invocation);
   Outcome runQueuedCode(int code);
+  // The first argument of an engine code read from the queue: the number of
+  // a typed character or a column, or a character that follows the code;
+  // nothing when the code is not to run.
+  std::optional<intptr_t> takeEngineArgument(int code);
+  Outcome sendCharacter(int code, char character);
   Outcome runNamedSynonym(std::string_view name, std::string_view countWord);
   Outcome tooManyFunctions();
   Outcome commandLineEnter();
@@ -136,8 +134,7 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   Profiles profiles_;
   SyntaxSetSwitch syntaxSets_;
   FunctionQueue queue_;
-  History history_;
-  std::unordered_map<int, Handler> handlers_;
+  History history_{functions_};
   bool onCommandLine_ = false;  // the key loop runs in a slot's command line
   bool executing_ = false;      // an `execute` is running
   int keywordSet_ = -1;         // of the file that was current last

@@ -1,11 +1,11 @@
 #include "command/command_words.h"
 
 #include "command/function_string.h"
+#include "command/words.h"
 
 namespace tarn::command {
 
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isArgumentBreak(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 }  // namespace
 
@@ -29,11 +29,11 @@ std::vector<std::string> splitArguments(std::string_view text) {
   return args;
 }
 
-CommandWords splitTypedCommand(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+CommandWords splitTypedCommand(std::string_view text, const FunctionTable& functions) {
+  text = skipBlanks(text);
   CommandWords words;
   size_t wordEnd = 0;
-  if (expressionDelimiter(text, nullptr, &wordEnd) != 0) {
+  if (expressionDelimiter(text, functions, nullptr, &wordEnd) != 0) {
     // l, c, locate, change: the word ends where the expression begins.
   } else {
     while (wordEnd < text.size() && !isBlank(text[wordEnd]) && text[wordEnd] != '/' && text[wordEnd] != '\\')
@@ -41,8 +41,7 @@ CommandWords splitTypedCommand(std::string_view text) {
     if (wordEnd == 0 && !text.empty()) wordEnd = 1;  // a text that begins with '/' or '\'
   }
   words.word = std::string(text.substr(0, wordEnd));
-  std::string_view rest = text.substr(wordEnd);
-  while (!rest.empty() && isBlank(rest.front())) rest.remove_prefix(1);
+  std::string_view rest = skipBlanks(text.substr(wordEnd));
   words.rest = std::string(rest);
   words.args = splitArguments(rest);
   return words;
@@ -51,21 +50,7 @@ CommandWords splitTypedCommand(std::string_view text) {
 std::string bracketInside(std::string_view text) {
   if (!text.empty() && text.front() == '[') text.remove_prefix(1);
   if (!text.empty() && text.back() == ']') text.remove_suffix(1);
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  return std::string(text);
-}
-
-std::vector<std::string> firstWords(std::string_view text, size_t n) {
-  std::vector<std::string> words;
-  size_t i = 0;
-  while (i < text.size() && words.size() < n) {
-    while (i < text.size() && isBlank(text[i])) ++i;
-    size_t start = i;
-    while (i < text.size() && !isBlank(text[i])) ++i;
-    if (i > start) words.emplace_back(text.substr(start, i - start));
-  }
-  return words;
+  return std::string(trimBlanks(text));
 }
 
 }  // namespace tarn::command

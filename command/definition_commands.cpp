@@ -51,12 +51,8 @@ Outcome showKeydefs(CommandLanguage& l) {
   Document& doc = *editor.slots.data(slot).document;
   std::vector<std::string> lines = keydefsLines(l.definitions(), l.keys(), l.writer(), editor.settings.abbrev,
                                                 l.settings().allSettingLines());
-  doc.freeLines();
-  for (const std::string& line : lines) doc.appendLine(makeLine(line));
-  doc.addSentinels();
-  doc.changeCount = 0;
-  doc.cursorColumn = 0;
-  doc.flags |= docflag::kRepaintAll;
+  editor.engine.send(&doc, fn::kReplaceText, 0, reinterpret_cast<intptr_t>(&lines));
+  editor.engine.send(&doc, fn::kSetChangeCount, 0);
   editor.engine.send(&doc, msg::kRepaintWindow);
   return Outcome::done();
 }
@@ -65,7 +61,7 @@ Outcome showKeydefs(CommandLanguage& l) {
 Outcome helpCommand(CommandLanguage& l, const Invocation& inv) {
   Document* commandLine = l.commandLine();
   // The help lists are list windows, which are not there yet.
-  if (inv.args.empty() || inv.args[0].starts_with("[")) return l.unknown(inv.text);
+  if (inv.args.empty() || inv.args[0].starts_with("[")) return l.notAvailable(inv.code);
   if (!commandLine) return Outcome::failure();
   std::string name = asciiLower(inv.args[0]);
   std::optional<std::string> line = l.settings().settingLine(name);
@@ -97,10 +93,10 @@ void registerDefinitionCommands(CommandLanguage& language) {
   l.setHandler(fn::kDefine, [&l](const Invocation& inv) { return shown(l, l.compiler().define(inv.text)); });
   // Without an argument both open a list window, which is not there yet.
   l.setHandler(fn::kSyn, [&l](const Invocation& inv) {
-    return inv.args.empty() ? l.unknown(inv.text) : shown(l, l.compiler().synonym(inv.text));
+    return inv.args.empty() ? l.notAvailable(inv.code) : shown(l, l.compiler().synonym(inv.text));
   });
   l.setHandler(fn::kSet, [&l](const Invocation& inv) {
-    return inv.args.empty() ? l.unknown(inv.text) : shown(l, l.settings().set(inv.text));
+    return inv.args.empty() ? l.notAvailable(inv.code) : shown(l, l.settings().set(inv.text));
   });
   l.setHandler(fn::kMacro, [&l](const Invocation& inv) { return macroCommand(l, inv); });
   l.setHandler(fn::kEditKeydefs, [&l](const Invocation&) { return showKeydefs(l); });

@@ -88,13 +88,12 @@ std::string DefinitionWriter::write(std::span<const int> codes, bool abbreviated
         if (count >= 1) content += " " + std::to_string(count);
         text += bracket(content, false);
       }
-    } else if (code == fn::kFillMark && fn::isCharacter(reader.peek())) {
-      const char fill = static_cast<char>(reader.next());
-      text += bracket(std::string(abbreviated ? "fm '" : "fill mark '") + fill + "'", false);
-    } else if (isBookmarkFunction(code) && isLetter(reader.peek())) {
-      // Only the full names take a letter in brackets.
-      const char letter = static_cast<char>(reader.next());
-      text += bracket(std::string(*functions_.nameOf(code, false)) + " '" + letter + "'", false);
+    } else if (const CharacterArgument kind = functions_.characterArgument(code);
+               isCharacterArgument(kind, reader.peek())) {
+      // Only the full name takes a letter in brackets.
+      const char character = static_cast<char>(reader.next());
+      auto name = functions_.nameOf(code, abbreviated && kind != CharacterArgument::Letter);
+      text += bracket(std::string(*name) + " '" + character + "'", false);
     } else if (auto name = functions_.nameOf(code, abbreviated)) {
       const ArgumentKind kind = functions_.argumentKind(code);
       std::string content(*name);

@@ -126,17 +126,10 @@ Outcome importCommand(CommandLanguage& language, const Invocation& inv) {
     editor.screen.message("File \"" + name + "\" not found");
     return Outcome::failure();
   }
-  Line* after = doc->current == doc->last ? doc->last->prev() : doc->current;
-  Line* saved = doc->current;
-  int savedNumber = doc->currentLineNumber;
-  doc->current = after;
-  for (Line* line = source.lastText(); line && line != source.first; line = line->prev()) {
-    doc->insertAfterCurrent(makeLine(line->view()));
-    ++doc->changeCount;
-  }
-  doc->current = saved;
-  doc->currentLineNumber = savedNumber;
-  doc->flags |= docflag::kRepaintAll;
+  std::vector<std::string> lines;
+  for (Line* line = source.firstText(); line && line != source.last; line = line->next())
+    lines.emplace_back(line->view());
+  if (!editor.engine.send(doc, fn::kInsertLines, 0, reinterpret_cast<intptr_t>(&lines))) return Outcome::failure();
   editor.engine.send(doc, msg::kRepaintWindow);
   return Outcome::done();
 }

@@ -11,6 +11,7 @@ namespace tarn::command {
 namespace {
 
 using Arg = ArgumentKind;
+using Char = CharacterArgument;
 using List = HelpList;
 
 // The "set" row has no line of its own: the setting lines stand for it. Forms
@@ -101,9 +102,9 @@ constexpr FunctionRow kRows[] = {
     {{"cl", "center line"}, fn::kCenterLine, Arg::None, List::Function, "Scroll the line to the window center"},
     {{"bm", "begin mark"}, fn::kBeginMark, Arg::None, List::Function, "Move cursor to the beginning of the mark"},
     {{"em", "end mark"}, fn::kEndMark, Arg::None, List::Function, "Move cursor to the end of the mark"},
-    {{"bs", "bookmark set"}, fn::kBookmarkSet, Arg::None, List::Function, "Set a bookmark at the cursor position"},
-    {{"bg", "bookmark goto"}, fn::kBookmarkGoto, Arg::None, List::Function, "Move cursor to the typed bookmark"},
-    {{"br", "bookmark remove"}, fn::kBookmarkRemove, Arg::None, List::Function, "Remove one bookmark"},
+    {{"bs", "bookmark set"}, fn::kBookmarkSet, Arg::None, List::Function, "Set a bookmark at the cursor position", 0, Char::Letter},
+    {{"bg", "bookmark goto"}, fn::kBookmarkGoto, Arg::None, List::Function, "Move cursor to the typed bookmark", 0, Char::Letter},
+    {{"br", "bookmark remove"}, fn::kBookmarkRemove, Arg::None, List::Function, "Remove one bookmark", 0, Char::Letter},
 
     // Moving on every open file, and scrolling.
     {{"ta", "top all"}, fn::kTopAll, Arg::None, List::Function, "Move cursor to the top on all files"},
@@ -159,7 +160,7 @@ constexpr FunctionRow kRows[] = {
     {{"mm", "move mark"}, fn::kMoveMark, Arg::None, List::Function, "Move the marked text to the cursor position"},
     {{"ob", "overlay block"}, fn::kOverlayBlock, Arg::None, List::Function, "Overlay the marked text at the cursor position"},
     {{"dm", "delete mark"}, fn::kDeleteMark, Arg::None, List::Function, "Delete the current mark"},
-    {{"fm", "fill mark"}, fn::kFillMark, Arg::None, List::Function, "Fill the mark with the typed char"},
+    {{"fm", "fill mark"}, fn::kFillMark, Arg::None, List::Function, "Fill the mark with the typed char", 0, Char::Any},
     {{"sl", "shift left"}, fn::kShiftLeft, Arg::None, List::Function, "Shift mark left one char"},
     {{"sr", "shift right"}, fn::kShiftRight, Arg::None, List::Function, "Shift mark right one char"},
     {{"lc", "lowercase"}, fn::kLowercase, Arg::None, List::Function, "Change all marked chars to lower case"},
@@ -268,8 +269,35 @@ constexpr FunctionRow kRows[] = {
     {{"py", "pyrun"}, fn::kPyrun, Arg::RawText, List::Function, "Run the Python file specified"},
 };
 
+// Later work builds these; until then they say "Not available yet".
+constexpr int kLater[] = {
+    // Typed commands.
+    fn::kDir, fn::kPrint, fn::kChange, fn::kLocate, fn::kMail, fn::kHistory, fn::kMru, fn::kVbsexec,
+    fn::kVbsrun, fn::kCalc, fn::kMenu, fn::kLoad, fn::kRun, fn::kWrite, fn::kDemoFast, fn::kDemoSlow,
+    fn::kDemoEnd, fn::kDemoStep, fn::kOpen, fn::kZip, fn::kUnzip, fn::kSort, fn::kWorkspace, fn::kBookmarks,
+    fn::kPrintdoc,
+    // Functions: marks and blocks, undo, formatting, clipboard and export, macros,
+    // syntax elements, the outside world.
+    fn::kBeginMark, fn::kEndMark, fn::kDeleteAll, fn::kUndo, fn::kRedo, fn::kMarkLine, fn::kMarkChar,
+    fn::kMarkBlock, fn::kGetWord, fn::kUnmark, fn::kClearMarks, fn::kPushMark, fn::kPopMark, fn::kCopyMark,
+    fn::kMoveMark, fn::kOverlayBlock, fn::kDeleteMark, fn::kFillMark, fn::kShiftLeft, fn::kShiftRight,
+    fn::kPrintMark, fn::kReflow, fn::kTrimLeading, fn::kTrimTrailing, fn::kTrimCompress, fn::kCenterInMargins,
+    fn::kReformatParagraph, fn::kReformatAll, fn::kJustifyLine, fn::kJustifyParagraph, fn::kJustifyAll,
+    fn::kAlign, fn::kAlignMark, fn::kAlignTab, fn::kAlignBacktab, fn::kMarkTab, fn::kMarkBacktab,
+    fn::kAlignBlock, fn::kCreateTable, fn::kCopyToClipboard, fn::kCopyFromClipboard, fn::kAppendToClipboard,
+    fn::kBlockFromClipboard, fn::kAppend, fn::kHtml, fn::kRtf, fn::kMacroDefine, fn::kMacroPlay,
+    fn::kMacroPause, fn::kNextKeyword, fn::kNextUnknown, fn::kNextString, fn::kNextNumber, fn::kNextRemark,
+    fn::kNextSeparator, fn::kPrevKeyword, fn::kPrevUnknown, fn::kPrevString, fn::kPrevNumber, fn::kPrevRemark,
+    fn::kPrevSeparator, fn::kEndKeyword, fn::kEndUnknown, fn::kEndString, fn::kEndNumber, fn::kEndRemark,
+    fn::kEndSeparator, fn::kBeginKeyword, fn::kBeginUnknown, fn::kBeginString, fn::kBeginNumber,
+    fn::kBeginRemark, fn::kBeginSeparator, fn::kLearn, fn::kAutocomplete, fn::kContextHelp, fn::kLinkTo,
+    fn::kMailTo, fn::kPyexec, fn::kPycall, fn::kPyrun,
+};
+
 }  // namespace
 
 std::span<const FunctionRow> functionCatalogue() { return kRows; }
+
+std::span<const int> laterCodes() { return kLater; }
 
 }  // namespace tarn::command

@@ -1,7 +1,8 @@
 // The catalogue of named functions and typed commands: one row per code and
 // place in the name table, holding its names, how its argument is compiled
 // and its built-in help text. Everything that knows a function by name reads
-// this catalogue through FunctionTable and HelpTexts.
+// this catalogue through FunctionTable (which also holds the handlers) and
+// HelpTexts.
 #pragma once
 #include <array>
 #include <span>
@@ -21,6 +22,10 @@ enum class ArgumentKind {
   Expression,   // a locate or change expression, compiled on its own terms
 };
 
+// A character that follows the code in a code list, written quoted after the
+// name in a bracket: `[bookmark set 'a']` (after the full name only), `[fm 'x']`.
+enum class CharacterArgument { None, Letter, Any };
+
 // The help list a row's text is shown in. Command texts are whole lines;
 // function texts are shown after "full name: [abbreviation] ".
 enum class HelpList { None, Command, Function };
@@ -34,9 +39,13 @@ struct FunctionRow {
   HelpList list;
   std::string_view help;
   int countCode = 0;  // the count form of a Count code
+  CharacterArgument character = CharacterArgument::None;
 };
 
 // Rows in table order: the typed commands first, then the functions.
 std::span<const FunctionRow> functionCatalogue();
+
+// The codes that later work builds: named, shown in help, not carried out yet.
+std::span<const int> laterCodes();
 
 }  // namespace tarn::command

@@ -2,36 +2,36 @@
 
 #include <cctype>
 
-#include "command/ascii.h"
+#include "command/function_table.h"
+#include "command/words.h"
+#include "core/function_codes.h"
 
 namespace tarn::command {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view skipBlanks(std::string_view s) {
-  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-  return s;
-}
-
-// The first word of a text, lower-cased, cut at blanks.
-std::string firstWordLower(std::string_view s) {
-  s = skipBlanks(s);
+// The letters a text begins with.
+size_t letterRun(std::string_view s) {
   size_t end = 0;
-  while (end < s.size() && !isBlank(s[end])) ++end;
-  return asciiLower(s.substr(0, end));
+  while (end < s.size() && std::isalpha(static_cast<unsigned char>(s[end]))) ++end;
+  return end;
 }
 
-bool isSetDefineOrSyn(std::string_view segment) {
-  std::string word = firstWordLower(segment);
-  return word == "s" || word == "set" || word == "d" || word == "def" || word == "define" ||
-         word == "syn";
+// The code of a locate or change function named by word.
+std::optional<int> expressionCode(std::string_view word, const FunctionTable& functions) {
+  auto code = functions.codeOf(word);
+  if (!code || functions.argumentKind(*code) != ArgumentKind::Expression) return std::nullopt;
+  return code;
+}
+
+bool isSetDefineOrSyn(std::string_view segment, const FunctionTable& functions) {
+  const int code = functions.codeOf(firstWord(segment).word).value_or(0);
+  return code == fn::kSet || code == fn::kDefine || code == fn::kSyn;
 }
 
 class Cutter {
  public:
-  explicit Cutter(std::string_view text) : text_(text) {}
+  Cutter(std::string_view text, const FunctionTable& functions) : text_(text), functions_(functions) {}
 
   std::vector<StringPiece> run() {
     while (pos_ < text_.size()) {
@@ -95,16 +95,14 @@ class Cutter {
     if (expressionChecked_) return;
     int occurrences = 0;
     size_t wordEnd = 0;
-    char d = expressionDelimiter(segment_, &occurrences, &wordEnd);
+    char d = expressionDelimiter(segment_, functions_, &occurrences, &wordEnd);
     if (d == 0) {
       // Undecided while the first word may still grow, or while an
       // expression word waits for its delimiter.
       std::string_view rest = skipBlanks(segment_);
-      size_t end = 0;
-      while (end < rest.size() && std::isalpha(static_cast<unsigned char>(rest[end]))) ++end;
+      size_t end = letterRun(rest);
       if (end == rest.size()) return;
-      std::string word = asciiLower(rest.substr(0, end));
-      bool expressionWord = word == "l" || word == "c" || word == "locate" || word == "change";
+      bool expressionWord = expressionCode(rest.substr(0, end), functions_).has_value();
       if (expressionWord && skipBlanks(rest.substr(end)).empty()) return;
       expressionChecked_ = true;
       return;
@@ -141,7 +139,7 @@ class Cutter {
       inside.front() = ' ';
       inside.back() = ' ';
     }
-    if (!inside.empty() && inside.front() == '/') inside = "l" + inside;
+    inside = withLocateWord(inside, functions_);
     takeQuotedArgument(inside);
     if (inside.size() > kLongestSegment) inside.resize(kLongestSegment);
     pieces_.push_back({StringPiece::Kind::Bracket, "[" + inside + "]"});
@@ -149,11 +147,7 @@ class Cutter {
 
   // [fill mark], [fm] and the bookmark functions take a following 'c'.
   void takeQuotedArgument(std::string& inside) {
-    std::string word = asciiLower(skipBlanks(inside));
-    while (!word.empty() && isBlank(word.back())) word.pop_back();
-    if (word != "fill mark" && word != "fm" && word != "bookmark set" && word != "bookmark goto" &&
-        word != "bookmark remove")
-      return;
+    if (!functions_.codeTakingQuoted(trimBlanks(inside))) return;
     size_t p = pos_;
     while (p < text_.size() && isBlank(text_[p])) ++p;
     if (p + 2 < text_.size() && text_[p] == '\'' && text_[p + 2] == '\'') {
@@ -165,7 +159,7 @@ class Cutter {
   }
 
   void quoted() {
-    bool escapes = isSetDefineOrSyn(segment_);
+    bool escapes = isSetDefineOrSyn(segment_, functions_);
     add('"');
     while (pos_ < text_.size()) {
       char c = text_[pos_];
@@ -176,6 +170,7 @@ class Cutter {
   }
 
   std::string_view text_;
+  const FunctionTable& functions_;
   size_t pos_ = 0;
   std::string segment_;
   std::vector<StringPiece> pieces_;
@@ -187,15 +182,15 @@ class Cutter {
 
 }  // namespace
 
-bool isWholeCommand(std::string_view text) {
+bool isWholeCommand(std::string_view text, const FunctionTable& functions) {
   text = skipBlanks(text);
-  for (std::string_view prefix : {"d ", "def ", "define ", "s ", "set ", "syn ", "help ", "h ", "? "}) {
-    if (text.size() >= prefix.size() && asciiLower(text.substr(0, prefix.size())) == prefix) return true;
-  }
-  return false;
+  size_t blank = text.find(' ');
+  if (blank == std::string_view::npos) return false;
+  const int code = functions.codeOf(text.substr(0, blank)).value_or(0);
+  return code == fn::kDefine || code == fn::kSet || code == fn::kSyn || code == fn::kHelp;
 }
 
-char expressionDelimiter(std::string_view text, int* occurrences, size_t* wordEnd) {
+char expressionDelimiter(std::string_view text, const FunctionTable& functions, int* occurrences, size_t* wordEnd) {
   size_t start = text.size() - skipBlanks(text).size();
   std::string_view s = text.substr(start);
   if (s.empty()) return 0;
@@ -204,25 +199,29 @@ char expressionDelimiter(std::string_view text, int* occurrences, size_t* wordEn
     if (wordEnd) *wordEnd = start;
     return '/';
   }
-  size_t end = 0;
-  while (end < s.size() && std::isalpha(static_cast<unsigned char>(s[end]))) ++end;
-  std::string word = asciiLower(s.substr(0, end));
-  int needed = (word == "l" || word == "locate") ? 2 : (word == "c" || word == "change") ? 3 : 0;
-  if (!needed || end == s.size()) return 0;
+  size_t end = letterRun(s);
+  auto code = expressionCode(s.substr(0, end), functions);
+  if (!code || end == s.size()) return 0;
   size_t d = end;
   while (d < s.size() && isBlank(s[d])) ++d;
   if (d == s.size() || std::isalnum(static_cast<unsigned char>(s[d]))) return 0;
-  if (occurrences) *occurrences = needed;
+  // A change names the old and the new text, a locate only the one.
+  if (occurrences) *occurrences = *code == fn::kChange ? 3 : 2;
   if (wordEnd) *wordEnd = start + end;
   return s[d];
 }
 
-std::vector<StringPiece> cutFunctionString(std::string_view text) {
-  if (isWholeCommand(text)) {
+std::string withLocateWord(std::string_view text, const FunctionTable& functions) {
+  if (text.empty() || text.front() != '/') return std::string(text);
+  return std::string(*functions.nameOf(fn::kLocate, true)) + std::string(text);
+}
+
+std::vector<StringPiece> cutFunctionString(std::string_view text, const FunctionTable& functions) {
+  if (isWholeCommand(text, functions)) {
     std::string_view s = skipBlanks(text);
     return {{StringPiece::Kind::Segment, std::string(s.substr(0, std::min(s.size(), kLongestSegment)))}};
   }
-  return Cutter(text).run();
+  return Cutter(text, functions).run();
 }
 
 }  // namespace tarn::command

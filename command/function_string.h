@@ -7,6 +7,8 @@
 
 namespace tarn::command {
 
+class FunctionTable;
+
 struct StringPiece {
   enum class Kind { Segment, Literal, Bracket, LoopOpen, LoopClose };
   Kind kind;
@@ -16,16 +18,21 @@ struct StringPiece {
 constexpr size_t kLongestSegment = 1023;
 
 // Whether a string is one command that is not cut (define, set, syn, help lines).
-bool isWholeCommand(std::string_view text);
+bool isWholeCommand(std::string_view text, const FunctionTable& functions);
 
 // Cuts a string into pieces. Blank segments are left out; segments longer
 // than kLongestSegment lose the characters beyond.
-std::vector<StringPiece> cutFunctionString(std::string_view text);
+std::vector<StringPiece> cutFunctionString(std::string_view text, const FunctionTable& functions);
 
 // The locate/change word and delimiter of a command text: the delimiter is
-// '/' for a leading '/', else the first non-blank character after the word
-// l, c, locate or change. 0 when the text is no expression; `delimiters`
-// receives how often the delimiter must be seen (2 locate, 3 change).
-char expressionDelimiter(std::string_view text, int* occurrences = nullptr, size_t* wordEnd = nullptr);
+// '/' for a leading '/', else the first non-blank character after the name
+// of a locate or change function. 0 when the text is no expression;
+// `occurrences` receives how often the delimiter must be seen (2 locate,
+// 3 change).
+char expressionDelimiter(std::string_view text, const FunctionTable& functions, int* occurrences = nullptr,
+                         size_t* wordEnd = nullptr);
+
+// A text that begins with '/' is a locate: the locate function's name goes before it.
+std::string withLocateWord(std::string_view text, const FunctionTable& functions);
 
 }  // namespace tarn::command

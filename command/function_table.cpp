@@ -1,9 +1,11 @@
 #include "command/function_table.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
 #include "command/ascii.h"
+#include "command/words.h"
 
 namespace tarn::command {
 
@@ -21,9 +23,11 @@ FunctionTable::FunctionTable() : rows_(functionCatalogue()) {
         throw std::logic_error("function name \"" + std::string(name) + "\" has two codes");
       }
 
-      auto [info, newCode] = byCode_.try_emplace(row.code, CodeInfo{row.argument, row.countCode, index, index});
+      auto [info, newCode] =
+          byCode_.try_emplace(row.code, CodeInfo{row.argument, row.countCode, row.character, index, index});
       if (!newCode) {
-        if (info->second.argument != row.argument || info->second.countCode != row.countCode) {
+        if (info->second.argument != row.argument || info->second.countCode != row.countCode ||
+            info->second.character != row.character) {
           throw std::logic_error("function code " + std::to_string(row.code) + " has two argument kinds");
         }
         info->second.last = index;
@@ -56,6 +60,31 @@ ArgumentKind FunctionTable::argumentKind(int code) const {
   return found == byCode_.end() ? ArgumentKind::None : found->second.argument;
 }
 
+CharacterArgument FunctionTable::characterArgument(int code) const {
+  auto found = byCode_.find(code);
+  return found == byCode_.end() ? CharacterArgument::None : found->second.character;
+}
+
+std::optional<int> FunctionTable::codeTakingQuoted(std::string_view name) const {
+  auto index = find(name);
+  if (!index) return std::nullopt;
+  const int code = entries_[*index].code;
+  const CodeInfo& info = byCode_.at(code);
+  if (info.character == CharacterArgument::None) return std::nullopt;
+  if (info.character == CharacterArgument::Letter && entries_[*index].name != entries_[info.last].name)
+    return std::nullopt;
+  return code;
+}
+
+std::optional<QuotedForm> FunctionTable::quotedForm(std::string_view text) const {
+  text = trimBlanks(text);
+  if (text.size() < 3) return std::nullopt;
+  auto character = quotedCharacter(text.substr(text.size() - 3));
+  auto code = codeTakingQuoted(trimBlanks(text.substr(0, text.size() - 3)));
+  if (!character || !code) return std::nullopt;
+  return QuotedForm{*code, characterArgument(*code), *character};
+}
+
 std::optional<int> FunctionTable::countFormOf(int code) const {
   auto found = byCode_.find(code);
   if (found == byCode_.end() || found->second.countCode == 0) return std::nullopt;
@@ -66,6 +95,18 @@ std::optional<int> FunctionTable::codeOfCountForm(int countCode) const {
   auto found = byCountCode_.find(countCode);
   if (found == byCountCode_.end()) return std::nullopt;
   return found->second;
+}
+
+void FunctionTable::setHandler(int code, Handler handler) { handlers_[code] = std::move(handler); }
+
+const Handler* FunctionTable::handler(int code) const {
+  auto found = handlers_.find(code);
+  return found == handlers_.end() ? nullptr : &found->second;
+}
+
+bool FunctionTable::isLater(int code) const {
+  std::span<const int> later = laterCodes();
+  return std::find(later.begin(), later.end(), code) != later.end();
 }
 
 }  // namespace tarn::command

@@ -1,6 +1,7 @@
 // The function table: every function and typed command name with its code,
-// in table order, and the lookups over it. Built once at start-up from the
-// catalogue and read-only afterwards.
+// in table order, and the lookups over it, from a name or a code to the
+// names, the argument kinds and the handler. Built once at start-up from the
+// catalogue; the command language gives it the handlers as it starts.
 #pragma once
 #include <cstddef>
 #include <optional>
@@ -10,12 +11,20 @@
 #include <vector>
 
 #include "command/function_catalogue.h"
+#include "command/invocation.h"
 
 namespace tarn::command {
 
 struct FunctionEntry {
   std::string_view name;
   int code;
+};
+
+// `fill mark 'x'`: a function and the character quoted after its name.
+struct QuotedForm {
+  int code;
+  CharacterArgument kind;
+  char character;
 };
 
 class FunctionTable {
@@ -37,14 +46,28 @@ class FunctionTable {
   bool hasName(int code) const { return byCode_.contains(code); }
   // ArgumentKind::None for a code without a name.
   ArgumentKind argumentKind(int code) const;
+  CharacterArgument characterArgument(int code) const;
+  // The code of a name that takes a quoted character after it: any of its
+  // names, or for a letter only the full one.
+  std::optional<int> codeTakingQuoted(std::string_view name) const;
+  // A text of such a name, blanks and a quoted character.
+  std::optional<QuotedForm> quotedForm(std::string_view text) const;
   // The count form of up, down, left and right, and back.
   std::optional<int> countFormOf(int code) const;
   std::optional<int> codeOfCountForm(int countCode) const;
+
+  // What carries a code out (a named one, or a count form); null for a
+  // code without a handler.
+  void setHandler(int code, Handler handler);
+  const Handler* handler(int code) const;
+  // Listed by the catalogue as built by later work.
+  bool isLater(int code) const;
 
  private:
   struct CodeInfo {
     ArgumentKind argument;
     int countCode;
+    CharacterArgument character;
     std::size_t first;
     std::size_t last;
   };
@@ -54,6 +77,7 @@ class FunctionTable {
   std::unordered_map<std::string_view, std::size_t> byName_;
   std::unordered_map<int, CodeInfo> byCode_;
   std::unordered_map<int, int> byCountCode_;
+  std::unordered_map<int, Handler> handlers_;
 };
 
 }  // namespace tarn::command

@@ -1,24 +1,22 @@
 #include "command/history.h"
 
-#include "command/ascii.h"
+#include <algorithm>
+
 #include "command/command_words.h"
+#include "command/function_table.h"
+#include "core/function_codes.h"
 
 namespace tarn::command {
 
-namespace {
-
-// Commands that are not worth recalling on their own.
-bool isPlainCommand(std::string_view text) {
-  static constexpr std::string_view kPlain[] = {"e", "edit", "v", "view", "q", "quit", "file", "save", "/",
-                                                "ver", "about", "menu", "history", "mru", "help", "h", "?",
-                                                "print"};
-  std::string lowered = asciiLower(text);
-  for (auto word : kPlain)
-    if (lowered == word) return true;
-  return false;
+// A command that is not worth recalling on its own: one of these names
+// without arguments, or a bare `/`.
+bool History::isPlainCommand(std::string_view text) const {
+  static constexpr int kPlain[] = {fn::kEdit, fn::kView,    fn::kQuit, fn::kFile, fn::kSave, fn::kAbout,
+                                   fn::kMenu, fn::kHistory, fn::kMru,  fn::kHelp, fn::kPrint};
+  if (text == "/") return true;
+  auto code = functions_.codeOf(text);
+  return code && std::find(std::begin(kPlain), std::end(kPlain), *code) != std::end(kPlain);
 }
-
-}  // namespace
 
 void History::record(std::string_view text) {
   if (!isPlainCommand(text)) {
@@ -28,10 +26,10 @@ void History::record(std::string_view text) {
   lastCommand_ = text;
   // Only real locate and change commands are repeated as such: "line 5" or
   // "cd x" begin with the same letters but are neither.
-  std::string word = asciiLower(splitTypedCommand(text).word);
-  if (word == "l" || word == "locate" || (!text.empty() && text.front() == '/')) {
+  const int code = functions_.codeOf(splitTypedCommand(text, functions_).word).value_or(0);
+  if (code == fn::kLocate || (!text.empty() && text.front() == '/')) {
     lastLocate_ = text;
-  } else if (word == "c" || word == "change") {
+  } else if (code == fn::kChange) {
     lastChange_ = text;
   }
 }

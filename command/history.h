@@ -7,8 +7,12 @@
 
 namespace tarn::command {
 
+class FunctionTable;
+
 class History {
  public:
+  explicit History(const FunctionTable& functions) : functions_(functions) {}
+
   // A command executed from the command line.
   void record(std::string_view text);
 
@@ -21,6 +25,9 @@ class History {
   bool step(int direction, std::string& text);
 
  private:
+  bool isPlainCommand(std::string_view text) const;
+
+  const FunctionTable& functions_;
   std::vector<std::string> entries_;
   size_t position_ = 0;  // entries_.size() when past the newest
   std::string lastCommand_;

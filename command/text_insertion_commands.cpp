@@ -39,7 +39,7 @@ void registerTextInsertionCommands(CommandLanguage& language) {
   });
   l.setHandler(fn::kLinenum, [&l](const Invocation&) {
     Document* doc = l.editor().currentDocument();
-    return doc ? typeGenerated(l, std::to_string(doc->currentLineNumber - 1)) : Outcome::done();
+    return doc ? typeGenerated(l, std::to_string(toUser(doc->currentLineNumber).value())) : Outcome::done();
   });
   l.setHandler(fn::kColnum, [&l](const Invocation&) {
     Document* doc = l.editor().currentDocument();

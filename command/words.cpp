@@ -21,6 +21,11 @@ FirstWord firstWord(std::string_view text) {
   return {text.substr(0, end), text.substr(end)};
 }
 
+std::optional<char> quotedCharacter(std::string_view text) {
+  if (text.size() != 3 || text.front() != '\'' || text.back() != '\'') return std::nullopt;
+  return text[1];
+}
+
 std::vector<std::string_view> splitWords(std::string_view text, std::size_t limit) {
   std::vector<std::string_view> words;
   for (FirstWord next = firstWord(text); !next.word.empty() && words.size() < limit;

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <limits>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -23,5 +24,8 @@ FirstWord firstWord(std::string_view text);
 // At most `limit` words; what lies beyond them is not read.
 std::vector<std::string_view> splitWords(std::string_view text,
                                          std::size_t limit = std::numeric_limits<std::size_t>::max());
+
+// `'c'` exactly: the quoted character.
+std::optional<char> quotedCharacter(std::string_view text);
 
 }  // namespace tarn::command

@@ -23,6 +23,10 @@ class Dispatcher {
   // The definition of a key (class 0..5 and key code): codes ended by 0, or
   // null when the key has none.
   virtual const int* definition(int keyClass, int keyCode) const = 0;
+
+  // Whether the entry after code in a definition is its character argument
+  // (a bookmark letter, a fill character); the function table knows.
+  virtual bool takesCharacter(int /*code*/, int /*next*/) const { return false; }
 };
 
 }  // namespace tarn

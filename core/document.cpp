@@ -1,5 +1,6 @@
 #include "core/document.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tarn {
@@ -8,9 +9,49 @@ namespace {
 constexpr char kTopText[] = "\xCD\xCD\xCD Top of file \xCD\xCD\xCD";
 constexpr char kBottomText[] = "\xCD\xCD\xCD Bottom of file \xCD\xCD\xCD";
 
+// Marks the lines being relinked for the one walk that finds their places.
+constexpr uint16_t kRelinking = 0x8000;
+
 void link(Line* a, Line* b) {
   if (a) a->setNext(b);
   if (b) b->setPrev(a);
+}
+
+bool holdsTab(std::string_view text) { return text.find('\t') != std::string_view::npos; }
+
+// A line's has-tab flag after text left it.
+void recheckTabs(Line& line, std::string_view removed) {
+  if (holdsTab(removed) && !holdsTab(line.view())) line.flags &= ~lineflag::kHasTab;
+}
+
+// The marked line nearest to a deleted end of the line range, walking from
+// the line next to it (numbered n) in the given direction; becomes null when
+// none is left.
+LineIndex nearestInRange(Line*& end, LineIndex n, int step) {
+  Line* l = step > 0 ? end->next() : end->prev();
+  while (l && !(l->flags & lineflag::kInRange)) {
+    l = step > 0 ? l->next() : l->prev();
+    n += step;
+  }
+  end = l;
+  return n;
+}
+
+// A number of a line after another line was linked in at index.
+void shiftForInsert(LineIndex& number, LineIndex index) {
+  if (number >= index) ++number;
+}
+
+// The place of something that stood on a deleted line: the line that
+// follows it, or the one before at the end.
+void moveOffDeleted(Line*& line, LineIndex& number, Line* deleted, LineIndex index) {
+  if (line == deleted) {
+    Line* next = deleted->next();
+    line = next ? next : deleted->prev();
+    number = next ? index : index - 1;
+  } else if (number > index) {
+    --number;
+  }
 }
 }  // namespace
 
@@ -21,6 +62,19 @@ Document::Document(int id_, uint32_t flags_, const OptionRow& defaults)
     : id(id_), flags(flags_), options(defaults) {}
 
 Document::~Document() { freeLines(); }
+
+void Document::addObserver(ChangeObserver& observer) {
+  if (std::find(observers_.begin(), observers_.end(), &observer) == observers_.end())
+    observers_.push_back(&observer);
+}
+
+void Document::removeObserver(ChangeObserver& observer) { std::erase(observers_, &observer); }
+
+void Document::setUndoLog(std::unique_ptr<UndoLog> log) {
+  if (undo_) removeObserver(*undo_);
+  undo_ = std::move(log);
+  if (undo_) addObserver(*undo_);
+}
 
 void Document::freeLines() {
   Line* line = first;
@@ -35,6 +89,7 @@ void Document::freeLines() {
   bookmarks = {};
   mark = Mark{};
   range = OperationRange{};
+  known_ = nullptr;
 }
 
 void Document::appendLine(Line* line) {
@@ -55,19 +110,26 @@ void Document::addSentinels() {
   last = bottom;
   lineCount += 2;
   current = first;
-  currentLineNumber = 1;
+  currentLineNumber = kFirstLine;
   view.topLine = first;
-  view.topLineNumber = 1;
+  view.topLineNumber = kFirstLine;
   view.leftColumn = 0;
+  textReplaced();
 }
 
 void Document::makeSingleLine() {
   freeLines();
   first = last = current = makeLine(0);
   lineCount = 1;
-  currentLineNumber = 1;
+  currentLineNumber = kFirstLine;
   view.topLine = first;
-  view.topLineNumber = 1;
+  view.topLineNumber = kFirstLine;
+  textReplaced();
+}
+
+void Document::textReplaced() {
+  known_ = nullptr;
+  for (ChangeObserver* o : observers_) o->textReplaced(*this);
 }
 
 void Document::insertAfterCurrent(Line* line) {
@@ -76,9 +138,7 @@ void Document::insertAfterCurrent(Line* line) {
   link(line, next);
   if (!current) first = line;
   if (current == last || !last) last = line;
-  ++lineCount;
-  if (line->length > longestLine) longestLine = line->length;
-  if (undo && options[opt::kUndoRecording]) undo->lineInserted(*this, *line);
+  lineLinked(line, current ? currentLineNumber + 1 : kFirstLine);
 }
 
 void Document::insertBeforeCurrent(Line* line) {
@@ -87,31 +147,35 @@ void Document::insertBeforeCurrent(Line* line) {
   link(line, current);
   if (current == first || !first) first = line;
   if (!current) last = line;
+  lineLinked(line, current ? currentLineNumber : kFirstLine);
+}
+
+// Everything numbered from index on moves down by one line.
+void Document::lineLinked(Line* line, LineIndex index) {
   ++lineCount;
   if (line->length > longestLine) longestLine = line->length;
-  if (undo && options[opt::kUndoRecording]) undo->lineInserted(*this, *line);
+  if (holdsTab(line->view())) line->flags |= lineflag::kHasTab;
+  if (current && current != line) shiftForInsert(currentLineNumber, index);
+  if (view.topLine) shiftForInsert(view.topLineNumber, index);
+  for (Bookmark& b : bookmarks)
+    if (b.isSet()) shiftForInsert(b.lineNumber, index);
+  if (mark.type) {
+    shiftForInsert(mark.firstLineNumber, index);
+    shiftForInsert(mark.lastLineNumber, index);
+  }
+  if (range.first) {
+    shiftForInsert(range.firstNumber, index);
+    shiftForInsert(range.lastNumber, index);
+  }
+  known_ = line;
+  knownIndex_ = index;
+  changed();
+  for (ChangeObserver* o : observers_) o->lineInserted(*this, *line, index);
 }
 
 void Document::setLength(Line& line, uint32_t n) {
   line.length = n;
   if (n > longestLine) longestLine = n;
-}
-
-void Document::deleteCharacters(Line& line, uint32_t column, uint32_t n) {
-  if (column >= line.length || n == 0) return;
-  if (n > line.length - column) n = line.length - column;
-  std::memmove(line.text + column, line.text + column + n, line.length - column - n);
-  line.length -= n;
-  line.text[line.length] = '\0';
-  auto shift = [&](Line* markLine, int& markColumn) {
-    if (markLine != &line || markColumn <= static_cast<int>(column)) return;
-    int end = static_cast<int>(column + n);
-    markColumn = markColumn >= end ? markColumn - static_cast<int>(n) : static_cast<int>(column);
-  };
-  if (mark.type) {
-    shift(mark.firstLine, mark.firstColumn);
-    shift(mark.lastLine, mark.lastColumn);
-  }
 }
 
 void Document::insertCharacters(Line& line, uint32_t column, std::string_view text) {
@@ -123,6 +187,7 @@ void Document::insertCharacters(Line& line, uint32_t column, std::string_view te
   std::memcpy(line.text + column, text.data(), n);
   setLength(line, line.length + n);
   line.text[line.length] = '\0';
+  if (holdsTab(text)) line.flags |= lineflag::kHasTab;
   auto shift = [&](Line* markLine, int& markColumn) {
     if (markLine == &line && markColumn >= static_cast<int>(column)) markColumn += static_cast<int>(n);
   };
@@ -130,26 +195,172 @@ void Document::insertCharacters(Line& line, uint32_t column, std::string_view te
     shift(mark.firstLine, mark.firstColumn);
     shift(mark.lastLine, mark.lastColumn);
   }
+  changed();
+  if (observers_.empty()) return;
+  TextChange change{line, indexOf(&line), column, line.view().substr(column, n)};
+  for (ChangeObserver* o : observers_) o->charactersInserted(*this, change);
+}
+
+void Document::deleteCharacters(Line& line, uint32_t column, uint32_t n) {
+  if (column >= line.length || n == 0) return;
+  if (n > line.length - column) n = line.length - column;
+  std::string removed(line.text + column, n);
+  std::memmove(line.text + column, line.text + column + n, line.length - column - n);
+  line.length -= n;
+  line.text[line.length] = '\0';
+  recheckTabs(line, removed);
+  auto shift = [&](Line* markLine, int& markColumn) {
+    if (markLine != &line || markColumn <= static_cast<int>(column)) return;
+    int end = static_cast<int>(column + n);
+    markColumn = markColumn >= end ? markColumn - static_cast<int>(n) : static_cast<int>(column);
+  };
+  if (mark.type) {
+    shift(mark.firstLine, mark.firstColumn);
+    shift(mark.lastLine, mark.lastColumn);
+  }
+  changed();
+  if (observers_.empty()) return;
+  TextChange change{line, indexOf(&line), column, removed};
+  for (ChangeObserver* o : observers_) o->charactersDeleted(*this, change);
+}
+
+void Document::replaceCharacters(Line& line, uint32_t column, std::string_view text) {
+  if (text.empty() || column >= line.length) return;
+  auto n = static_cast<uint32_t>(std::min<size_t>(text.size(), line.length - column));
+  std::string before(line.text + column, n);
+  std::memcpy(line.text + column, text.data(), n);
+  recheckTabs(line, before);
+  if (holdsTab(text.substr(0, n))) line.flags |= lineflag::kHasTab;
+  changed();
+  if (observers_.empty()) return;
+  TextChange change{line, indexOf(&line), column, before};
+  for (ChangeObserver* o : observers_) o->charactersReplaced(*this, change);
+}
+
+void Document::setText(Line& line, std::string_view text) {
+  std::string_view old = line.view();
+  size_t prefix = 0;
+  while (prefix < old.size() && prefix < text.size() && old[prefix] == text[prefix]) ++prefix;
+  size_t suffix = 0;
+  while (suffix < old.size() - prefix && suffix < text.size() - prefix &&
+         old[old.size() - 1 - suffix] == text[text.size() - 1 - suffix])
+    ++suffix;
+  auto column = static_cast<uint32_t>(prefix);
+  deleteCharacters(line, column, static_cast<uint32_t>(old.size() - prefix - suffix));
+  insertCharacters(line, column, text.substr(prefix, text.size() - prefix - suffix));
 }
 
 void Document::deleteLine(Line* line) {
+  LineIndex index = indexOf(line);
   Line* prev = line->prev();
   Line* next = line->next();
   link(prev, next);
   if (first == line) first = next;
   if (last == line) last = prev;
-  if (current == line) {
-    current = next ? next : prev;
-    if (!next) --currentLineNumber;
-  }
-  if (view.topLine == line) view.topLine = next ? next : prev;
-  for (auto& b : bookmarks)
-    if (b.line == line) b = Bookmark{};
+  moveOffLine(line, index);
   --lineCount;
+  known_ = next ? next : prev;
+  knownIndex_ = next ? index : index - 1;
+  changed();
+  for (ChangeObserver* o : observers_) o->lineDeleted(*this, *line, index);
   freeLine(line);
 }
 
-Line* Document::lineAt(int number) const {
+// What stood on a line that is going, and the numbers below it. The line
+// is unlinked already; its neighbours are still reachable from it.
+void Document::moveOffLine(Line* line, LineIndex index) {
+  moveOffDeleted(current, currentLineNumber, line, index);
+  if (view.topLine) moveOffDeleted(view.topLine, view.topLineNumber, line, index);
+  for (Bookmark& b : bookmarks) {
+    if (b.line == line)
+      b = Bookmark{};
+    else if (b.isSet() && b.lineNumber > index)
+      --b.lineNumber;
+  }
+  if (mark.type) {
+    if (mark.firstLine == line && mark.lastLine == line) {
+      mark = Mark{};
+    } else {
+      // A corner on the line goes to the nearest line still inside the mark.
+      if (mark.firstLine == line) {
+        mark.firstLine = line->next();
+      } else if (mark.firstLineNumber > index) {
+        --mark.firstLineNumber;
+      }
+      if (mark.lastLine == line) {
+        mark.lastLine = line->prev();
+        --mark.lastLineNumber;
+      } else if (mark.lastLineNumber > index) {
+        --mark.lastLineNumber;
+      }
+    }
+  }
+  if (range.first) {
+    if (line->flags & lineflag::kInRange) --range.count;
+    bool wasFirst = range.first == line;
+    bool wasLast = range.last == line;
+    // An end of the range on the line goes to the nearest line still marked.
+    if (wasFirst)
+      range.firstNumber = nearestInRange(range.first, index, +1);
+    else if (range.firstNumber > index)
+      --range.firstNumber;
+    if (wasLast)
+      range.lastNumber = nearestInRange(range.last, index - 1, -1);
+    else if (range.lastNumber > index)
+      --range.lastNumber;
+    if (range.count <= 0 || !range.first || !range.last) range = OperationRange{};
+  }
+}
+
+void Document::relinkLines(Line* after, const std::vector<Line*>& lines) {
+  if (lines.empty()) return;
+  for (Line* line : lines) line->flags |= kRelinking;
+  LineIndex from;
+  LineIndex n = kFirstLine;
+  for (Line* l = first; l && from == LineIndex(); l = l->next(), ++n)
+    if (l->flags & kRelinking) from = n;
+  for (Line* line : lines) link(line->prev(), line->next());
+  Line* tail = after->next();
+  Line* prev = after;
+  for (Line* line : lines) {
+    link(prev, line);
+    prev = line;
+  }
+  link(prev, tail);
+  for (Line* line : lines) line->flags &= ~kRelinking;
+  renumberAfterRelink();
+  changed();
+  LinesMoved moved{from, indexOf(lines.front()), static_cast<int>(lines.size())};
+  for (ChangeObserver* o : observers_) o->linesMoved(*this, moved);
+}
+
+// One walk gives every line that something stands on its number again.
+void Document::renumberAfterRelink() {
+  known_ = nullptr;
+  LineIndex n = kFirstLine;
+  for (Line* l = first; l; l = l->next(), ++n) {
+    if (l == current) currentLineNumber = n;
+    if (l == view.topLine) view.topLineNumber = n;
+    for (Bookmark& b : bookmarks)
+      if (b.line == l) b.lineNumber = n;
+    if (mark.type && l == mark.firstLine) mark.firstLineNumber = n;
+    if (mark.type && l == mark.lastLine) mark.lastLineNumber = n;
+    if (l == range.first) range.firstNumber = n;
+    if (l == range.last) range.lastNumber = n;
+  }
+  // Corners and range ends keep their order after lines moved between them.
+  if (mark.type && mark.firstLineNumber > mark.lastLineNumber) {
+    std::swap(mark.firstLine, mark.lastLine);
+    std::swap(mark.firstLineNumber, mark.lastLineNumber);
+  }
+  if (range.first && range.firstNumber > range.lastNumber) {
+    std::swap(range.first, range.last);
+    std::swap(range.firstNumber, range.lastNumber);
+  }
+}
+
+Line* Document::lineAt(LineIndex index) const {
+  int number = index.value();
   if (number < 1 || number > lineCount) return nullptr;
   if (number <= lineCount / 2) {
     Line* line = first;
@@ -161,11 +372,31 @@ Line* Document::lineAt(int number) const {
   return line;
 }
 
-int Document::numberOf(const Line* line) const {
-  int n = 1;
-  for (const Line* l = first; l; l = l->next(), ++n)
-    if (l == line) return n;
-  return 0;
+LineIndex Document::indexOf(const Line* line) const {
+  if (!line) return LineIndex();
+  if (line == current) return currentLineNumber;
+  if (line == first) return kFirstLine;
+  if (line == last) return lastIndex();
+  if (known_) {
+    if (line == known_) return knownIndex_;
+    if (line == known_->next()) return knownIndex_ + 1;
+    if (line == known_->prev()) return knownIndex_ - 1;
+  }
+  // Outward from the current line, both ways at once.
+  const Line* up = current ? current : first;
+  const Line* down = up;
+  LineIndex upIndex = current ? currentLineNumber : kFirstLine;
+  LineIndex downIndex = upIndex;
+  while (up || down) {
+    if (up == line || down == line) {
+      known_ = line;
+      knownIndex_ = up == line ? upIndex : downIndex;
+      return knownIndex_;
+    }
+    if (up) up = up->prev(), --upIndex;
+    if (down) down = down->next(), ++downIndex;
+  }
+  return LineIndex();
 }
 
 }  // namespace tarn

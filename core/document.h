@@ -6,8 +6,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/change_observer.h"
 #include "core/line.h"
+#include "core/line_number.h"
 #include "core/options.h"
 #include "core/undo_log.h"
 
@@ -29,13 +32,13 @@ struct View {
   int leftColumn = 0;
   Line* topLine = nullptr;
   Line* bottomLine = nullptr;
-  int topLineNumber = 1;
+  LineIndex topLineNumber = kFirstLine;
 };
 
 struct Bookmark {
   Line* line = nullptr;
   int column = 0;
-  int lineNumber = 0;
+  LineIndex lineNumber;
   bool isSet() const { return line != nullptr; }
 };
 
@@ -44,15 +47,15 @@ struct Mark {
   int flags = 0;
   Line* firstLine = nullptr;
   int firstColumn = 0;
-  int firstLineNumber = 0;
+  LineIndex firstLineNumber;
   Line* lastLine = nullptr;
   int lastColumn = 0;
-  int lastLineNumber = 0;
+  LineIndex lastLineNumber;
 };
 
 struct OperationRange {
-  int firstNumber = 0;
-  int lastNumber = 0;
+  LineIndex firstNumber;
+  LineIndex lastNumber;
   Line* first = nullptr;
   Line* last = nullptr;
   int count = 0;
@@ -62,6 +65,10 @@ struct WindowRecord;
 
 inline constexpr std::string_view kUntitled = "Untitled";
 
+// The one writer of a document's text: every change of a line's bytes and
+// of the line list goes through the primitives below, which raise the
+// change count, keep the cursor, the window, the mark and the bookmarks on
+// their lines, and tell the change observers.
 struct Document {
   Document(int id, uint32_t flags, const OptionRow& defaults);
   ~Document();
@@ -73,10 +80,9 @@ struct Document {
   Line* current = nullptr;
   std::string name{kUntitled};
   View view;
-  int currentLineNumber = 1;  // 1 is the top-of-file line
+  LineIndex currentLineNumber = kFirstLine;
   int lineCount = 0;          // sentinels included
   int id;
-  int changeCount = 0;
   uint32_t flags;
   OperationRange range;
   Mark mark;
@@ -86,13 +92,12 @@ struct Document {
   uint32_t longestLine = 0;
   OptionRow options;
   WindowRecord* owner = nullptr;
-  std::unique_ptr<UndoLog> undo;
   int windowRows = 1;
   int windowColumns = 80;
 
   bool isCommandLine() const { return flags & docflag::kCommandLine; }
   bool isReadOnly() const { return flags & docflag::kReadOnly; }
-  bool isModified() const { return changeCount != 0; }
+  bool isModified() const { return changeCount_ != 0; }
   bool isSentinel(const Line* line) const {
     return !isCommandLine() && (line == first || line == last);
   }
@@ -102,30 +107,84 @@ struct Document {
   Line* lastText() const { return isCommandLine() ? first : last->prev(); }
   int option(int index) const { return options[index]; }
 
-  // Gives the document its sentinels around the lines already linked
-  // between first and last (or one empty line when there are none).
+  // 0 when not modified; raised by one for each editing function that
+  // changed the text. Saving, renaming and the engine's set-change-count
+  // message set it.
+  int changeCount() const { return changeCount_; }
+  void setChangeCount(int n) {
+    changeCount_ = n;
+    changedText_ = false;
+  }
+  // Counts the changes made since it was last called as one: the engine
+  // calls it after every function.
+  void settleChanges() {
+    if (changedText_) ++changeCount_;
+    changedText_ = false;
+  }
+
+  void addObserver(ChangeObserver& observer);
+  void removeObserver(ChangeObserver& observer);
+  // The undo log is owned by the document and observes it.
+  void setUndoLog(std::unique_ptr<UndoLog> log);
+  UndoLog* undoLog() const { return undo_.get(); }
+
+  // Building a whole text (reading a file, refilling a pseudo-file):
+  // freeLines, appendLine for each line, then addSentinels. The observers
+  // are told once the text is complete.
+  void freeLines();
+  void appendLine(Line* line);
+  // Gives the document its sentinels around the lines appended (or one
+  // empty line when there are none), with the cursor on the top-of-file line.
   void addSentinels();
   // A command line: one empty line, first, last and current at once.
   void makeSingleLine();
-  // Appends a line at the end of a document under construction (no sentinels yet).
-  void appendLine(Line* line);
 
-  // Line primitives.
+  // Links a new line next to the current line.
   void insertAfterCurrent(Line* line);
   void insertBeforeCurrent(Line* line);
-  void setLength(Line& line, uint32_t n);
-  void deleteCharacters(Line& line, uint32_t column, uint32_t n);
   void insertCharacters(Line& line, uint32_t column, std::string_view text);
-  // Unlinks and frees a line; bookmarks on it are cleared. The current line
-  // moves to the next line (or the previous one at the end); callers that
-  // delete above the current line or the window top keep those numbers.
+  void deleteCharacters(Line& line, uint32_t column, uint32_t n);
+  // Types text over the bytes from column on; the line must hold them.
+  void replaceCharacters(Line& line, uint32_t column, std::string_view text);
+  // Gives a line new text: the bytes between the part both texts begin
+  // with and the part both end with are deleted and inserted.
+  void setText(Line& line, std::string_view text);
+  // Unlinks and frees a line. A bookmark on it is cleared; the cursor, the
+  // window top, a mark corner and the ends of the line range move to the
+  // line that follows (the one before at the end).
   void deleteLine(Line* line);
-  // Frees every line.
-  void freeLines();
-  // Line at 1-based internal number (1 is the top-of-file line), counting
-  // from whichever end is nearer.
-  Line* lineAt(int number) const;
-  int numberOf(const Line* line) const;
+  // Unlinks the given text lines and links them back in the given order
+  // right after `after` (a line not among them): moving the lines of a mark,
+  // sorting. The lines keep their identity, and all that stands on them stays.
+  void relinkLines(Line* after, const std::vector<Line*>& lines);
+
+  // Stores a line's length and raises the longest-line value: for a line
+  // being built, before it is linked in.
+  void setLength(Line& line, uint32_t n);
+
+  // The line at an index, counting from whichever end is nearer.
+  Line* lineAt(LineIndex index) const;
+  // The index of a line of this document, 0 when it is none; found from
+  // the current line or the line last asked for, so that walking through
+  // the text costs little.
+  LineIndex indexOf(const Line* line) const;
+  // The index of the last line.
+  LineIndex lastIndex() const { return LineIndex(lineCount); }
+
+ private:
+  void lineLinked(Line* line, LineIndex index);
+  void moveOffLine(Line* line, LineIndex index);
+  void renumberAfterRelink();
+  void textReplaced();
+  void changed() { changedText_ = true; }
+
+  int changeCount_ = 0;
+  bool changedText_ = false;
+  std::vector<ChangeObserver*> observers_;
+  std::unique_ptr<UndoLog> undo_;
+  // The line last found by indexOf, and its index.
+  mutable const Line* known_ = nullptr;
+  mutable LineIndex knownIndex_;
 };
 
 // Display text of the sentinel lines.

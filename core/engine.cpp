@@ -1,6 +1,7 @@
 #include "core/engine.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <strings.h>
 
@@ -8,6 +9,8 @@
 #include "core/exceptions.h"
 #include "platform/directories.h"
 #include "core/function_codes.h"
+#include "core/given_text.h"
+#include "core/reentry.h"
 #include "core/view_placement.h"
 #include "platform/environment.h"
 
@@ -20,9 +23,12 @@ Engine::~Engine() = default;
 void Engine::setRegistry(std::span<const EditFunction> registry) { registry_ = registry; }
 
 const EditFunction* Engine::findFunction(int code) const {
-  auto it = std::lower_bound(registry_.begin(), registry_.end(), code,
-                             [](const EditFunction& f, int c) { return f.code < c; });
-  return it != registry_.end() && it->code == code ? &*it : nullptr;
+  for (std::span<const EditFunction> table : {registry_, givenTextFunctions()}) {
+    auto it = std::lower_bound(table.begin(), table.end(), code,
+                               [](const EditFunction& f, int c) { return f.code < c; });
+    if (it != table.end() && it->code == code) return &*it;
+  }
+  return nullptr;
 }
 
 Document* Engine::find(int id) const {
@@ -68,15 +74,27 @@ int Engine::runFunction(Document& doc, const EditFunction& fn, intptr_t arg1, in
     doc.makeSingleLine();
   }
   bool recorded = fn.classBits & (editclass::kMovement | editclass::kChange);
-  if (recorded && doc.undo) doc.undo->beginStep(fn.code);
+  if (recorded && doc.undoLog()) doc.undoLog()->beginStep(fn.code);
   if ((doc.flags & docflag::kCapturing) && !(fn.classBits & editclass::kInternal) && capture_ &&
       fn.code != fn::kMacroDefine)
     capture_->record(doc, fn.code, arg1, arg2);
+  std::optional<BusyScope> busy;
+  if (editor_) busy.emplace(editor_->loop);
+  // A function, with the functions it sends and the other documents it
+  // changes, counts as one change.
+  struct Depth {
+    Engine& engine;
+    explicit Depth(Engine& e) : engine(e) { ++engine.depth_; }
+    ~Depth() {
+      if (--engine.depth_ == 0)
+        for (auto& changed : engine.documents_) changed->settleChanges();
+    }
+  } depth(*this);
   EngineCall call{*this, editor_, doc, fn.code, arg1, arg2, repeat_};
   repeat_ = 1;
   int result = fn.handler(call);
   lastFunction_ = fn.code;
-  if (recorded && fn.code != fn::kUndo && !suspended_ && doc.undo) doc.undo->endStep();
+  if (recorded && fn.code != fn::kUndo && !suspended_ && doc.undoLog()) doc.undoLog()->endStep();
   if (!(fn.classBits & editclass::kInternal)) {
     bool moved = placeCurrentLine(doc);
     bool repaintAll = moved || (doc.flags & docflag::kRepaintAll);
@@ -144,14 +162,14 @@ int Engine::storeMessage(Document* doc, int code, intptr_t arg1, intptr_t arg2) 
     case fn::kLineCount:
       return doc ? doc->lineCount : 0;
     case fn::kChangeCount:
-      return doc ? doc->changeCount : 0;
+      return doc ? doc->changeCount() : 0;
     case fn::kSetChangeCount:
-      if (doc) doc->changeCount = static_cast<int>(arg1);
+      if (doc) doc->setChangeCount(static_cast<int>(arg1));
       return 1;
     case fn::kRenameDocument:
       if (!doc || !arg2) return 0;
       doc->name = reinterpret_cast<const char*>(arg2);
-      doc->changeCount = 1;
+      doc->setChangeCount(1);
       return 1;
     case fn::kUpdateStatusLine:
       if (doc && host_ && !suspended_) host_->statusChanged(*doc);
@@ -167,7 +185,7 @@ Document* Engine::create(int bits, const char* name) {
   if (bits & msg::kCreateSyntaxColouring) flags |= docflag::kSyntaxColouring;
   if (bits & msg::kCreateReadOnly) flags |= docflag::kReadOnly;
   auto doc = std::make_unique<Document>(nextId_++, flags, defaults_);
-  if (undoFactory_) doc->undo = undoFactory_();
+  if (undoFactory_) doc->setUndoLog(undoFactory_());
   if (flags & docflag::kCommandLine) {
     doc->makeSingleLine();
   } else {
@@ -224,10 +242,10 @@ void Engine::fillStatus(const Document& doc, StatusRecord& s) const {
   s.insertMode = doc.options[opt::kInsertMode];
   s.cursorColumn = doc.cursorColumn + 1;
   s.cursorRow = doc.cursorRow;
-  s.lineNumber = doc.currentLineNumber - 1;
+  s.lineNumber = toUser(doc.currentLineNumber).value();
   s.textLines = doc.textLineCount();
   s.fileName = doc.name;
-  s.topLineNumber = doc.view.topLineNumber - 1;
+  s.topLineNumber = toUser(doc.view.topLineNumber).value();
   s.leftColumn = doc.view.leftColumn + 1;
   s.windowColumns = doc.windowColumns;
   s.windowRows = doc.windowRows;
@@ -235,7 +253,7 @@ void Engine::fillStatus(const Document& doc, StatusRecord& s) const {
                    : (doc.flags & docflag::kCapturePaused) ? 2
                    : (doc.flags & docflag::kCapturing)     ? 1
                                                            : 0;
-  s.changeCount = doc.changeCount;
+  s.changeCount = doc.changeCount();
   s.flags = doc.flags;
 }
 

@@ -58,6 +58,7 @@ class Engine {
   // Handlers sorted by code; codes below the editing range are the mapped
   // edit-control messages (key, character, mouse, cut/copy/paste).
   void setRegistry(std::span<const EditFunction> registry);
+  // In the registry, or one of the store's own functions for given text.
   const EditFunction* findFunction(int code) const;
 
   void setEditor(Editor* editor) { editor_ = editor; }
@@ -111,6 +112,7 @@ class Engine {
   std::function<std::unique_ptr<UndoLog>()> undoFactory_;
   int repeat_ = 1;
   int lastFunction_ = 0;
+  int depth_ = 0;  // functions running, one inside another
   bool suspended_ = false;
 };
 

@@ -41,10 +41,10 @@ struct StatusRecord {
   int insertMode = 0;
   int cursorColumn = 0;  // plus 1
   int cursorRow = 0;
-  int lineNumber = 0;    // current line number less 1 (0 = top-of-file line)
+  int lineNumber = 0;     // the user's number of the current line (0 = top-of-file line)
   int textLines = 0;
   std::string_view fileName;
-  int topLineNumber = 0;  // less 1
+  int topLineNumber = 0;  // the user's number of the window's top line
   int leftColumn = 0;     // plus 1
   int windowColumns = 0;
   int windowRows = 0;

@@ -250,7 +250,7 @@ int Files::writeFile(Document& doc, bool encrypted, const std::string& path, boo
     result = outcome.result;
   }
   if (result == writeresult::kDone) {
-    doc.changeCount = 0;
+    doc.setChangeCount(0);
     outside_.noteWritten(doc);
   }
   return result;

@@ -253,6 +253,10 @@ constexpr int kPrevParagraph = 0x948;
 constexpr int kGotoLine = 0x951;
 constexpr int kTypeChar = 0x956;  // also [65]: the character whose decimal code follows
 constexpr int kQuery = 0x95D;     // a query that must not give an empty document its line
+// Text given by the caller (argument 2 points to it) put into the document.
+constexpr int kInsertLines = 0x960;  // a std::vector<std::string>: after the current line
+constexpr int kSetLineText = 0x961;  // a std::string_view: the current line's text
+constexpr int kReplaceText = 0x962;  // a std::vector<std::string>: the whole text
 constexpr int kSetOption = 0x969;
 constexpr int kGetOption = 0x96A;
 constexpr int kGetStatus = 0x986;

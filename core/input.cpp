@@ -5,6 +5,7 @@
 #include "core/key_code.h"
 #include "core/modifier_state.h"
 #include "core/update_batch.h"
+#include "core/reentry.h"
 #include "platform/event_loop.h"
 #include "platform/vk.h"
 
@@ -84,22 +85,33 @@ InputEvent Input::next() {
   }
 }
 
-std::optional<InputEvent> Input::keyEvent(const KeyEventRecord& key) {
+Input::FirstRead Input::firstRead(const KeyEventRecord& key) {
   uint16_t vk = key.virtualKeyCode;
   if (!key.keyDown) {
     int code = isAltKey(vk) ? altKeypad_.altReleased() : 0;
-    Document* view = editor_.currentView();
-    if (!code || !view) return std::nullopt;
-    editor_.engine.send(view, fn::kTypeChar, code);
-    return InputEvent::handled();
+    return code ? FirstRead{FirstRead::Kind::AltCode, code} : FirstRead{FirstRead::Kind::Skip};
   }
   if (vk == vk::kScroll) scrollLock_ = !scrollLock_;
-  if (isModifierKey(vk)) return std::nullopt;
+  if (isModifierKey(vk)) return {FirstRead::Kind::Skip};
+  if (vk == 0) return {FirstRead::Kind::Character, key.character};
+  return {FirstRead::Kind::Key};
+}
+
+std::optional<InputEvent> Input::keyEvent(const KeyEventRecord& key) {
+  uint16_t vk = key.virtualKeyCode;
+  FirstRead read = firstRead(key);
+  if (read.kind == FirstRead::Kind::Skip) return std::nullopt;
+  if (read.kind == FirstRead::Kind::AltCode) {
+    Document* view = editor_.currentView();
+    if (!view) return std::nullopt;
+    editor_.engine.send(view, fn::kTypeChar, read.value);
+    return InputEvent::handled();
+  }
   editor_.screen.clearMessage();
   InputEvent ev;
   ev.key = key;
-  if (vk == 0) {
-    if (!key.character) return std::nullopt;  // nothing to classify
+  if (read.kind == FirstRead::Kind::Character) {
+    if (!read.value) return std::nullopt;  // nothing to classify
     ev.kind = InputEvent::Kind::Typed;
     return ev;
   }
@@ -218,23 +230,17 @@ bool Input::takeKeylessCharacters(std::string& text) {
 }
 
 int Input::readKey() {
+  BusyScope busy(editor_.loop);
   InputRecord r;
   while (waitForEvent(r)) {
     if (r.kind == InputKind::BufferSize) editor_.screen.consoleResized();
     if (r.kind != InputKind::Key) continue;
     const KeyEventRecord& key = r.key;
     uint16_t vk = key.virtualKeyCode;
-    if (!key.keyDown) {
-      int code = isAltKey(vk) ? altKeypad_.altReleased() : 0;
-      if (code) return code;
-      continue;
-    }
-    if (vk == vk::kScroll) scrollLock_ = !scrollLock_;
-    if (isModifierKey(vk) || isBareWindowsKey(key, false)) continue;
-    if (vk == 0) {
-      if (key.character) return key.character;
-      continue;
-    }
+    FirstRead read = firstRead(key);
+    if (read.kind == FirstRead::Kind::AltCode) return read.value;
+    if (read.kind == FirstRead::Kind::Character && read.value) return read.value;
+    if (read.kind != FirstRead::Kind::Key || isBareWindowsKey(key, false)) continue;
     if (vk == vk::kEscape) return 27;
     int keyClass = keyClassOf(key);
     if (altKeypad_.keyDown(keyClass, vk)) continue;
@@ -264,6 +270,10 @@ void Input::focusEvent(bool gained) {
     editor_.files.focusLost();
 }
 
-int Input::popupMenu(int column, int row) { return popupMenu_ ? popupMenu_(column, row) : 0; }
+int Input::popupMenu(int column, int row) {
+  if (popupMenu_) return popupMenu_(column, row);
+  editor_.screen.message("Not available yet: menu");
+  return 0;
+}
 
 }  // namespace tarn

@@ -81,10 +81,23 @@ class Input {
   bool scrollLockOn() const { return scrollLock_; }
 
   // The pop-up menu at a screen position; returns a start mode. Until one
-  // is installed the menu does nothing (start mode 0).
+  // is installed the menu says it is not available yet (start mode 0).
   void setPopupMenu(std::function<int(int column, int row)> menu) { popupMenu_ = std::move(menu); }
 
  private:
+  // The steps every reader of keys takes first with a key record.
+  struct FirstRead {
+    enum class Kind {
+      Skip,       // a key going up, a modifier key alone
+      AltCode,    // Alt went up after keypad digits: the character in value
+      Character,  // a character that came without a key (paste), 0 for none
+      Key,        // a key going down, to be classified
+    };
+    Kind kind;
+    int value = 0;
+  };
+  FirstRead firstRead(const KeyEventRecord& key);
+
   std::optional<InputEvent> keyEvent(const KeyEventRecord& key);
   bool takeKeylessCharacters(std::string& text);
   std::optional<InputEvent> takenBySettings(const KeyEventRecord& key, int keyClass);

@@ -6,6 +6,7 @@
 #include "core/function_codes.h"
 #include "core/input.h"
 #include "core/key_code.h"
+#include "core/reentry.h"
 #include "core/view_placement.h"
 #include "core/window_painter.h"
 #include "platform/vk.h"
@@ -32,12 +33,6 @@ std::string fieldText(const Document& field) {
   std::string_view text = field.first->view();
   text = text.substr(0, std::min(text.find_first_of("\r\n"), kLongestText));
   return std::string(text);
-}
-
-// Codes of a definition that take the next queued entry as their argument.
-bool takesCharacterArgument(int code) {
-  return code == fn::kBookmarkSet || code == fn::kBookmarkGoto || code == fn::kBookmarkRemove ||
-         code == fn::kFillMark;
 }
 
 // Reads decimal digits up to the -1 that ends an argument; returns the
@@ -68,9 +63,8 @@ void Input::runFieldDefinition(Document& field, const int* codes) {
         engine.send(&field, code, std::max(0, n - 1));
       else if (fn::isCharacter(n))
         engine.send(&field, code, n);
-    } else if (takesCharacterArgument(code)) {
-      int argument = c + 1 < end && fn::isCharacter(c[1]) ? *++c : 0;
-      engine.send(&field, code, argument);
+    } else if (c + 1 < end && editor_.dispatcher->takesCharacter(code, c[1])) {
+      engine.send(&field, code, *++c);
     } else if (fn::isEngine(code)) {
       engine.send(&field, code);
     } else {
@@ -80,6 +74,7 @@ void Input::runFieldDefinition(Document& field, const int* codes) {
 }
 
 bool Input::readLine(std::string_view prompt, std::string& text, bool hidden) {
+  BusyScope busy(editor_.loop);
   Engine& engine = editor_.engine;
   Screen& screen = editor_.screen;
   Console& console = editor_.console;
@@ -104,7 +99,7 @@ bool Input::readLine(std::string_view prompt, std::string& text, bool hidden) {
     style.mark = screen.markAttribute();
     style.masked = hidden;
     RowCells cells;
-    WindowPainter(*field, columns, style).paintRow(field->first, 1, 0, cells);
+    WindowPainter(*field, columns, style).paintRow(field->first, kFirstLine, 0, cells);
     screen.writeCells(box.left + 2, box.top + 1, cells);
     console.setCursorPosition(
         box.left + 2 + std::clamp(field->cursorColumn - field->view.leftColumn, 0, columns - 1),
@@ -125,17 +120,15 @@ bool Input::readLine(std::string_view prompt, std::string& text, bool hidden) {
     if (r.kind == InputKind::Key) {
       const KeyEventRecord& key = r.key;
       uint16_t vk = key.virtualKeyCode;
-      if (!key.keyDown) {
-        int code = isAltKey(vk) ? altKeypad_.altReleased() : 0;
-        if (code) engine.send(field, fn::kTypeChar, code);
-      } else if (vk == 0) {
-        if (key.character) typeDirect(*field, key);
-      } else if (vk == vk::kReturn || vk == vk::kEscape) {
+      FirstRead read = firstRead(key);
+      bool down = read.kind == FirstRead::Kind::Key;
+      if (down && (vk == vk::kReturn || vk == vk::kEscape)) {
         accepted = vk == vk::kReturn;
         break;
-      } else if (vk == vk::kScroll) {
-        scrollLock_ = !scrollLock_;
-      } else if (!isModifierKey(vk) && !isBareWindowsKey(key, true)) {
+      }
+      if (read.kind == FirstRead::Kind::AltCode) engine.send(field, fn::kTypeChar, read.value);
+      if (read.kind == FirstRead::Kind::Character && read.value) typeDirect(*field, key);
+      if (down && !isBareWindowsKey(key, true)) {
         int keyClass = keyClassOf(key, ClassRules::LineReader);
         if (!altKeypad_.keyDown(keyClass, vk)) {
           const int* codes = editor_.dispatcher ? editor_.dispatcher->definition(

@@ -131,7 +131,7 @@ void Screen::keepCursorLineClear(int top, int bottom) {
   if (view < 0 || !doc || !doc->first || suspended()) return;
   const ViewArea& area = layout_.views[view];
   placeCurrentLine(*doc);
-  int row = area.top + doc->currentLineNumber - doc->view.topLineNumber;
+  int row = area.top + (doc->currentLineNumber - doc->view.topLineNumber);
   if (row < top || row > bottom) return;
   int wanted = top - 1 >= area.top ? top - 1 : bottom + 1;
   setWindowTop(*doc, doc->currentLineNumber - (wanted - area.top));

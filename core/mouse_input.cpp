@@ -179,7 +179,7 @@ void Input::statusRowPress(const MouseEventRecord& m, int column, int width) {
   int lines = std::max(1, doc.textLineCount());
   if (m.buttonState & mousestate::kLeftButton) {
     int place = static_cast<int>(
-        std::lround(static_cast<double>(width) / lines * (doc.currentLineNumber - 1)));
+        std::lround(static_cast<double>(width) / lines * toUser(doc.currentLineNumber).value()));
     editor_.engine.send(&doc, column < place ? fn::kPageUp : fn::kPageDown);
   } else if (m.buttonState & mousestate::kRightButton) {
     int line =

@@ -64,9 +64,9 @@ void OutsideChanges::focusGained() {
 void OutsideChanges::reload(int slot, const Seen& before, const Seen& now) {
   SlotTable& slots = editor_.slots;
   Document& doc = *slots.data(slot).document;
-  const int line = doc.currentLineNumber;
+  const LineIndex line = doc.currentLineNumber;
   const int column = doc.cursorColumn;
-  const int top = doc.view.topLineNumber;
+  const LineIndex top = doc.view.topLineNumber;
   const int left = doc.view.leftColumn;
 
   // A slot the user opened read-only on a writable file stays read-only.
@@ -77,13 +77,13 @@ void OutsideChanges::reload(int slot, const Seen& before, const Seen& now) {
     doc.freeLines();
     doc.addSentinels();
   }
-  doc.currentLineNumber = std::clamp(line, 1, doc.lineCount);
+  doc.currentLineNumber = std::clamp(line, kFirstLine, doc.lastIndex());
   doc.current = doc.lineAt(doc.currentLineNumber);
   doc.cursorColumn = column;
   setWindowTop(doc, top);
   doc.view.leftColumn = left;
   placeCurrentLine(doc);
-  doc.changeCount = 0;
+  doc.setChangeCount(0);
   doc.flags |= docflag::kRepaintAll;
 
   const bool readOnly = now.readOnly || askedReadOnly;

@@ -108,7 +108,7 @@ int Files::save(const std::optional<std::string>& newName, Compress compress, bo
     // With vocompatibility a named save writes a copy: the slot goes on
     // editing the first file, which is still unsaved.
     if (copy && editor_.settings.voCompatibility) {
-      doc.changeCount = 1;
+      doc.setChangeCount(1);
     } else {
       doc.name = target;
       outside_.noteWritten(doc);

@@ -74,7 +74,7 @@ void Screen::paintData(int slot, const ViewArea& area, int firstRow, int lastRow
   WindowPainter painter(*doc, area.columns, style);
   RowCells cells;
   const Line* line = doc->view.topLine;
-  int number = doc->view.topLineNumber;
+  LineIndex number = doc->view.topLineNumber;
   for (int row = 0; row < area.rows && row <= lastRow; ++row) {
     if (row >= firstRow) {
       // A remark left open or closed by this line recolours the rows below.
@@ -100,7 +100,7 @@ void Screen::paintCommand(int slot, const ViewArea& area) {
   style.tabFill = static_cast<char>(doc->option(opt::kTabFill));
   WindowPainter painter(*doc, area.columns, style);
   RowCells cells;
-  painter.paintRow(doc->first, 1, 0, cells);
+  painter.paintRow(doc->first, kFirstLine, 0, cells);
   writeCells(area.left, area.commandRow, cells);
 }
 

@@ -36,7 +36,7 @@ void Screen::paintStatus(int view) {
     f.encrypted = slots.data(slot).flags & winflag::kEncrypted;
     f.ringPlace = slots.ringPlace(slot);
     f.ringSize = slots.ringSize(slot);
-    f.line = file->currentLineNumber - 1;
+    f.line = toUser(file->currentLineNumber).value();
     f.column = file->cursorColumn + 1;
     f.mode = modeWord(*file, typing, slots.data(slot));
     name = statusNamePart(f, nameWidth);

@@ -121,9 +121,10 @@ bool writeDocument(Document& doc, const WriteRules& rules, bool append, fs::File
   for (Line* line = first; line; line = line == last ? nullptr : line->next()) {
     if (append && isSentinelLine(doc, line)) continue;
     if (!append && rules.lineTrim) {
-      uint32_t length = trimBlanks(line->text, line->length, rules.lineTrim);
-      line->text[length] = '\0';
-      doc.setLength(*line, length);
+      // The document keeps the trimmed text it was saved with.
+      bytes.assign(line->view());
+      bytes.resize(trimBlanks(bytes.data(), line->length, rules.lineTrim));
+      if (bytes.size() < line->length) doc.setText(*line, bytes);
     }
     int lineEnd = rules.lineEnd;
     if (rules.keepLineEnds) {

@@ -1,20 +1,17 @@
-// What the text store tells the undo log. The undo ring fills it in; until
-// then a document's log records nothing.
+// The undo log of a document follows its text as a change observer and is
+// told by the engine where each step begins and ends. The undo ring fills it
+// in; until then a document's log records nothing.
 #pragma once
+#include "core/change_observer.h"
 
 namespace tarn {
 
-struct Document;
-struct Line;
-
-class UndoLog {
+class UndoLog : public ChangeObserver {
  public:
-  virtual ~UndoLog() = default;
   // A step of the editing engine begins; the redo history is dropped unless
   // the function is undo or redo.
   virtual void beginStep(int code) = 0;
   virtual void endStep() = 0;
-  virtual void lineInserted(Document& doc, Line& line) = 0;
 };
 
 }  // namespace tarn

@@ -6,11 +6,11 @@
 
 namespace tarn {
 
-void setWindowTop(Document& doc, int lineNumber) {
-  lineNumber = std::clamp(lineNumber, 1, std::max(1, doc.lineCount));
+void setWindowTop(Document& doc, LineIndex lineNumber) {
+  lineNumber = std::clamp(lineNumber, kFirstLine, std::max(kFirstLine, doc.lastIndex()));
   // Walk from the current line, which is usually near.
   Line* line = doc.current;
-  int n = doc.currentLineNumber;
+  LineIndex n = doc.currentLineNumber;
   while (n > lineNumber && line->prev()) {
     line = line->prev();
     --n;
@@ -27,7 +27,7 @@ bool placeCurrentLine(Document& doc) {
   if (!doc.current) return false;
   bool moved = false;
   int rows = std::max(1, doc.windowRows);
-  int top = doc.view.topLineNumber;
+  LineIndex top = doc.view.topLineNumber;
   if (!doc.view.topLine || doc.currentLineNumber < top || doc.currentLineNumber >= top + rows) {
     setWindowTop(doc, doc.currentLineNumber - rows / 2);
     moved = true;

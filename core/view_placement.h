@@ -1,6 +1,8 @@
 // Keeping the cursor inside its window.
 #pragma once
 
+#include "core/line_number.h"
+
 namespace tarn {
 
 struct Document;
@@ -11,7 +13,7 @@ struct Document;
 // follows the cursor column. Returns true when the window moved.
 bool placeCurrentLine(Document& doc);
 
-// Puts the window top at the given internal line number, clamped to the document.
-void setWindowTop(Document& doc, int lineNumber);
+// Puts the window top at the given line, clamped to the document.
+void setWindowTop(Document& doc, LineIndex lineNumber);
 
 }  // namespace tarn

@@ -67,7 +67,7 @@ bool WindowPainter::expand(const Line* line, int row) {
   return changed;
 }
 
-bool WindowPainter::markedColumns(const Line* line, int lineNumber, int lineColumns, int& first,
+bool WindowPainter::markedColumns(const Line* line, LineIndex lineNumber, int lineColumns, int& first,
                                   int& last) const {
   if (doc_.isSentinel(line)) return false;
   if (line->flags & lineflag::kInRange) {  // line mark: the whole row
@@ -78,7 +78,8 @@ bool WindowPainter::markedColumns(const Line* line, int lineNumber, int lineColu
   const Mark& m = doc_.mark;
   if ((m.type != kCharacterMark && m.type != kBlockMark) || !m.firstLine) return false;
   struct Corner {
-    int number, column;
+    LineIndex number;
+    int column;
   };
   Corner a{m.firstLineNumber, m.firstColumn};
   Corner b = m.lastLine ? Corner{m.lastLineNumber, m.lastColumn} : a;
@@ -100,7 +101,7 @@ bool WindowPainter::markedColumns(const Line* line, int lineNumber, int lineColu
   return true;
 }
 
-bool WindowPainter::paintRow(const Line* line, int lineNumber, int row, RowCells& out) {
+bool WindowPainter::paintRow(const Line* line, LineIndex lineNumber, int row, RowCells& out) {
   out.text.assign(columns_, ' ');
   out.attrs.assign(columns_, style_.text);
   bool changed = false;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/line_number.h"
 #include "platform/console.h"
 
 namespace tarn {
@@ -52,12 +53,12 @@ class WindowPainter {
   // Fills out with the window row showing line (null below the last line).
   // Returns true when syntax colouring reports a changed state at the
   // line's end.
-  bool paintRow(const Line* line, int lineNumber, int row, RowCells& out);
+  bool paintRow(const Line* line, LineIndex lineNumber, int row, RowCells& out);
 
  private:
   // Display columns [first, last] of the line covered by the mark; false
   // when the line holds none of it.
-  bool markedColumns(const Line* line, int lineNumber, int lineColumns, int& first,
+  bool markedColumns(const Line* line, LineIndex lineNumber, int lineColumns, int& first,
                      int& last) const;
   bool expand(const Line* line, int row);
 

@@ -28,19 +28,19 @@ Bookmark* bookmarkOf(EngineCall& call) {
   return &call.doc.bookmarks[letter - 'a'];
 }
 
-// The line's number, searched for from the end of the file nearer to the
-// number it had when the bookmark was set; 0 when it is not in the file.
-int numberOf(const Document& doc, const Bookmark& mark) {
-  if (mark.lineNumber > doc.lineCount / 2) {
-    int n = doc.lineCount;
+// The line's index, searched for from the end of the file nearer to the
+// index it had when the bookmark was set; 0 when it is not in the file.
+LineIndex numberOf(const Document& doc, const Bookmark& mark) {
+  if (mark.lineNumber.value() > doc.lineCount / 2) {
+    LineIndex n = doc.lastIndex();
     for (const Line* line = doc.last; line; line = line->prev(), --n)
       if (line == mark.line) return n;
   } else {
-    int n = 1;
+    LineIndex n = kFirstLine;
     for (const Line* line = doc.first; line; line = line->next(), ++n)
       if (line == mark.line) return n;
   }
-  return 0;
+  return LineIndex();
 }
 
 }  // namespace
@@ -57,8 +57,8 @@ int bookmarkGoto(EngineCall& call) {
   Bookmark* mark = bookmarkOf(call);
   if (!mark) return 0;
   Document& doc = call.doc;
-  int number = mark->isSet() ? numberOf(doc, *mark) : 0;
-  if (number == 0) {
+  LineIndex number = mark->isSet() ? numberOf(doc, *mark) : LineIndex();
+  if (number == LineIndex()) {
     if (call.editor) {
       call.editor->screen.message(kNoBookmark);
       call.editor->screen.beep();

@@ -54,7 +54,7 @@ int runRepeated(EngineCall& call, EditHandler handler, int times) {
 int pointerPress(EngineCall& call) {
   Document& doc = call.doc;
   int row = static_cast<int>(std::clamp<intptr_t>(call.arg2, 0, std::max(1, doc.windowRows) - 1));
-  int number = std::min(windowTopNumber(doc) + row, lastTextNumber(doc));
+  LineIndex number = std::min(windowTopNumber(doc) + row, lastTextNumber(doc));
   Line* line = lineNear(doc, number);
   if (!line) return 0;
   moveCursorTo(doc, line, number);

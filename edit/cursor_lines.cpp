@@ -13,36 +13,36 @@ std::string_view textOf(const Document& doc, const Line* line) {
   return line->view();
 }
 
-int firstTextNumber(const Document& doc) { return doc.isCommandLine() ? 1 : 2; }
+LineIndex firstTextNumber(const Document& doc) { return doc.isCommandLine() ? kFirstLine : toIndex(UserLine(1)); }
 
-int lastTextNumber(const Document& doc) {
-  return doc.isCommandLine() ? 1 : std::max(1, doc.lineCount - 1);
+LineIndex lastTextNumber(const Document& doc) {
+  return doc.isCommandLine() ? kFirstLine : std::max(kFirstLine, doc.lastIndex() - 1);
 }
 
 bool isBottomOfFile(const Document& doc, const Line* line) {
   return !doc.isCommandLine() && line == doc.last;
 }
 
-Line* lineNear(const Document& doc, int number) {
-  if (number < 1 || number > doc.lineCount) return nullptr;
+Line* lineNear(const Document& doc, LineIndex number) {
+  if (number < kFirstLine || number > doc.lastIndex()) return nullptr;
   int fromCurrent = std::abs(number - doc.currentLineNumber);
-  if (!doc.current || number - 1 <= fromCurrent || doc.lineCount - number <= fromCurrent)
+  if (!doc.current || number - kFirstLine <= fromCurrent || doc.lastIndex() - number <= fromCurrent)
     return doc.lineAt(number);
   Line* line = doc.current;
-  for (int n = doc.currentLineNumber; n < number; ++n) line = line->next();
-  for (int n = doc.currentLineNumber; n > number; --n) line = line->prev();
+  for (LineIndex n = doc.currentLineNumber; n < number; ++n) line = line->next();
+  for (LineIndex n = doc.currentLineNumber; n > number; --n) line = line->prev();
   return line;
 }
 
-void moveCursorTo(Document& doc, Line* line, int number) {
+void moveCursorTo(Document& doc, Line* line, LineIndex number) {
   doc.current = line;
   doc.currentLineNumber = number;
 }
 
-void stepCursorTo(Document& doc, Line* line, int number) {
+void stepCursorTo(Document& doc, Line* line, LineIndex number) {
   moveCursorTo(doc, line, number);
   int rows = std::max(1, doc.windowRows);
-  int top = windowTopNumber(doc);
+  LineIndex top = windowTopNumber(doc);
   if (number < top)
     setWindowTop(doc, number);
   else if (number >= top + rows)
@@ -51,11 +51,11 @@ void stepCursorTo(Document& doc, Line* line, int number) {
 
 int longestLine(const Document& doc) { return doc.option(opt::kLongestLine); }
 
-int windowTopNumber(const Document& doc) {
+LineIndex windowTopNumber(const Document& doc) {
   return doc.view.topLine ? doc.view.topLineNumber : doc.currentLineNumber;
 }
 
-int windowBottomNumber(const Document& doc) {
+LineIndex windowBottomNumber(const Document& doc) {
   return std::min(windowTopNumber(doc) + std::max(1, doc.windowRows) - 1, lastTextNumber(doc));
 }
 

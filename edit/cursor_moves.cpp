@@ -11,7 +11,7 @@ namespace tarn::handler {
 
 namespace {
 
-int moveToNumber(Document& doc, int number) {
+int moveToNumber(Document& doc, LineIndex number) {
   Line* line = lineNear(doc, number);
   if (!line) return 0;
   moveCursorTo(doc, line, number);
@@ -148,7 +148,8 @@ int column(EngineCall& call) {
 int gotoLine(EngineCall& call) {
   Document& doc = call.doc;
   if (call.arg1 != 1 || call.arg2 < 1 || call.arg2 > doc.textLineCount()) return 0;
-  int number = static_cast<int>(call.arg2) + firstTextNumber(doc) - 1;
+  // The n-th text line.
+  LineIndex number = firstTextNumber(doc) + (static_cast<int>(call.arg2) - 1);
   if (number > lastTextNumber(doc)) return 0;
   return moveToNumber(doc, number);
 }

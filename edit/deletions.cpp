@@ -19,9 +19,7 @@ void deleteRange(EngineCall& call, size_t from, size_t to) {
   Document& doc = call.doc;
   Line& line = *doc.current;
   doc.deleteCharacters(line, static_cast<uint32_t>(from), static_cast<uint32_t>(to - from));
-  noteTabs(line);
   doc.cursorColumn = columnOf(line.view(), from, columnRule(call));
-  noteChange(doc);
 }
 
 size_t characterSize(std::string_view text, size_t at) {
@@ -44,7 +42,6 @@ bool deleteOne(EngineCall& call) {
   doc.cursorColumn = displayWidth(text, columnRule(call));
   if (call.arg1 != kJoin || doc.currentLineNumber >= lastTextNumber(doc)) return false;
   joinNextLine(doc, *doc.current);
-  noteChange(doc);
   return true;
 }
 
@@ -62,7 +59,6 @@ bool rubOne(EngineCall& call) {
     stepCursorTo(doc, doc.current->prev(), doc.currentLineNumber - 1);
     doc.cursorColumn = displayWidth(currentText(doc), columnRule(call));
     joinNextLine(doc, *doc.current);
-    noteChange(doc);
     return true;
   }
   std::string_view text = currentText(doc);

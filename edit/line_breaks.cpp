@@ -22,11 +22,8 @@ Line* splitAtCursor(EngineCall& call) {
   Line* tail = makeLine(text.substr(at));
   if (at < text.size()) {
     doc.deleteCharacters(line, static_cast<uint32_t>(at), static_cast<uint32_t>(text.size() - at));
-    noteTabs(line);
-    noteTabs(*tail);
   }
   doc.insertAfterCurrent(tail);
-  noteChange(doc);
   return tail;
 }
 

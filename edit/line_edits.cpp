@@ -16,7 +16,7 @@ namespace {
 
 // Lines from the current one to the last text line, at most n.
 int linesFromCurrent(const Document& doc, int n) {
-  return std::clamp(lastTextNumber(doc) - doc.currentLineNumber + 1, 0, n);
+  return std::clamp((lastTextNumber(doc) - doc.currentLineNumber) + 1, 0, n);
 }
 
 }  // namespace
@@ -37,7 +37,6 @@ int insertLine(EngineCall& call) {
   }
   stepCursorTo(doc, doc.current, doc.currentLineNumber);
   doc.cursorColumn = column;
-  noteChange(doc);
   return 1;
 }
 
@@ -60,7 +59,6 @@ int join(EngineCall& call) {
   int joinPoint = displayWidth(currentText(doc), columnRule(call));
   joinNextLine(doc, *doc.current);
   doc.cursorColumn = std::min(joinPoint, longestLine(doc) - 1);
-  noteChange(doc);
   return 1;
 }
 
@@ -68,7 +66,6 @@ int deleteLine(EngineCall& call) {
   Document& doc = call.doc;
   if (!mayEditCurrent(doc)) return 0;
   deleteCurrentLine(doc);
-  noteChange(doc);
   return 1;
 }
 
@@ -77,7 +74,6 @@ int cutLines(EngineCall& call) {
   Document& doc = call.doc;
   if (!mayEditCurrent(doc)) return 0;
   for (int n = linesFromCurrent(doc, call.repeat); n > 0; --n) deleteCurrentLine(doc);
-  noteChange(doc);
   return 1;
 }
 
@@ -86,14 +82,11 @@ int dupLine(EngineCall& call) {
   if (!mayAddLines(call) || !mayEditCurrent(doc)) return 0;
   std::vector<Line*> copies;
   Line* source = doc.current;
-  for (int n = linesFromCurrent(doc, call.repeat); n > 0; --n, source = source->next()) {
+  for (int n = linesFromCurrent(doc, call.repeat); n > 0; --n, source = source->next())
     copies.push_back(makeLine(source->view()));
-    copies.back()->flags = source->flags & lineflag::kHasTab;
-  }
   // Inserted right below the current line, last copy first, to keep their order.
   for (auto it = copies.rbegin(); it != copies.rend(); ++it) doc.insertAfterCurrent(*it);
   stepCursorTo(doc, doc.current->next(), doc.currentLineNumber + 1);
-  noteChange(doc);
   return 1;
 }
 

@@ -35,7 +35,7 @@ int matchBrace(EngineCall& call) {
   int step = place % 2 == 0 ? 1 : -1;
   char partner = kPairs[place + step];
   Line* line = doc.current;
-  int number = doc.currentLineNumber;
+  LineIndex number = doc.currentLineNumber;
   // Scans from the character after (or before) the cursor, line by line.
   auto i = static_cast<ptrdiff_t>(at);
   int depth = 0;

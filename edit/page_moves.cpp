@@ -17,10 +17,10 @@ namespace {
 int page(EngineCall& call, int direction) {
   Document& doc = call.doc;
   int rows = std::max(1, doc.windowRows);
-  int current = doc.currentLineNumber;
+  LineIndex current = doc.currentLineNumber;
   int row = std::clamp(current - windowTopNumber(doc), 0, rows - 1);
-  int end = direction > 0 ? lastTextNumber(doc) : 1;
-  int target = direction > 0 ? std::min(current + rows, end) : std::max(current - rows, end);
+  LineIndex end = direction > 0 ? lastTextNumber(doc) : kFirstLine;
+  LineIndex target = direction > 0 ? std::min(current + rows, end) : std::max(current - rows, end);
   if (target == current) return 0;
   bool compatible = doc.option(opt::kBehaviour) & behaviour::kCompatibility;
   if (compatible && target != end) target += direction;

@@ -16,7 +16,7 @@ bool isBlank(const Document& doc, const Line* line) {
 
 // Walks from the current line in one direction while the lines are (or are
 // not) blank; returns false when the text ends first.
-bool walkWhile(const Document& doc, Line*& line, int& number, int step, bool blank) {
+bool walkWhile(const Document& doc, Line*& line, LineIndex& number, int step, bool blank) {
   while (isBlank(doc, line) == blank) {
     number += step;
     if (number < firstTextNumber(doc) || number > lastTextNumber(doc)) return false;
@@ -25,7 +25,7 @@ bool walkWhile(const Document& doc, Line*& line, int& number, int step, bool bla
   return true;
 }
 
-int toFirstNonblank(EngineCall& call, Line* line, int number) {
+int toFirstNonblank(EngineCall& call, Line* line, LineIndex number) {
   moveCursorTo(call.doc, line, number);
   std::string_view text = textOf(call.doc, line);
   call.doc.cursorColumn = columnOf(text, firstNonWhite(text), columnRule(call));
@@ -38,7 +38,7 @@ int findBlankLine(EngineCall& call) {
   Document& doc = call.doc;
   if (doc.currentLineNumber >= lastTextNumber(doc)) return 0;
   Line* line = doc.current->next();
-  int number = doc.currentLineNumber + 1;
+  LineIndex number = doc.currentLineNumber + 1;
   if (!walkWhile(doc, line, number, 1, false)) return 0;
   moveCursorTo(doc, line, number);
   doc.cursorColumn = 0;
@@ -48,7 +48,7 @@ int findBlankLine(EngineCall& call) {
 int nextParagraph(EngineCall& call) {
   Document& doc = call.doc;
   Line* line = doc.current;
-  int number = doc.currentLineNumber;
+  LineIndex number = doc.currentLineNumber;
   // The top-of-file line counts as blank.
   if (!walkWhile(doc, line, number, 1, false) || !walkWhile(doc, line, number, 1, true)) return 0;
   return toFirstNonblank(call, line, number);
@@ -58,7 +58,7 @@ int previousParagraph(EngineCall& call) {
   Document& doc = call.doc;
   if (doc.currentLineNumber <= firstTextNumber(doc)) return 0;
   Line* line = doc.current->prev();
-  int number = doc.currentLineNumber - 1;
+  LineIndex number = doc.currentLineNumber - 1;
   if (!walkWhile(doc, line, number, -1, true)) return 0;
   // Up to the first line of that paragraph.
   while (number > firstTextNumber(doc) && !isBlank(doc, line->prev())) {

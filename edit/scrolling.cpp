@@ -15,11 +15,12 @@ intptr_t distance(intptr_t n) { return std::clamp<intptr_t>(n, -(1 << 30), 1 << 
 
 int scrollVertical(EngineCall& call) {
   Document& doc = call.doc;
-  int top = windowTopNumber(doc);
-  int newTop = std::clamp<intptr_t>(top + distance(call.arg1), 1, lastTextNumber(doc));
+  LineIndex top = windowTopNumber(doc);
+  LineIndex newTop(static_cast<int>(
+      std::clamp<intptr_t>(top.value() + distance(call.arg1), kFirstLine.value(), lastTextNumber(doc).value())));
   int delta = newTop - top;
   if (delta == 0) return 0;
-  int target = std::clamp(doc.currentLineNumber + delta, firstTextNumber(doc), lastTextNumber(doc));
+  LineIndex target = std::clamp(doc.currentLineNumber + delta, firstTextNumber(doc), lastTextNumber(doc));
   moveCursorTo(doc, lineNear(doc, target), target);
   setWindowTop(doc, newTop);
   return 1;

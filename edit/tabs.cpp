@@ -43,11 +43,7 @@ int backtab(EngineCall& call) {
     ColumnRule rule = columnRule(call);
     size_t from = positionAt(line.view(), stop, rule).index;
     size_t to = positionAt(line.view(), old, rule).index;
-    if (to > from) {
-      doc.deleteCharacters(line, static_cast<uint32_t>(from), static_cast<uint32_t>(to - from));
-      noteTabs(line);
-      noteChange(doc);
-    }
+    if (to > from) doc.deleteCharacters(line, static_cast<uint32_t>(from), static_cast<uint32_t>(to - from));
   }
   doc.cursorColumn = stop;
   return 1;

@@ -1,6 +1,5 @@
 #include "edit/text_changes.h"
 
-#include <cstring>
 #include <string>
 
 #include "core/editor.h"
@@ -31,18 +30,9 @@ void padLine(Document& doc, Line& line, size_t n) {
   doc.insertCharacters(line, line.length, std::string(n - line.length, ' '));
 }
 
-void noteTabs(Line& line) {
-  if (std::memchr(line.text, '\t', line.length))
-    line.flags |= lineflag::kHasTab;
-  else
-    line.flags &= ~lineflag::kHasTab;
-}
-
 void joinNextLine(Document& doc, Line& line) {
   Line* next = line.next();
   doc.insertCharacters(line, line.length, next->view());
-  // Only the joined text is looked at, so that joining many lines stays linear.
-  if (std::memchr(next->text, '\t', next->length)) line.flags |= lineflag::kHasTab;
   doc.deleteLine(next);
 }
 

@@ -17,13 +17,8 @@ bool mayEditCurrent(const Document& doc);
 // refusing handler's result.
 int refuseChange(const EngineCall& call);
 
-inline void noteChange(Document& doc) { ++doc.changeCount; }
-
 // Pads a line with blanks to n bytes.
 void padLine(Document& doc, Line& line, size_t n);
-
-// Keeps the line's has-tab flag in step with its text.
-void noteTabs(Line& line);
 
 // Appends the next line's text to the line and deletes the next line.
 // The caller has checked that the next line holds text.

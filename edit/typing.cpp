@@ -32,14 +32,10 @@ void typeExpandedTab(EngineCall& call, size_t at) {
 void typeByte(EngineCall& call, size_t at, char byte, bool insert) {
   Document& doc = call.doc;
   Line& line = *doc.current;
-  if (insert || at >= line.length) {
+  if (insert || at >= line.length)
     doc.insertCharacters(line, static_cast<uint32_t>(at), std::string_view(&byte, 1));
-  } else {
-    char old = line.text[at];
-    line.text[at] = byte;
-    if (old == '\t') noteTabs(line);
-  }
-  if (byte == '\t') line.flags |= lineflag::kHasTab;
+  else
+    doc.replaceCharacters(line, static_cast<uint32_t>(at), std::string_view(&byte, 1));
   doc.cursorColumn = columnOf(line.view(), at + 1, columnRule(call));
 }
 
@@ -72,7 +68,6 @@ int typeCharacter(EngineCall& call) {
     typeByte(call, at.index, byte, tab || doc.option(opt::kInsertMode));  // a tab never types over
 
   if (doc.option(opt::kWordWrap) && reachedRightMargin(call)) wrapAfterTyping(call);
-  noteChange(doc);
   return 1;
 }
 

@@ -23,7 +23,7 @@ struct Words {
   }
 };
 
-void placeOn(EngineCall& call, Line* line, int number, size_t index) {
+void placeOn(EngineCall& call, Line* line, LineIndex number, size_t index) {
   moveCursorTo(call.doc, line, number);
   call.doc.cursorColumn = columnOf(textOf(call.doc, line), index, columnRule(call));
 }
@@ -42,7 +42,7 @@ int tabWord(EngineCall& call) {
     return 1;
   }
   Line* line = doc.current;
-  for (int n = doc.currentLineNumber + 1; n <= lastTextNumber(doc); ++n) {
+  for (LineIndex n = doc.currentLineNumber + 1; n <= lastTextNumber(doc); ++n) {
     line = line->next();
     std::string_view next = textOf(doc, line);
     for (size_t j = 0; j < next.size(); ++j) {
@@ -59,7 +59,7 @@ int backtabWord(EngineCall& call) {
   Document& doc = call.doc;
   Words words{call.engine.wordSeparators()};
   Line* line = doc.current;
-  int number = doc.currentLineNumber;
+  LineIndex number = doc.currentLineNumber;
   std::string_view text = currentText(doc);
   size_t index = positionAt(text, doc.cursorColumn, columnRule(call)).index;
   // Position to scan back from, one past it; 0 means the line above.

@@ -43,15 +43,17 @@ EventLoop::~EventLoop() {
   for (auto& [signo, handler] : signalHandlers_) std::signal(signo, SIG_DFL);
 }
 
-int EventLoop::addTimer(std::chrono::milliseconds interval, Callback tick) {
+int EventLoop::addTimer(std::chrono::milliseconds interval, Callback tick, Source source) {
   int id = nextTimerId_++;
-  timers_[id] = Timer{interval, now() + interval, std::move(tick)};
+  timers_[id] = Timer{interval, now() + interval, std::move(tick), source};
   return id;
 }
 
 void EventLoop::removeTimer(int id) { timers_.erase(id); }
 
-void EventLoop::watch(int fd, Callback onReadable) { watched_[fd] = std::move(onReadable); }
+void EventLoop::watch(int fd, Callback onReadable, Source source) {
+  watched_[fd] = Watch{std::move(onReadable), source};
+}
 
 void EventLoop::unwatch(int fd) { watched_.erase(fd); }
 
@@ -95,10 +97,10 @@ void EventLoop::runDueTimers() {
   // A tick may add or remove timers: collect the due ids first.
   std::vector<int> due;
   for (auto& [id, timer] : timers_)
-    if (timer.due <= t) due.push_back(id);
+    if (timer.due <= t && serves(timer.source)) due.push_back(id);
   for (int id : due) {
     auto it = timers_.find(id);
-    if (it == timers_.end()) continue;
+    if (it == timers_.end() || !serves(it->second.source)) continue;  // a tick may close the loop to it
     it->second.due = t + it->second.interval;
     auto tick = it->second.tick;  // the tick may remove its own timer
     tick();
@@ -109,21 +111,24 @@ void EventLoop::runOnce(std::optional<std::chrono::milliseconds> timeout) {
   int waitMs = timeout ? static_cast<int>(timeout->count()) : -1;
   auto t = now();
   for (auto& [id, timer] : timers_) {
+    if (!serves(timer.source)) continue;
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(timer.due - t).count();
     if (left < 0) left = 0;
     if (waitMs < 0 || left < waitMs) waitMs = static_cast<int>(left);
   }
   std::vector<pollfd> fds;
   fds.push_back({wakePipe[0], POLLIN, 0});
-  for (auto& [fd, cb] : watched_) fds.push_back({fd, POLLIN, 0});
+  // A readable descriptor that is not served would end every wait at once.
+  for (auto& [fd, w] : watched_)
+    if (serves(w.source)) fds.push_back({fd, POLLIN, 0});
   int n = poll(fds.data(), fds.size(), waitMs);
   if (n > 0) {
     if (fds[0].revents) drainSignals();
     for (size_t i = 1; i < fds.size(); ++i) {
       if (!(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
       auto it = watched_.find(fds[i].fd);
-      if (it != watched_.end()) {
-        auto cb = it->second;
+      if (it != watched_.end() && serves(it->second.source)) {
+        auto cb = it->second.onReadable;
         cb();
       }
     }

@@ -1,4 +1,5 @@
 #include "command/function_string.h"
+#include "command/function_table.h"
 
 #include <gtest/gtest.h>
 
@@ -48,12 +49,12 @@ TEST(FunctionString, CutsIntoPieces) {
       {"  d f5=[bl]", "S(d f5=[bl])"},
       {"help [bl", "S(help [bl)"},
   };
-  for (const auto& c : cases) EXPECT_EQ(describe(cutFunctionString(c.text)), c.pieces) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(describe(cutFunctionString(c.text, FunctionTable())), c.pieces) << c.text;
 }
 
 TEST(FunctionString, LongSegmentsAreCut) {
   std::string text = "x" + std::string(2000, 'a');
-  auto pieces = cutFunctionString(text);
+  auto pieces = cutFunctionString(text, FunctionTable());
   ASSERT_EQ(pieces.size(), 1u);
   EXPECT_EQ(pieces[0].text.size(), kLongestSegment);
 }
@@ -73,7 +74,7 @@ TEST(CommandWords, SplitsTypedCommands) {
       {"save \"my file\" notabs", "save", "\"my file\" notabs", {"my file", "notabs"}},
   };
   for (const auto& c : cases) {
-    auto w = splitTypedCommand(c.text);
+    auto w = splitTypedCommand(c.text, FunctionTable());
     EXPECT_EQ(w.word, c.word) << c.text;
     EXPECT_EQ(w.rest, c.rest) << c.text;
     EXPECT_EQ(w.args, c.args) << c.text;

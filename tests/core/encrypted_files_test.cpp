@@ -79,7 +79,7 @@ TEST_F(EncryptedFiles, EscapeAbandonsTheSave) {
   type("pw\r\x1b");
   EXPECT_EQ(save(), 0);
   EXPECT_FALSE(fs::status(dir / "s.txt"));
-  EXPECT_NE(doc.changeCount, 0);
+  EXPECT_NE(doc.changeCount(), 0);
   type("\x1b");
   EXPECT_EQ(save(), 0);
   EXPECT_EQ(save(), 0) << "the end of input abandons too";

@@ -43,7 +43,7 @@ void setLines(Document& doc, const std::vector<std::string>& lines) {
   doc.freeLines();
   for (const auto& text : lines) doc.appendLine(makeLine(text));
   doc.addSentinels();
-  doc.changeCount = 1;
+  doc.setChangeCount(1);
 }
 
 void EditorTest::type(std::string_view keys) {

@@ -24,7 +24,7 @@ TEST_F(FileOpening, EditLoadsTheFileIntoANewCurrentSlot) {
   EXPECT_EQ(textLines(doc), (Lines{"one", "two"}));
   EXPECT_EQ(doc.name, dir / "a.txt");
   EXPECT_FALSE(doc.isReadOnly());
-  EXPECT_EQ(doc.changeCount, 0);
+  EXPECT_EQ(doc.changeCount(), 0);
   EXPECT_EQ(editor.slots.usedCount(), 1);
 }
 

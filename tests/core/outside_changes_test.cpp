@@ -38,13 +38,13 @@ TEST_F(OutsideChangesTest, AChangedFileIsReloadedOnYes) {
   int slotA = editor.slots.current();
   open(dir / "b.txt");
   int slotB = editor.slots.current();
-  a.changeCount = 3;
+  a.setChangeCount(3);
   editor.files.focusLost();
   changeOutside(dir / "a.txt", "new\nlines\n");
   type("y");
   editor.files.focusGained();
   EXPECT_EQ(textLines(a), (Lines{"new", "lines"}));
-  EXPECT_EQ(a.changeCount, 0);
+  EXPECT_EQ(a.changeCount(), 0);
   EXPECT_EQ(editor.slots.current(), slotB) << "the previous slot is current again";
   EXPECT_NE(slotA, slotB);
 }
@@ -82,14 +82,14 @@ TEST_F(OutsideChangesTest, NothingIsAskedWithoutAChange) {
 TEST_F(OutsideChangesTest, TheCursorStaysWhereTheNewTextAllows) {
   writeBytes(dir / "a.txt", numbered(40));
   Document& a = open(dir / "a.txt");
-  a.current = a.lineAt(31);
-  a.currentLineNumber = 31;
+  a.current = a.lineAt(LineIndex(31));
+  a.currentLineNumber = LineIndex(31);
   a.cursorColumn = 4;
   editor.files.focusLost();
   changeOutside(dir / "a.txt", numbered(35));
   type("y");
   editor.files.focusGained();
-  EXPECT_EQ(a.currentLineNumber, 31);
+  EXPECT_EQ(a.currentLineNumber, LineIndex(31));
   EXPECT_EQ(a.current->view(), "line 30");
   EXPECT_EQ(a.cursorColumn, 4);
 
@@ -97,7 +97,7 @@ TEST_F(OutsideChangesTest, TheCursorStaysWhereTheNewTextAllows) {
   changeOutside(dir / "a.txt", numbered(3));
   type("y");
   editor.files.focusGained();
-  EXPECT_EQ(a.currentLineNumber, a.lineCount);
+  EXPECT_EQ(a.currentLineNumber, a.lastIndex());
   EXPECT_EQ(a.current, a.last);
   EXPECT_LE(a.view.topLineNumber, a.currentLineNumber);
 }

@@ -35,7 +35,7 @@ class SafeSave : public EditorTest {
       rlimit rl{limit, limit};
       setrlimit(RLIMIT_FSIZE, &rl);
       int result = editor.files.save(std::nullopt, Compress::FromSetting, false);
-      _exit((result + 2) + (current().changeCount != 0 ? 10 : 0));
+      _exit((result + 2) + (current().changeCount() != 0 ? 10 : 0));
     }
     int status = 0;
     waitpid(child, &status, 0);

@@ -32,7 +32,7 @@ TEST_F(SaveCommand, SaveWritesTheFileAndMarksItUnmodified) {
   Document& doc = openWith("a.txt", {"one", "two"});
   EXPECT_EQ(save(), 1);
   EXPECT_EQ(readBytes(dir / "a.txt"), "one\r\ntwo\r\n");
-  EXPECT_EQ(doc.changeCount, 0);
+  EXPECT_EQ(doc.changeCount(), 0);
   EXPECT_EQ(editor.slots.usedCount(), 1);
 }
 
@@ -73,17 +73,17 @@ TEST_F(SaveCommand, SaveUnderAnotherNameRenamesTheDocument) {
   EXPECT_EQ(readBytes(dir / "c.txt"), "text\r\n");
   EXPECT_EQ(readBytes(dir / "a.txt"), "old");
   EXPECT_EQ(doc.name, dir / "c.txt");
-  EXPECT_EQ(doc.changeCount, 0);
+  EXPECT_EQ(doc.changeCount(), 0);
 }
 
 TEST_F(SaveCommand, WithVoCompatibilityANamedSaveWritesACopy) {
   editor.settings.voCompatibility = true;
   Document& doc = openWith("a.txt", {"text"});
-  doc.changeCount = 0;
+  doc.setChangeCount(0);
   EXPECT_EQ(save({dir / "copy.txt"}), 1);
   EXPECT_EQ(readBytes(dir / "copy.txt"), "text\r\n");
   EXPECT_EQ(doc.name, dir / "a.txt");
-  EXPECT_EQ(doc.changeCount, 1);
+  EXPECT_EQ(doc.changeCount(), 1);
   EXPECT_FALSE(fs::status(dir / "a.txt")) << "the first file is not written";
   EXPECT_EQ(file({dir / "moved.txt"}), 1) << "file gives the document the name";
   EXPECT_EQ(readBytes(dir / "moved.txt"), "text\r\n");
@@ -145,7 +145,7 @@ TEST_F(SaveCommand, AReadOnlyFileOnDiskIsNotWritten) {
   EXPECT_EQ(save(), 0);
   EXPECT_EQ(editor.files.write(doc, false, dir / "a.txt", false), -1);
   EXPECT_EQ(readBytes(dir / "a.txt"), "old");
-  EXPECT_NE(doc.changeCount, 0);
+  EXPECT_NE(doc.changeCount(), 0);
 }
 
 TEST_F(SaveCommand, AppendModeAddsEveryLine) {

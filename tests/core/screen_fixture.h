@@ -122,7 +122,7 @@ class ScreenTest : public ::testing::Test {
     for (std::string_view text : lines) doc.appendLine(makeLine(text));
     doc.addSentinels();
     doc.current = doc.first->next();
-    doc.currentLineNumber = 2;
+    doc.currentLineNumber = LineIndex(2);
     editor.slots.setCursorInFile(slot, true);
     editor.screen.layout();
     editor.screen.redraw(true);
@@ -135,8 +135,8 @@ class ScreenTest : public ::testing::Test {
   // Moves the cursor to a text line (1 = first) and column.
   void moveTo(int slot, int line, int column) {
     Document& doc = data(slot);
-    doc.current = doc.lineAt(line + 1);
-    doc.currentLineNumber = line + 1;
+    doc.current = doc.lineAt(toIndex(UserLine(line)));
+    doc.currentLineNumber = toIndex(UserLine(line));
     doc.cursorColumn = column;
   }
 

@@ -57,13 +57,13 @@ TEST_F(StatusAndMessagesTest, LongFileNameInTheStatusLine) {
 
 TEST_F(StatusAndMessagesTest, ModifiedAndReadOnlyFilesChangeColoursModeAndTitle) {
   int slot = open("a.txt", {"x"});
-  data(slot).changeCount = 1;
+  data(slot).setChangeCount(1);
   editor.engine.send(&data(slot), fn::kUpdateStatusLine);
   EXPECT_EQ(console.attributeAt(0, 24), 0x0E);
   EXPECT_EQ(console.attributeAt(79, 24), 0x0E);
   EXPECT_EQ(console.title(), "Tarnedit - a.txt *");
 
-  data(slot).changeCount = 0;
+  data(slot).setChangeCount(0);
   data(slot).flags |= docflag::kReadOnly;
   editor.engine.send(&data(slot), fn::kUpdateStatusLine);
   EXPECT_EQ(console.attributeAt(0, 24), 0x0F);
@@ -129,7 +129,7 @@ TEST_F(StatusAndMessagesTest, MessageBoxWithStatusLineHiddenKeepsTheCursorLineVi
   EXPECT_NE(row(13).find(" Press a key "), std::string::npos);
   EXPECT_EQ(console.attributeAt(10, 12), 0x2F);
   EXPECT_EQ(trimmed(10), "line 12") << "scrolled above the box";
-  EXPECT_EQ(doc.view.topLineNumber, 3);
+  EXPECT_EQ(doc.view.topLineNumber, LineIndex(3));
 
   ASSERT_EQ(console.pendingInput(), 2u) << "the key stays queued, the mouse and the key-up are gone";
   InputRecord next;

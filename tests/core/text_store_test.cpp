@@ -22,7 +22,7 @@ TEST(TextStore, NewFileDocumentHasOneEmptyLineBetweenSentinels) {
   EXPECT_EQ(doc->textLineCount(), 1);
   EXPECT_EQ(doc->name, "Untitled");
   EXPECT_EQ(doc->current, doc->first);
-  EXPECT_EQ(doc->currentLineNumber, 1);
+  EXPECT_EQ(doc->currentLineNumber, LineIndex(1));
   EXPECT_EQ(doc->first->view(), "\xCD\xCD\xCD Top of file \xCD\xCD\xCD");
   EXPECT_EQ(doc->last->view(), "\xCD\xCD\xCD Bottom of file \xCD\xCD\xCD");
   EXPECT_EQ(doc->first->next()->length, 0u);

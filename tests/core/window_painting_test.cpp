@@ -29,11 +29,11 @@ class WindowPaintingTest : public ScreenTest {
 
   void setMark(Document& doc, int type, int firstLine, int firstColumn, int lastLine, int lastColumn) {
     doc.mark.type = type;
-    doc.mark.firstLine = doc.lineAt(firstLine + 1);
-    doc.mark.firstLineNumber = firstLine + 1;
+    doc.mark.firstLine = doc.lineAt(toIndex(UserLine(firstLine)));
+    doc.mark.firstLineNumber = toIndex(UserLine(firstLine));
     doc.mark.firstColumn = firstColumn;
-    doc.mark.lastLine = doc.lineAt(lastLine + 1);
-    doc.mark.lastLineNumber = lastLine + 1;
+    doc.mark.lastLine = doc.lineAt(toIndex(UserLine(lastLine)));
+    doc.mark.lastLineNumber = toIndex(UserLine(lastLine));
     doc.mark.lastColumn = lastColumn;
   }
 };
@@ -66,7 +66,7 @@ TEST_F(WindowPaintingTest, CharacterMarkRunsFromCornerToCorner) {
 
 TEST_F(WindowPaintingTest, LineMarkCoversWholeRows) {
   int slot = open("a.txt", {"one", "two", "three"});
-  data(slot).lineAt(3)->flags |= lineflag::kInRange;
+  data(slot).lineAt(LineIndex(3))->flags |= lineflag::kInRange;
   editor.screen.redraw(true);
   EXPECT_EQ(cellKinds(2, 80), std::string(80, 'M'));
   EXPECT_EQ(cellKinds(1), "............");
@@ -75,7 +75,7 @@ TEST_F(WindowPaintingTest, LineMarkCoversWholeRows) {
 TEST_F(WindowPaintingTest, BookmarksShowInSwappedColoursWhenShown) {
   int slot = open("a.txt", {"abcdef"});
   Document& doc = data(slot);
-  doc.bookmarks[0] = Bookmark{doc.lineAt(2), 2, 2};
+  doc.bookmarks[0] = Bookmark{doc.lineAt(LineIndex(2)), 2, LineIndex(2)};
   editor.screen.redraw(true);
   EXPECT_EQ(cellKinds(1), "..[F1].........");
   editor.engine.send(&doc, fn::kSetOption, 0, opt::kShowBookmarks);
@@ -188,7 +188,7 @@ TEST_F(WindowPaintingTest, OnlyChangedRowsAreWritten) {
   EXPECT_EQ(console.writesSinceReset(), 0);
 
   Document& doc = data(slot);
-  doc.insertCharacters(*doc.lineAt(3), 0, "x");
+  doc.insertCharacters(*doc.lineAt(LineIndex(3)), 0, "x");
   editor.screen.redraw(false);
   EXPECT_EQ(console.writesSinceReset(), 1);
   EXPECT_EQ(trimmed(2), "xtwo");
@@ -199,7 +199,7 @@ TEST_F(WindowPaintingTest, NothingIsWrittenWhileUpdatesAreSuspended) {
   Document& doc = data(slot);
   editor.engine.send(&doc, msg::kSuspendUpdates, 1);
   console.resetWriteCount();
-  doc.insertCharacters(*doc.lineAt(2), 0, "new ");
+  doc.insertCharacters(*doc.lineAt(LineIndex(2)), 0, "new ");
   editor.engine.send(&doc, fn::kTypeChar, 'x');
   editor.screen.redraw(true);
   editor.screen.paintWindow(doc, 0, 5);

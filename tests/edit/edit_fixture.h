@@ -55,13 +55,13 @@ class EditFixture {
   void setOption(int index, int value) { doc->options[index] = value; }
 
   void place(Pos p) {
-    doc->current = doc->lineAt(p.line + 1);
-    doc->currentLineNumber = p.line + 1;
+    doc->current = doc->lineAt(toIndex(UserLine(p.line)));
+    doc->currentLineNumber = toIndex(UserLine(p.line));
     doc->cursorColumn = p.column;
   }
 
-  Pos cursor() const { return {doc->currentLineNumber - 1, doc->cursorColumn}; }
-  int windowTop() const { return doc->view.topLineNumber - 1; }
+  Pos cursor() const { return {toUser(doc->currentLineNumber).value(), doc->cursorColumn}; }
+  int windowTop() const { return toUser(doc->view.topLineNumber).value(); }
 
   std::vector<std::string> text() const {
     std::vector<std::string> lines;
@@ -103,7 +103,7 @@ inline void runCase(const EditCase& c) {
   const std::vector<std::string>& expected = c.after.empty() ? c.before : c.after;
   EXPECT_EQ(f.text(), expected);
   EXPECT_EQ(f.cursor(), c.end);
-  EXPECT_EQ(f.doc->changeCount != 0, !c.after.empty()) << "change count " << f.doc->changeCount;
+  EXPECT_EQ(f.doc->changeCount() != 0, !c.after.empty()) << "change count " << f.doc->changeCount();
 }
 
 }  // namespace tarn

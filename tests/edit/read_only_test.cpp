@@ -35,7 +35,7 @@ TEST(ReadOnly, ChangingFunctionsChangeNothingAndFail) {
       if (readOnly) fx.doc->flags |= docflag::kReadOnly;
       fx.place({1, 5});
       results[readOnly] = fx.send(f.code, changingArgument(f.code));
-      changes[readOnly] = fx.doc->changeCount;
+      changes[readOnly] = fx.doc->changeCount();
       if (readOnly) {
         EXPECT_EQ(fx.text(), text);
       }

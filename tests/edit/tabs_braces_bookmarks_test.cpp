@@ -48,7 +48,7 @@ TEST(TabsAndBraces, TabWithoutTabInsertNeverChangesText) {
     for (int i = 0; i < 5; ++i) f.send(fn::kTab);
   }
   EXPECT_EQ(f.text(), (std::vector<std::string>{"a\tb", "", "abcdefghijklmnopqrstuvwxyz"}));
-  EXPECT_EQ(f.doc->changeCount, 0);
+  EXPECT_EQ(f.doc->changeCount(), 0);
 }
 
 TEST(TabsAndBraces, TabStopsFollowTheEngineTable) {

@@ -99,9 +99,9 @@ TEST(TextChanges, EveryChangeRaisesTheChangeCount) {
   EditFixture f({"ab"});
   f.place({1, 0});
   f.type("xy");
-  EXPECT_EQ(f.doc->changeCount, 2);
+  EXPECT_EQ(f.doc->changeCount(), 2);
   f.send(fn::kLeft);
-  EXPECT_EQ(f.doc->changeCount, 2);
+  EXPECT_EQ(f.doc->changeCount(), 2);
 }
 
 TEST(TextChanges, CuttingEveryLineLeavesTheCursorOnTheTopOfFileLine) {
@@ -119,8 +119,8 @@ TEST(TextChanges, CuttingEveryLineLeavesTheCursorOnTheTopOfFileLine) {
 TEST(TextChanges, EnterScrollsTheWindowFromItsLastRow) {
   EditFixture f({"a", "b", "c"}, 2);
   f.place({2, 1});
-  f.doc->view.topLine = f.doc->lineAt(2);
-  f.doc->view.topLineNumber = 2;
+  f.doc->view.topLine = f.doc->lineAt(LineIndex(2));
+  f.doc->view.topLineNumber = LineIndex(2);
   EXPECT_EQ(f.send(fn::kTypeChar, '\r'), 1);
   EXPECT_EQ(f.windowTop(), 2);
   EXPECT_EQ(f.doc->cursorRow, 1);

@@ -17,8 +17,8 @@ struct WindowFixture : EditFixture {
   WindowFixture() : EditFixture(numberedLines(30), 10) {}
   void at(int top, Pos cursor) {
     place(cursor);
-    doc->view.topLine = doc->lineAt(top + 1);
-    doc->view.topLineNumber = top + 1;
+    doc->view.topLine = doc->lineAt(toIndex(UserLine(top)));
+    doc->view.topLineNumber = toIndex(UserLine(top));
   }
   void compatible() { setOption(opt::kBehaviour, 30 | behaviour::kCompatibility); }
 };

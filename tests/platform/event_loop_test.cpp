@@ -76,5 +76,41 @@ TEST(EventLoop, ReadableDescriptorRunsItsCallback) {
   close(p[1]);
 }
 
+TEST(EventLoop, SourcesNotAdmittedWaitUntilTheyAre) {
+  EventLoop loop;
+  auto t = EventLoop::Clock::time_point{};
+  loop.setClock([&] { return t; });
+  int background = 0, terminal = 0, host = 0;
+  EventLoop::Source peer = loop.newSource();
+  loop.addTimer(std::chrono::seconds(1), [&] { ++background; });
+  loop.addTimer(std::chrono::seconds(1), [&] { ++terminal; }, EventLoop::kTerminal);
+  int p[2];
+  ASSERT_EQ(pipe(p), 0);
+  loop.watch(p[0], [&] {
+    char b;
+    ASSERT_EQ(read(p[0], &b, 1), 1);
+    ++host;
+  }, peer);
+  ASSERT_EQ(write(p[1], "x", 1), 1);
+  t += std::chrono::seconds(1);
+
+  loop.admit(EventLoop::kTerminal);
+  loop.runOnce(std::chrono::milliseconds(0));  // the pipe is readable, the timers due
+  EXPECT_EQ(terminal, 1);
+  EXPECT_EQ(background, 0);
+  EXPECT_EQ(host, 0);
+
+  loop.admit(peer);
+  loop.runOnce(std::chrono::milliseconds(0));
+  EXPECT_EQ(host, 1);
+  EXPECT_EQ(background, 0);
+
+  loop.admit(EventLoop::kEverySource);
+  loop.runDueTimers();
+  EXPECT_EQ(background, 1) << "a held timer runs once it is admitted";
+  close(p[0]);
+  close(p[1]);
+}
+
 }  // namespace
 }  // namespace tarn

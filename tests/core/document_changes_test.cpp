@@ -1,0 +1,214 @@
+// The document as the one writer of its text: what its observers are told,
+// and what stands on lines that are inserted, deleted or moved.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/document.h"
+#include "core/engine.h"
+
+namespace tarn {
+namespace {
+
+// Writes down every notification as one line of text.
+class Recorder : public ChangeObserver {
+ public:
+  void charactersInserted(Document&, const TextChange& c) override { note("insert", c); }
+  void charactersDeleted(Document&, const TextChange& c) override { note("delete", c); }
+  void charactersReplaced(Document&, const TextChange& c) override { note("replace", c); }
+  void lineInserted(Document&, const Line& line, LineIndex index) override {
+    seen.push_back("line+ " + std::to_string(index.value()) + " " + std::string(line.view()));
+  }
+  void lineDeleted(Document&, const Line& line, LineIndex index) override {
+    seen.push_back("line- " + std::to_string(index.value()) + " " + std::string(line.view()));
+  }
+  void linesMoved(Document&, const LinesMoved& m) override {
+    seen.push_back("moved " + std::to_string(m.from.value()) + " " + std::to_string(m.to.value()) + " " + std::to_string(m.count));
+  }
+  void textReplaced(Document&) override { seen.push_back("replaced"); }
+
+  std::vector<std::string> seen;
+
+ private:
+  void note(const char* what, const TextChange& c) {
+    seen.push_back(std::string(what) + " " + std::to_string(c.index.value()) + ":" + std::to_string(c.column) + " " +
+                   std::string(c.text));
+  }
+};
+
+class DocumentChanges : public ::testing::Test {
+ protected:
+  // Lines a, b, c, d, e: internal numbers 2 to 6; the cursor on b.
+  void SetUp() override {
+    for (const char* text : {"a", "b", "c", "d", "e"}) doc.appendLine(makeLine(text));
+    doc.addSentinels();
+    doc.addObserver(recorder);
+    at(3);
+  }
+
+  void at(int index) {
+    doc.current = doc.lineAt(LineIndex(index));
+    doc.currentLineNumber = LineIndex(index);
+  }
+
+  std::vector<std::string> text() const {
+    std::vector<std::string> lines;
+    for (Line* l = doc.firstText(); l != doc.last; l = l->next()) lines.emplace_back(l->view());
+    return lines;
+  }
+
+  Document doc{1, 0, kDefaultOptions};
+  Recorder recorder;
+};
+
+TEST_F(DocumentChanges, ObserversHearEveryChangeWithWhatItRemoved) {
+  Line& b = *doc.current;
+  doc.insertCharacters(b, 1, "xy");
+  doc.replaceCharacters(b, 0, "Q");
+  doc.deleteCharacters(b, 1, 2);
+  doc.setText(*doc.lineAt(LineIndex(5)), "dd");
+  doc.insertAfterCurrent(makeLine("new"));
+  doc.deleteLine(doc.lineAt(LineIndex(2)));
+  EXPECT_EQ(recorder.seen, (std::vector<std::string>{"insert 3:1 xy", "replace 3:0 b", "delete 3:1 xy",
+                                                     "insert 5:1 d", "line+ 4 new", "line- 2 a"}));
+  EXPECT_EQ(text(), (std::vector<std::string>{"Q", "new", "c", "dd", "e"}));
+}
+
+TEST_F(DocumentChanges, TheChangesOfOneFunctionCountOnce) {
+  doc.insertCharacters(*doc.current, 0, "1");
+  doc.insertCharacters(*doc.current, 0, "2");
+  EXPECT_EQ(doc.changeCount(), 0) << "counted when the function ends";
+  doc.settleChanges();
+  doc.settleChanges();
+  EXPECT_EQ(doc.changeCount(), 1);
+  doc.deleteCharacters(*doc.current, 0, 1);
+  doc.setChangeCount(0);  // saved meanwhile
+  doc.settleChanges();
+  EXPECT_EQ(doc.changeCount(), 0);
+}
+
+TEST_F(DocumentChanges, NumbersBelowAnInsertedLineMoveDown) {
+  Line* d = doc.lineAt(LineIndex(5));
+  doc.bookmarks[0] = Bookmark{d, 0, LineIndex(5)};
+  doc.view.topLine = doc.lineAt(LineIndex(4));
+  doc.view.topLineNumber = LineIndex(4);
+  doc.insertBeforeCurrent(makeLine("x"));
+  EXPECT_EQ(doc.currentLineNumber, LineIndex(4));
+  EXPECT_EQ(doc.lineAt(doc.currentLineNumber)->view(), "b");
+  EXPECT_EQ(doc.view.topLineNumber, LineIndex(5));
+  EXPECT_EQ(doc.bookmarks[0].lineNumber, LineIndex(6));
+  EXPECT_EQ(doc.lineAt(LineIndex(6)), d);
+}
+
+TEST_F(DocumentChanges, NothingPointsAtADeletedLine) {
+  Line* c = doc.lineAt(LineIndex(4));
+  Line* d = doc.lineAt(LineIndex(5));
+  Line* e = doc.lineAt(LineIndex(6));
+  doc.bookmarks[0] = Bookmark{c, 1, LineIndex(4)};
+  doc.bookmarks[1] = Bookmark{e, 0, LineIndex(6)};
+  doc.mark = Mark{2, 0, c, 0, LineIndex(4), e, 3, LineIndex(6)};
+  for (Line* l : {c, d}) l->flags |= lineflag::kInRange;
+  doc.range = OperationRange{LineIndex(4), LineIndex(5), c, d, 2};
+  doc.view.topLine = c;
+  doc.view.topLineNumber = LineIndex(4);
+
+  doc.deleteLine(c);
+  EXPECT_FALSE(doc.bookmarks[0].isSet()) << "a bookmark goes with its line";
+  EXPECT_EQ(doc.bookmarks[1].lineNumber, LineIndex(5));
+  EXPECT_EQ(doc.mark.firstLine, d) << "the corner moves to the line that follows";
+  EXPECT_EQ(doc.mark.firstLineNumber, LineIndex(4));
+  EXPECT_EQ(doc.mark.lastLineNumber, LineIndex(5));
+  EXPECT_EQ(doc.range.first, d);
+  EXPECT_EQ(doc.range.count, 1);
+  EXPECT_EQ(doc.view.topLine, d);
+  EXPECT_EQ(doc.view.topLineNumber, LineIndex(4));
+  EXPECT_EQ(doc.currentLineNumber, LineIndex(3)) << "the cursor line above is not renumbered";
+
+  doc.deleteLine(e);
+  EXPECT_EQ(doc.mark.lastLine, d) << "the end corner moves to the line before";
+  EXPECT_EQ(doc.mark.lastLineNumber, LineIndex(4));
+  doc.deleteLine(d);
+  EXPECT_EQ(doc.mark.type, 0) << "a mark whose lines all went is gone";
+  EXPECT_EQ(doc.range.first, nullptr);
+  EXPECT_EQ(doc.view.topLine, doc.last);
+  EXPECT_EQ(doc.view.topLineNumber, LineIndex(4));
+}
+
+TEST_F(DocumentChanges, RelinkedLinesTakeWhatStandsOnThemAlong) {
+  Line* a = doc.lineAt(LineIndex(2));
+  Line* b = doc.lineAt(LineIndex(3));
+  Line* e = doc.lineAt(LineIndex(6));
+  doc.bookmarks[0] = Bookmark{e, 0, LineIndex(6)};
+  doc.mark = Mark{1, 0, a, 0, LineIndex(2), b, 0, LineIndex(3)};
+  doc.relinkLines(e, {a, b});  // a line mark moved below the last line
+  EXPECT_EQ(text(), (std::vector<std::string>{"c", "d", "e", "a", "b"}));
+  EXPECT_EQ(doc.currentLineNumber, LineIndex(6)) << "the cursor stays on b";
+  EXPECT_EQ(doc.bookmarks[0].lineNumber, LineIndex(4));
+  EXPECT_EQ(doc.mark.firstLineNumber, LineIndex(5));
+  EXPECT_EQ(doc.mark.lastLineNumber, LineIndex(6));
+  EXPECT_EQ(doc.indexOf(a), LineIndex(5));
+
+  // Sorting relinks a range in place, in a new order.
+  doc.relinkLines(doc.first, {b, doc.lineAt(LineIndex(2)), a});
+  EXPECT_EQ(text(), (std::vector<std::string>{"b", "c", "a", "d", "e"}));
+  EXPECT_EQ(doc.mark.firstLine, b) << "the corners keep their order";
+  EXPECT_EQ(doc.mark.lastLineNumber, LineIndex(4));
+  EXPECT_EQ(recorder.seen, (std::vector<std::string>{"moved 2 5 2", "moved 2 2 3"}));
+}
+
+TEST_F(DocumentChanges, SetTextChangesOnlyWhatDiffers) {
+  doc.setText(*doc.current, "b  ");
+  doc.setText(*doc.current, "b");
+  doc.setText(*doc.current, "abc");
+  EXPECT_EQ(recorder.seen, (std::vector<std::string>{"insert 3:1   ", "delete 3:1   ", "delete 3:0 b",
+                                                     "insert 3:0 abc"}));
+}
+
+TEST_F(DocumentChanges, IndexOfFollowsAWalkThroughTheText) {
+  int n = 1;
+  for (Line* l = doc.first; l; l = l->next(), ++n) EXPECT_EQ(doc.indexOf(l), LineIndex(n));
+  EXPECT_EQ(doc.indexOf(nullptr), LineIndex());
+  Line* stranger = makeLine("x");
+  EXPECT_EQ(doc.indexOf(stranger), LineIndex());
+  freeLine(stranger);
+}
+
+TEST_F(DocumentChanges, RebuildingTheTextIsOneNotification) {
+  doc.freeLines();
+  doc.appendLine(makeLine("z"));
+  doc.addSentinels();
+  EXPECT_EQ(recorder.seen, (std::vector<std::string>{"replaced"}));
+}
+
+int typesX(EngineCall& call) {
+  call.doc.insertCharacters(*call.doc.firstText(), 0, "x");
+  return 1;
+}
+
+// Types x and has the function above type another.
+int typesTwice(EngineCall& call) {
+  typesX(call);
+  return call.engine.send(&call.doc, 0x931);
+}
+
+constexpr EditFunction kTypers[] = {
+    {0x930, editclass::kChange, typesTwice},
+    {0x931, editclass::kChange, typesX},
+};
+
+TEST(ChangeCount, AFunctionAndTheFunctionsItSendsCountAsOneChange) {
+  Engine engine;
+  engine.setRegistry(kTypers);
+  CreateRequest request;
+  engine.send(nullptr, msg::kCreate, 0, reinterpret_cast<intptr_t>(&request));
+  Document& doc = *request.result;
+  engine.send(&doc, 0x930);
+  EXPECT_EQ(doc.firstText()->view(), "xx");
+  EXPECT_EQ(doc.changeCount(), 1);
+  engine.send(&doc, 0x931);
+  EXPECT_EQ(doc.changeCount(), 2);
+}
+
+}  // namespace
+}  // namespace tarn
