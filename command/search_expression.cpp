@@ -72,7 +72,8 @@ SearchExpression parseExpression(std::string_view rest, bool change) {
   rest.remove_prefix(1);
   bool closed = false;
   expression.text = std::string(cutPiece(rest, delimiter, &closed));
-  if (change && closed) expression.replacement = std::string(cutPiece(rest, delimiter));
+  // `c/old/` names no new text; `c/old//` names an empty one.
+  if (change && closed && !rest.empty()) expression.replacement = std::string(cutPiece(rest, delimiter));
   expression.letters = std::string(rest);
   return expression;
 }
