@@ -12,6 +12,7 @@
 #include "core/editor.h"
 #include "core/search_request.h"
 #include "core/slot_ops.h"
+#include "core/update_batch.h"
 
 namespace tarn::command {
 
@@ -39,10 +40,13 @@ class Locate {
       return Outcome::done();
     }
     const SavedCursor start = saveCursor(editor_);
-    const std::vector<int> windows = windowsToSearch(editor_, switches_.allWindows);
-    for (int slot : windows) {
-      editor_.slots.setCurrent(slot);
-      if (searchWindow(slot)) break;
+    {
+      // The screen is brought up to date once, after the repeated searches.
+      UpdateBatch batch(editor_);
+      for (int slot : windowsToSearch(editor_, switches_.allWindows)) {
+        editor_.slots.setCurrent(slot);
+        if (searchWindow(slot)) break;
+      }
     }
     if (switches_.foundFile && !collected_.empty()) openFoundFile();
     if (switches_.list && !listed_.empty()) showFoundList(start);
@@ -70,15 +74,11 @@ class Locate {
       request.options = switches_.engineBits() | (include ? searchbit::kIncludeCursor : 0);
       request.text = text_;
       include = false;
-      LineIndex numberBefore = doc.currentLineNumber;
-      int columnBefore = doc.cursorColumn;
       if (!editor_.engine.send(&doc, code, 0, reinterpret_cast<intptr_t>(&request))) break;
       ++found_;
       ++foundHere;
       if (!collecting()) {
         if (!repeating()) return true;
-        // A place found again (a cursor marker behind the match start, going backward) ends it.
-        if (doc.currentLineNumber == numberBefore && doc.cursorColumn == columnBefore) break;
         continue;
       }
       int line = toUser(doc.currentLineNumber).value();
@@ -97,7 +97,7 @@ class Locate {
       }
       if (switches_.removeLines) {
         LineIndex deleted = doc.currentLineNumber;
-        editor_.engine.send(&doc, fn::kDeleteLine);
+        if (!editor_.engine.send(&doc, fn::kDeleteLine)) break;  // a read-only file
         doc.cursorColumn = 0;
         // Going forward, the line that took the deleted one's place is
         // searched from its start; when the last line went, the cursor

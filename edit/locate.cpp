@@ -21,15 +21,27 @@ int locate(EngineCall& call, SearchDirection direction) {
   if (!doc.current) return 0;
   const ColumnRule rule = columnRule(call);
   const bool forward = direction == SearchDirection::kForward;
+  Line* line = doc.current;
+  LineIndex number = doc.currentLineNumber;
   int from = cursorByte(doc, rule);
+  // Left by a cursor marker, the cursor stands for the match it came from.
+  const SearchRecord::MarkerPlace& marker = record.marker;
+  if (marker.doc == &doc && marker.cursorLine == doc.current && marker.cursorColumn == doc.cursorColumn) {
+    line = marker.matchLine;
+    number = marker.matchNumber;
+    from = marker.matchStart;
+  }
   if (!record.has(searchbit::kIncludeCursor)) from += forward ? 1 : -1;
   record.options &= ~searchbit::kIncludeCursor;  // used once
   SearchWalk walk(doc, record.search, direction, scopeOf(record), rule);
-  std::optional<FoundMatch> found = walk.find(doc.current, doc.currentLineNumber, from);
+  std::optional<FoundMatch> found = walk.find(line, number, from);
+  record.marker = {};
   if (!found) return 0;
   const SearchMatch& match = found->match;
   MatchPlace cursor = placeOf(*found, match.cursor.value_or(match.whole.start));
   putCursor(doc, cursor.line, cursor.number, cursor.column, rule);
+  if (match.cursor && *match.cursor != match.whole.start)
+    record.marker = {&doc, cursor.line, doc.cursorColumn, found->line, found->number, match.whole.start.column};
   request->matchStart = match.whole.start.column;
   request->matchEnd = lastByteOnLine(*found) + (match.whole.start == match.whole.end ? 0 : 1);
   if (record.has(searchbit::kSelect)) {

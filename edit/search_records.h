@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/document.h"
 #include "core/search_request.h"
 #include "edit/replacement.h"
 #include "edit/search_match.h"
@@ -18,6 +19,19 @@ struct SearchRecord {
   SearchDirection direction = SearchDirection::kForward;
   TextSearch search;
   bool ready = false;  // set up with a text that compiled
+
+  // Where the last find put the cursor when a cursor marker placed it
+  // away from the match start, and where that match started: a search
+  // from there goes on from the match, not from the marker.
+  struct MarkerPlace {
+    const Document* doc = nullptr;
+    const Line* cursorLine = nullptr;
+    int cursorColumn = 0;
+    Line* matchLine = nullptr;
+    LineIndex matchNumber;
+    int matchStart = 0;  // byte column
+  };
+  MarkerPlace marker;
 
   // Takes the request's text and options and prepares the search; false
   // when nothing can be found (no text, or a pattern that does not compile).

@@ -302,5 +302,20 @@ TEST(Locate, FindInTextAndTheLastSearchText) {
   EXPECT_STREQ(buffer, "b+");
 }
 
+// A cursor marker puts the cursor inside the match; the next search goes on
+// from the match itself, so that going backward each match is found once.
+TEST(Locate, AfterACursorMarkerTheSearchGoesOnFromTheMatch) {
+  for (bool backward : {true, false}) {
+    EditFixture f({"ab ab", "ab"});
+    f.place(backward ? Pos{2, 2} : Pos{0, 0});
+    SearchRequest request{kPattern, "a\\cb", {}};
+    std::vector<Pos> found;
+    while (f.send(backward ? fn::kLocateBackward : fn::kLocateForward, 0, reinterpret_cast<intptr_t>(&request)) &&
+           found.size() < 5)
+      found.push_back(f.cursor());
+    EXPECT_EQ(found, backward ? (std::vector<Pos>{{2, 1}, {1, 4}, {1, 1}}) : (std::vector<Pos>{{1, 1}, {1, 4}, {2, 1}}));
+  }
+}
+
 }  // namespace
 }  // namespace tarn
