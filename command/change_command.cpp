@@ -22,6 +22,8 @@ Outcome change(Editor& editor, const Invocation& invocation) {
   int changes = 0;
   bool escaped = false;
   bool refused = false;
+  const int startSlot = editor.slots.current();
+  int changedIn = startSlot;
   for (int slot : windowsToSearch(editor, switches.allWindows)) {
     if (slot != editor.slots.current()) {
       editor.slots.setCurrent(slot);
@@ -37,6 +39,7 @@ Outcome change(Editor& editor, const Invocation& invocation) {
     request.promptRow = placementRow(editor, doc, switches);
     int here = editor.engine.send(&doc, code, 0, reinterpret_cast<intptr_t>(&request));
     changes += here;
+    if (here > 0) changedIn = slot;
     escaped = request.escaped;
     refused = refused || request.refused;
     if (here == 0 && switches.fromTop) restoreCursor(editor, saved);
@@ -44,6 +47,8 @@ Outcome change(Editor& editor, const Invocation& invocation) {
     // All answered at a prompt: the other windows change without asking.
     if (request.answeredAll) switches.prompt = false, switches.allOccurrences = true;
   }
+  // The window of the last change stays current, else the one the change began in.
+  if (editor.slots.inUse(changedIn)) editor.slots.setCurrent(changedIn);
   std::string count = "Number of changed strings: " + std::to_string(changes);
   if (changes == 0) {
     // Esc at the prompt ends it quietly; a read-only file has said why.

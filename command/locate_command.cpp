@@ -43,10 +43,16 @@ class Locate {
     {
       // The screen is brought up to date once, after the repeated searches.
       UpdateBatch batch(editor_);
+      int foundIn = start.slot;
       for (int slot : windowsToSearch(editor_, switches_.allWindows)) {
         editor_.slots.setCurrent(slot);
-        if (searchWindow(slot)) break;
+        int before = found_;
+        bool ended = searchWindow(slot);
+        if (found_ > before) foundIn = slot;
+        if (ended) break;
       }
+      // The window of the last find stays current, else the one the search began in.
+      if (editor_.slots.inUse(foundIn)) editor_.slots.setCurrent(foundIn);
     }
     if (switches_.foundFile && !collected_.empty()) openFoundFile();
     if (switches_.list && !listed_.empty()) showFoundList(start);
