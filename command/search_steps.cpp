@@ -1,5 +1,7 @@
 #include "command/search_steps.h"
 
+#include <algorithm>
+
 #include "core/editor.h"
 #include "core/function_codes.h"
 #include "core/view_placement.h"

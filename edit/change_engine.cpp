@@ -1,6 +1,7 @@
 // Change forward and backward, and repeat change search: each match in the
 // walk, within the scope, is confirmed (with the prompt option), replaced
 // and counted; without change-all the first change ends it.
+#include <algorithm>
 #include <string>
 
 #include "core/editor.h"
