@@ -196,7 +196,7 @@ Outcome CommandLanguage::drain() {
     }
     if ((outcome.next == Next::CommandLine && !onCommandLine_) || (outcome.next == Next::File && onCommandLine_))
       return outcome;
-    if (outcome.failed) {
+    if (outcome.failed && !outcome.keepsQueue) {
       queue_.clear();
       return outcome;
     }

@@ -272,7 +272,7 @@ constexpr FunctionRow kRows[] = {
 // Later work builds these; until then they say "Not available yet".
 constexpr int kLater[] = {
     // Typed commands.
-    fn::kDir, fn::kPrint, fn::kChange, fn::kLocate, fn::kMail, fn::kHistory, fn::kMru, fn::kVbsexec,
+    fn::kDir, fn::kPrint, fn::kMail, fn::kHistory, fn::kMru, fn::kVbsexec,
     fn::kVbsrun, fn::kCalc, fn::kMenu, fn::kLoad, fn::kRun, fn::kWrite, fn::kDemoFast, fn::kDemoSlow,
     fn::kDemoEnd, fn::kDemoStep, fn::kOpen, fn::kZip, fn::kUnzip, fn::kSort, fn::kWorkspace, fn::kBookmarks,
     fn::kPrintdoc,

@@ -13,6 +13,9 @@ enum class Next {
 struct Outcome {
   Next next = Next::Stay;
   bool failed = false;  // ends the innermost loop of a function string
+  // A failure after which the functions still queued run all the same
+  // (a locate or change with the ignore option).
+  bool keepsQueue = false;
 
   static Outcome done() { return {}; }
   static Outcome failure() { return {Next::Stay, true}; }

@@ -246,8 +246,17 @@ constexpr int kUpCount = 0x14D;     // [up n]
 constexpr int kDownCount = 0x14E;   // [down n]
 constexpr int kLeftCount = 0x14F;   // [left n]
 constexpr int kRightCount = 0x150;  // [right n]
+// Locate and change (argument 2: a SearchRequest, see search_request.h).
+constexpr int kLocateForward = 0x922;
+constexpr int kLocateBackward = 0x923;
+constexpr int kChangeForward = 0x924;
+constexpr int kChangeBackward = 0x925;
 constexpr int kCutLines = 0x92A;
 constexpr int kSetInsertMode = 0x933;  // argument 1: 0 toggle, 1 insert, 2 replace
+// Argument 1 the length, 2 the text: the match start in the low 16 bits of
+// the result and its end in the high ones, or -1.
+constexpr int kFindInText = 0x938;
+constexpr int kRepeatChangeSearch = 0x939;
 constexpr int kNextParagraph = 0x947;
 constexpr int kPrevParagraph = 0x948;
 constexpr int kGotoLine = 0x951;
@@ -259,6 +268,7 @@ constexpr int kSetLineText = 0x961;  // a std::string_view: the current line's t
 constexpr int kReplaceText = 0x962;  // a std::vector<std::string>: the whole text
 constexpr int kSetOption = 0x969;
 constexpr int kGetOption = 0x96A;
+constexpr int kLastSearchText = 0x985;  // argument 2: a buffer of kLongestSearchText + 1 bytes
 constexpr int kGetStatus = 0x986;
 constexpr int kLineCount = 0x9A5;
 constexpr int kChangeCount = 0x9AA;

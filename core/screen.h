@@ -56,6 +56,10 @@ class Screen : public EngineHost {
 
   // The syntax colouring that paints documents with colouring on.
   void setSyntaxPainter(SyntaxPainter* painter) { syntax_ = painter; }
+  // The locate highlight: the last search text shown in the found colours
+  // (the engine's find in text finds it). Repaints when it changes.
+  void setFoundHighlight(bool on);
+  bool foundHighlight() const { return foundHighlight_; }
 
   // A message on the status line until the next key, or in a framed box
   // (waiting for a key, which stays in the queue) when the status line is hidden.
@@ -140,6 +144,7 @@ class Screen : public EngineHost {
   ScreenCells cells_;
   std::array<int, 2> shown_{-1, -1};
   SyntaxPainter* syntax_ = nullptr;
+  bool foundHighlight_ = false;
   bool messageShown_ = false;
   bool noteShown_ = false;
   std::string messageText_;

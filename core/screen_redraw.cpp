@@ -4,6 +4,7 @@
 #include "core/border_map.h"
 #include "core/editor.h"
 #include "core/file_tabs.h"
+#include "core/function_codes.h"
 #include "core/view_placement.h"
 #include "core/window_painter.h"
 
@@ -19,6 +20,12 @@ void Screen::redraw(bool slotChanged) {
   updateTitle();
   noteShownSlots();
   placeCursor();
+}
+
+void Screen::setFoundHighlight(bool on) {
+  if (on == foundHighlight_) return;
+  foundHighlight_ = on;
+  redraw(true);
 }
 
 void Screen::paintWindow(Document& doc, int firstRow, int lastRow) {
@@ -70,6 +77,16 @@ void Screen::paintData(int slot, const ViewArea& area, int firstRow, int lastRow
   style.tabFill = static_cast<char>(doc->option(opt::kTabFill));
   style.syntax = syntax_;
   style.keywordSet = slots.data(slot).keywordSet();
+  if (foundHighlight_) {
+    Engine& engine = editor_.engine;
+    style.findFound = [&engine, doc](std::string_view text) -> std::optional<std::pair<int, int>> {
+      int found = engine.send(doc, fn::kFindInText, static_cast<intptr_t>(text.size()),
+                              reinterpret_cast<intptr_t>(text.data()));
+      if (found < 0) return std::nullopt;
+      return std::pair<int, int>(found & 0xFFFF, (found >> 16) & 0xFFFF);
+    };
+    style.found = swappedColours(style.text);
+  }
 
   WindowPainter painter(*doc, area.columns, style);
   RowCells cells;

@@ -54,6 +54,7 @@ bool WindowPainter::expand(const Line* line, int row) {
   int column = static_cast<int>(i);
   shown_.clear();
   colours_.clear();
+  shownBytes_.clear();
   for (; i < bytes.size() && column < end; ++i) {
     bool tab = tabs && bytes[i] == '\t';
     int width = tab ? style_.tabWidth - column % style_.tabWidth : 1;
@@ -61,6 +62,7 @@ bool WindowPainter::expand(const Line* line, int row) {
       if (column < left) continue;
       shown_ += tab ? style_.tabFill : bytes[i];
       colours_.push_back(coloured ? byteColours_[i] : style_.text);
+      shownBytes_.push_back(static_cast<int>(i));
     }
   }
   reach_ = column;
@@ -101,6 +103,24 @@ bool WindowPainter::markedColumns(const Line* line, LineIndex lineNumber, int li
   return true;
 }
 
+// Each occurrence is looked for after the one before; only the shown
+// columns take the found colours.
+void WindowPainter::paintFound(const Line* line, RowCells& out) {
+  if (shownBytes_.empty()) return;
+  std::string_view bytes = line->view();
+  const int lastShown = shownBytes_.back();
+  int at = 0;
+  while (at <= lastShown) {
+    std::optional<std::pair<int, int>> found = style_.findFound(bytes.substr(at));
+    if (!found) break;
+    int start = at + found->first;
+    int end = at + found->second;
+    for (size_t x = 0; x < shownBytes_.size() && x < out.attrs.size(); ++x)
+      if (shownBytes_[x] >= start && shownBytes_[x] < end) out.attrs[x] = style_.found;
+    at = end > start ? end : start + 1;
+  }
+}
+
 bool WindowPainter::paintRow(const Line* line, LineIndex lineNumber, int row, RowCells& out) {
   out.text.assign(columns_, ' ');
   out.attrs.assign(columns_, style_.text);
@@ -113,6 +133,7 @@ bool WindowPainter::paintRow(const Line* line, LineIndex lineNumber, int row, Ro
       out.text[x] = style_.masked ? '*' : shown_[x];
       out.attrs[x] = colours_[x];
     }
+    if (style_.findFound && !doc_.isSentinel(line)) paintFound(line, out);
     if (!markedColumns(line, lineNumber, reach_, markFirst, markLast)) markLast = -2;
   }
   auto marked = [&](int x) { return left + x >= markFirst && left + x <= markLast; };

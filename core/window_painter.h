@@ -1,7 +1,11 @@
 // The cells of one window row: a line of a document cut to the window, in
 // its colours, with the mark, the bookmarks and the highlights painted over.
 #pragma once
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/line_number.h"
@@ -30,6 +34,10 @@ struct RowStyle {
   bool masked = false;
   SyntaxPainter* syntax = nullptr;
   int keywordSet = -1;
+  // The search text highlighted: given a text, where its first occurrence
+  // starts and ends (bytes); painted in the found colours.
+  std::function<std::optional<std::pair<int, int>>(std::string_view)> findFound;
+  Attribute found = 0xF1;
 };
 
 struct RowCells {
@@ -61,12 +69,14 @@ class WindowPainter {
   bool markedColumns(const Line* line, LineIndex lineNumber, int lineColumns, int& first,
                      int& last) const;
   bool expand(const Line* line, int row);
+  void paintFound(const Line* line, RowCells& out);
 
   const Document& doc_;
   int columns_;
   RowStyle style_;
   std::string shown_;  // the shown display columns of the line, from the view's left column
   std::vector<Attribute> colours_;
+  std::vector<int> shownBytes_;  // the byte each shown column comes from
   int reach_ = 0;  // display columns the line reaches (at least to the window's right edge when it goes on)
   std::vector<Attribute> byteColours_;
 };

@@ -84,6 +84,17 @@ int setInsertMode(EngineCall& call);
 // case_changes.cpp
 int changeCase(EngineCall& call);
 
+// locate.cpp: argument 2 a SearchRequest (core/search_request.h)
+int locateForward(EngineCall& call);
+int locateBackward(EngineCall& call);
+int findInText(EngineCall& call);      // argument 1 the length, 2 the text
+int lastSearchText(EngineCall& call);  // argument 2 the buffer
+
+// change_engine.cpp: argument 2 a SearchRequest; the result is the number of changes
+int changeForward(EngineCall& call);
+int changeBackward(EngineCall& call);
+int repeatChangeSearch(EngineCall& call);
+
 // control_messages.cpp: the edit-control style messages
 int keyDown(EngineCall& call);       // argument 1 virtual-key code, 2 repeat count
 int character(EngineCall& call);     // argument 1 the byte, 2 repeat count

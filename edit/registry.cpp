@@ -14,6 +14,7 @@ using namespace handler;
 constexpr uint32_t kMove = editclass::kMovement;
 constexpr uint32_t kChange = editclass::kChange;
 constexpr uint32_t kNone = 0;
+constexpr uint32_t kQuery = editclass::kInternal;
 
 // Sorted by code.
 constexpr EditFunction kFunctions[] = {
@@ -24,6 +25,10 @@ constexpr EditFunction kFunctions[] = {
     {msg::kLeftDown, kMove, pointerPress},
     {msg::kLeftDoubleClick, kMove, pointerPress},
 
+    {fn::kLocateForward, kMove, locateForward},
+    {fn::kLocateBackward, kMove, locateBackward},
+    {fn::kChangeForward, kMove | kChange, changeForward},
+    {fn::kChangeBackward, kMove | kChange, changeBackward},
     {fn::kDeleteLine, kChange, deleteLine},
     {fn::kAppendLine, kChange, appendLine},
     {fn::kInsertLine, kChange, insertLine},
@@ -36,6 +41,8 @@ constexpr EditFunction kFunctions[] = {
     {fn::kSetInsertMode, kNone, setInsertMode},
     {fn::kTab, kChange, tab},
     {fn::kBacktab, kChange, backtab},
+    {fn::kFindInText, kQuery, findInText},
+    {fn::kRepeatChangeSearch, kMove | kChange, repeatChangeSearch},
     {fn::kUp, kMove, up},
     {fn::kDown, kMove, down},
     {fn::kLeft, kMove, left},
@@ -60,6 +67,7 @@ constexpr EditFunction kFunctions[] = {
     {fn::kTypeChar, kChange, typeCharacter},
     {fn::kLowercase, kChange, changeCase},
     {fn::kUppercase, kChange, changeCase},
+    {fn::kLastSearchText, kQuery, lastSearchText},
     {fn::kParagraphMargin, kMove, paragraphMargin},
     {fn::kColumn, kMove, column},
     {fn::kEndWord, kMove, endWord},

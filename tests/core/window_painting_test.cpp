@@ -219,5 +219,29 @@ TEST_F(WindowPaintingTest, EngineChangesRepaintTheWindowAndStatus) {
   EXPECT_EQ(console.cursorColumn(), 1);
 }
 
+// The engine's find in text for the highlight, here finding "ab".
+int findAb(EngineCall& call) {
+  std::string_view text(reinterpret_cast<const char*>(call.arg2), static_cast<size_t>(call.arg1));
+  size_t at = text.find("ab");
+  return at == std::string_view::npos ? -1 : static_cast<int>(at | ((at + 2) << 16));
+}
+
+constexpr EditFunction kFindRegistry[] = {{fn::kFindInText, editclass::kInternal, findAb}};
+
+TEST_F(WindowPaintingTest, FoundTextIsHighlightedUnderTheMark) {
+  editor.engine.setRegistry(kFindRegistry);
+  int slot = open("a.txt", {"xab ab\tab", "ab"});
+  Document& doc = data(slot);
+  editor.engine.send(&doc, fn::kSetOption, 1, opt::kKeepTabs);
+  editor.settings.tabExpand = 4;
+  setMark(doc, 2, 2, 1, 2, 1);
+  editor.screen.setFoundHighlight(true);
+  EXPECT_EQ(cellKinds(1), ".[F1][F1].[F1][F1]..[F1][F1]..") << "each occurrence, past a kept tab";
+  EXPECT_EQ(cellKinds(2), "[F1]M..........") << "the mark goes over it";
+  EXPECT_EQ(cellKinds(0), "............") << "not on the top-of-file line";
+  editor.screen.setFoundHighlight(false);
+  EXPECT_EQ(cellKinds(1), "............");
+}
+
 }  // namespace
 }  // namespace tarn::test

@@ -1,4 +1,5 @@
 #include "core/options.h"
+#include "core/search_request.h"
 #include "edit_fixture.h"
 #include "platform/vk.h"
 
@@ -13,6 +14,13 @@ intptr_t changingArgument(int code) {
     case msg::kKeyDown: return vk::kDelete;
     default: return 0;
   }
+}
+
+// Argument 2 of the change functions: a d, which the cursor stands on, becomes an x.
+intptr_t changingRequest(int code, SearchRequest& request) {
+  if (code != fn::kChangeForward && code != fn::kChangeBackward && code != fn::kRepeatChangeSearch) return 0;
+  request = SearchRequest{searchbit::kPlainText, "d", "x"};
+  return reinterpret_cast<intptr_t>(&request);
 }
 
 // Functions of the change class that make no change here: match brace
@@ -34,7 +42,8 @@ TEST(ReadOnly, ChangingFunctionsChangeNothingAndFail) {
       fx.setOption(opt::kTabInsert, 1);
       if (readOnly) fx.doc->flags |= docflag::kReadOnly;
       fx.place({1, 5});
-      results[readOnly] = fx.send(f.code, changingArgument(f.code));
+      SearchRequest request;
+      results[readOnly] = fx.send(f.code, changingArgument(f.code), changingRequest(f.code, request));
       changes[readOnly] = fx.doc->changeCount();
       if (readOnly) {
         EXPECT_EQ(fx.text(), text);

@@ -1,0 +1,321 @@
+// The engine's locate and change: where the walk starts and goes, what a
+// change leaves in the text and where the cursor ends, the scopes of the
+// mark, the prompt's answers, and the functions that read the records.
+#include <gtest/gtest.h>
+
+#include "core/search_request.h"
+#include "edit_fixture.h"
+#include "platform/vk.h"
+
+namespace tarn {
+namespace {
+
+using namespace searchbit;
+
+constexpr uint32_t kPlain = kPlainText;                   // plain text, exact case
+constexpr uint32_t kPlainAnyCase = kPlainText | kIgnoreCase;
+constexpr uint32_t kPattern = 0;                          // pattern, exact case
+
+struct LocateCase {
+  std::string name;
+  std::vector<std::string> lines;
+  Pos start;
+  std::string text;
+  uint32_t options;
+  bool backward;
+  int result;
+  Pos end;  // where the cursor is afterwards (unchanged when nothing is found)
+};
+
+void PrintTo(const LocateCase& c, std::ostream* out) { *out << c.name; }
+
+class LocateTable : public testing::TestWithParam<LocateCase> {};
+
+TEST_P(LocateTable, FindsAndPlacesTheCursor) {
+  const LocateCase& c = GetParam();
+  EditFixture f(c.lines);
+  f.place(c.start);
+  SearchRequest request{c.options, c.text, {}};
+  int code = c.backward ? fn::kLocateBackward : fn::kLocateForward;
+  EXPECT_EQ(f.send(code, 0, reinterpret_cast<intptr_t>(&request)), c.result);
+  EXPECT_EQ(f.cursor(), c.end);
+  EXPECT_EQ(f.text(), c.lines);
+  EXPECT_EQ(f.doc->changeCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LocateTable,
+    testing::Values(
+        LocateCase{"the_next_one_not_the_one_under_the_cursor", {"abc abc"}, {1, 0}, "abc", kPlain, false, 1, {1, 4}},
+        LocateCase{"on_a_later_line", {"abc", "x", "yabc"}, {1, 0}, "abc", kPlain, false, 1, {3, 1}},
+        LocateCase{"at_the_cursor_itself_when_asked", {"abc abc"}, {1, 0}, "abc", kPlain | kIncludeCursor, false, 1, {1, 0}},
+        LocateCase{"from_the_top_of_file_line", {"abc"}, {0, 0}, "abc", kPlain, false, 1, {1, 0}},
+        LocateCase{"the_previous_one_backward", {"abc abc"}, {1, 4}, "abc", kPlain, true, 1, {1, 0}},
+        LocateCase{"backward_across_lines_from_column_0", {"xabc", "abc"}, {2, 0}, "abc", kPlain, true, 1, {1, 1}},
+        LocateCase{"backward_at_the_start_finds_nothing", {"abc", "x"}, {1, 0}, "abc", kPlain, true, 0, {1, 0}},
+        LocateCase{"backward_past_the_end_of_a_line", {"abc"}, {1, 9}, "abc", kPlain, true, 1, {1, 0}},
+        LocateCase{"case_ignored", {"x ABC"}, {1, 0}, "abc", kPlainAnyCase, false, 1, {1, 2}},
+        LocateCase{"exact_case", {"x ABC"}, {1, 0}, "abc", kPlain, false, 0, {1, 0}},
+        LocateCase{"whole_words", {"xabc abcx abc"}, {1, 0}, "abc", kPlain | kWholeWord, false, 1, {1, 10}},
+        LocateCase{"a_run_of_digits", {"ab 12 x345"}, {1, 4}, ":i", kPattern, false, 1, {1, 7}},
+        LocateCase{"the_next_empty_line", {"a", "b", "", "c"}, {1, 0}, "^$", kPattern, false, 1, {3, 0}},
+        LocateCase{"no_sentinel_is_an_empty_line", {"a"}, {0, 0}, "^$", kPattern, false, 0, {0, 0}},
+        LocateCase{"the_cursor_marker", {"x = value;"}, {1, 0}, "= \\cvalue", kPattern, false, 1, {1, 4}},
+        LocateCase{"a_marker_on_the_next_line", {"a", "end", "bc"}, {1, 0}, "end[\\n]\\cb", kPattern, false, 1, {3, 0}},
+        LocateCase{"a_match_running_on_starts_on_its_line", {"a", "end", "bc"}, {1, 0}, "end[\\n]b", kPattern, false, 1, {2, 0}},
+        LocateCase{"a_pattern_that_does_not_compile", {"abc"}, {1, 0}, "\\)", kPattern, false, 0, {1, 0}},
+        LocateCase{"no_text", {"abc"}, {1, 0}, "", kPlain, false, 0, {1, 0}},
+        LocateCase{"inside_the_mark_without_a_mark", {"abc", "abc"}, {1, 0}, "abc", kPlain | kInsideMark, false, 0, {1, 0}},
+        LocateCase{"outside_the_mark_without_a_mark", {"abc", "abc"}, {1, 0}, "abc", kPlain | kOutsideMark, false, 1, {2, 0}},
+        LocateCase{"inside_and_outside_is_everywhere", {"abc", "abc"}, {1, 0}, "abc", kPlain | kInsideMark | kOutsideMark, false, 1, {2, 0}}),
+    [](const testing::TestParamInfo<LocateCase>& info) { return info.param.name; });
+
+struct ChangeCase {
+  std::string name;
+  std::vector<std::string> lines;
+  Pos start;
+  std::string text;
+  std::string replacement;
+  uint32_t options;
+  bool backward;
+  int changes;
+  std::vector<std::string> after;
+  Pos end;
+};
+
+void PrintTo(const ChangeCase& c, std::ostream* out) { *out << c.name; }
+
+class ChangeTable : public testing::TestWithParam<ChangeCase> {};
+
+TEST_P(ChangeTable, ReplacesAndPlacesTheCursor) {
+  const ChangeCase& c = GetParam();
+  EditFixture f(c.lines);
+  f.place(c.start);
+  SearchRequest request{c.options, c.text, c.replacement};
+  int code = c.backward ? fn::kChangeBackward : fn::kChangeForward;
+  EXPECT_EQ(f.send(code, 0, reinterpret_cast<intptr_t>(&request)), c.changes);
+  EXPECT_EQ(f.text(), c.after);
+  EXPECT_EQ(f.cursor(), c.end);
+  EXPECT_EQ(f.doc->changeCount(), c.changes > 0 ? 1 : 0);
+}
+
+constexpr uint32_t kAll = kChangeAll;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ChangeTable,
+    testing::Values(
+        ChangeCase{"one_occurrence_from_the_cursor_itself", {"a a", "a"}, {1, 0}, "a", "bb", kPlain, false, 1, {"bb a", "a"}, {1, 2}},
+        ChangeCase{"all_from_the_cursor_on", {"a a", "a a"}, {1, 1}, "a", "b", kPlain | kAll, false, 3, {"a b", "b b"}, {2, 3}},
+        ChangeCase{"backward_leaves_the_cursor_at_the_start", {"a a", "xa"}, {2, 1}, "a", "bb", kPlain, true, 1, {"a a", "xbb"}, {2, 1}},
+        ChangeCase{"backward_from_the_cursor_itself", {"xa a"}, {1, 3}, "a", "bb", kPlain, true, 1, {"xa bb"}, {1, 3}},
+        ChangeCase{"all_backward", {"a a", "a"}, {2, 0}, "a", "b", kPlain | kAll, true, 3, {"b b", "b"}, {1, 0}},
+        ChangeCase{"the_delimiter_and_its_neighbours", {"a/b\\c"}, {1, 0}, "/b\\", "\\/&/", kPlain, false, 1, {"a\\/&/c"}, {1, 5}},
+        ChangeCase{"an_empty_replacement_deletes", {"abcabc"}, {1, 0}, "b", "", kPlain | kAll, false, 2, {"acac"}, {1, 3}},
+        ChangeCase{"matches_at_line_ends", {"xab", "ab", "b"}, {1, 0}, "b$", "Z", kPattern | kAll, false, 3, {"xaZ", "aZ", "Z"}, {3, 1}},
+        ChangeCase{"longer_and_shorter_than_the_match", {"aXa"}, {1, 0}, "X", "YYY", kPlain | kAll, false, 1, {"aYYYa"}, {1, 4}},
+        ChangeCase{"groups_swapped", {"abcd"}, {1, 0}, "\\(ab\\)\\(cd\\)", "\\2\\1", kPattern, false, 1, {"cdab"}, {1, 4}},
+        ChangeCase{"the_whole_match", {"a 12 b 3"}, {1, 0}, ":i", "<&>", kPattern | kAll, false, 2, {"a <12> b <3>"}, {1, 12}},
+        ChangeCase{"every_line_start", {"a", "", "b"}, {0, 0}, "^", "> ", kPattern | kAll, false, 3, {"> a", "> ", "> b"}, {3, 2}},
+        ChangeCase{"empty_matches_step_on", {"bbb"}, {1, 0}, "a*", "X", kPattern | kAll, false, 4, {"XbXbXbX"}, {1, 7}},
+        ChangeCase{"a_match_over_a_line_end_joins", {"ab", "cd", "e"}, {1, 0}, "b[\\n]c", "-", kPattern, false, 1, {"a-d", "e"}, {1, 2}},
+        ChangeCase{"a_line_feed_in_the_replacement_splits", {"a,b,c"}, {1, 0}, ",", "\\n", kPattern | kAll, false, 2, {"a", "b", "c"}, {3, 0}},
+        ChangeCase{"a_plain_text_stays_as_it_stands", {"a.b"}, {1, 0}, ".", "&\\1", kPlain, false, 1, {"a&\\1b"}, {1, 4}},
+        ChangeCase{"case_ignored", {"ABC abc"}, {1, 0}, "b", "x", kPlainAnyCase | kAll, false, 2, {"AxC axc"}, {1, 6}},
+        ChangeCase{"whole_words", {"cat concat cat"}, {1, 0}, "cat", "dog", kPlain | kWholeWord | kAll, false, 2, {"dog concat dog"}, {1, 14}},
+        ChangeCase{"nothing_found", {"abc"}, {1, 0}, "z", "y", kPlain | kAll, false, 0, {"abc"}, {1, 0}},
+        ChangeCase{"inside_the_mark_without_a_mark", {"abc"}, {1, 0}, "b", "y", kPlain | kInsideMark, false, 0, {"abc"}, {1, 0}}),
+    [](const testing::TestParamInfo<ChangeCase>& info) { return info.param.name; });
+
+TEST(Change, EveryLineOfALargeFile) {
+  constexpr int kLines = 100'000;
+  std::vector<std::string> lines(kLines, "the alpha and the alpha");
+  EditFixture f(lines);
+  f.place({0, 0});
+  SearchRequest request{kPlain | kChangeAll, "alpha", "omega!"};
+  EXPECT_EQ(f.send(fn::kChangeForward, 0, reinterpret_cast<intptr_t>(&request)), 2 * kLines);
+  std::vector<std::string> text = f.text();
+  ASSERT_EQ(text.size(), static_cast<size_t>(kLines));
+  EXPECT_EQ(text.front(), "the omega! and the omega!");
+  EXPECT_EQ(text.back(), "the omega! and the omega!");
+  EXPECT_EQ(f.cursor(), (Pos{kLines, 25}));
+}
+
+TEST(Change, ReadOnlyFileIsRefused) {
+  EditFixture f({"abc"});
+  f.doc->flags |= docflag::kReadOnly;
+  f.place({1, 0});
+  SearchRequest request{kPlain | kChangeAll, "b", "x"};
+  EXPECT_EQ(f.send(fn::kChangeForward, 0, reinterpret_cast<intptr_t>(&request)), 0);
+  EXPECT_TRUE(request.refused);
+  EXPECT_EQ(f.text(), std::vector<std::string>{"abc"});
+  EXPECT_EQ(f.editor.screen.lastMessage(), "Impossible to change a read only file!");
+}
+
+// The mark kinds of the scope options, set directly: the marks are not
+// this module's.
+constexpr int kCharacterMark = 1;
+constexpr int kBlockMark = 2;
+
+void markColumns(EditFixture& f, int type, Pos first, Pos last) {
+  Mark& m = f.doc->mark;
+  m.type = type;
+  m.flags = 2;
+  m.firstLineNumber = toIndex(UserLine(first.line));
+  m.firstLine = f.doc->lineAt(m.firstLineNumber);
+  m.firstColumn = first.column;
+  m.lastLineNumber = toIndex(UserLine(last.line));
+  m.lastLine = f.doc->lineAt(m.lastLineNumber);
+  m.lastColumn = last.column;
+}
+
+void markLines(EditFixture& f, int first, int last) {
+  OperationRange& r = f.doc->range;
+  r.firstNumber = toIndex(UserLine(first));
+  r.lastNumber = toIndex(UserLine(last));
+  r.first = f.doc->lineAt(r.firstNumber);
+  r.last = f.doc->lineAt(r.lastNumber);
+  r.count = last - first + 1;
+  for (Line* l = r.first; l != r.last->next(); l = l->next()) l->flags |= lineflag::kInRange;
+}
+
+std::vector<std::string> changedInScope(EditFixture& f, uint32_t scope) {
+  f.place({0, 0});
+  SearchRequest request{kPlain | kChangeAll | scope, "a", "_"};
+  f.send(fn::kChangeForward, 0, reinterpret_cast<intptr_t>(&request));
+  return f.text();
+}
+
+TEST(Change, ScopesOfTheMark) {
+  const std::vector<std::string> lines = {"aaaa", "aaaa", "aaaa"};
+  struct Case {
+    const char* name;
+    int type;  // 0: a line mark over lines 2 and 3
+    Pos first, last;
+    std::vector<std::string> inside, outside;
+  };
+  for (const Case& c : {
+           Case{"block", kBlockMark, {1, 1}, {2, 2}, {"a__a", "a__a", "aaaa"}, {"_aa_", "_aa_", "____"}},
+           Case{"character over lines", kCharacterMark, {1, 2}, {3, 0}, {"aa__", "____", "_aaa"}, {"__aa", "aaaa", "a___"}},
+           Case{"character on one line", kCharacterMark, {2, 3}, {2, 1}, {"aaaa", "a___", "aaaa"}, {"____", "_aaa", "____"}},
+           Case{"line", 0, {2, 0}, {3, 0}, {"aaaa", "____", "____"}, {"____", "aaaa", "aaaa"}},
+       }) {
+    SCOPED_TRACE(c.name);
+    for (bool inside : {true, false}) {
+      EditFixture f(lines);
+      if (c.type == 0)
+        markLines(f, c.first.line, c.last.line);
+      else
+        markColumns(f, c.type, c.first, c.last);
+      EXPECT_EQ(changedInScope(f, inside ? kInsideMark : kOutsideMark), inside ? c.inside : c.outside);
+    }
+    EditFixture both(lines);
+    markColumns(both, kBlockMark, {1, 1}, {1, 1});
+    EXPECT_EQ(changedInScope(both, kInsideMark | kOutsideMark), (std::vector<std::string>(3, "____")));
+  }
+}
+
+// The prompt: y changes, another key skips, a changes the rest without
+// asking, Esc stops the whole change.
+TEST(Change, PromptAnswers) {
+  struct Case {
+    std::vector<InputRecord> keys;
+    int changes;
+    std::string after;
+    bool escaped;
+    bool answeredAll;
+  };
+  auto key = [](char c) { return InputRecord::keyEvent(static_cast<uint16_t>(vk::kA + (c | 0x20) - 'a'), c); };
+  const InputRecord escape = InputRecord::keyEvent(vk::kEscape, 27);
+  for (const Case& c : {
+           Case{{key('y'), key('n'), key('Y'), key('x')}, 2, "bab.ba", false, false},
+           Case{{key('n'), key('A')}, 3, "abb.bb", false, true},
+           Case{{key('y'), escape}, 1, "bab.aa", true, false},
+           Case{{escape}, 0, "aab.aa", true, false},
+       }) {
+    EditFixture f({"aab.aa"});
+    for (const InputRecord& k : c.keys) f.console.queue(k);
+    f.place({1, 0});
+    SearchRequest request{kPlain | kChangeAll | kPrompt, "a", "b"};
+    EXPECT_EQ(f.send(fn::kChangeForward, 0, reinterpret_cast<intptr_t>(&request)), c.changes);
+    EXPECT_EQ(f.text(), std::vector<std::string>{c.after});
+    EXPECT_EQ(request.escaped, c.escaped);
+    EXPECT_EQ(request.answeredAll, c.answeredAll);
+    EXPECT_EQ(f.doc->mark.type, 0) << "the match's mark is gone after the prompt";
+  }
+}
+
+TEST(Change, ThePromptKeepsTheScopeMark) {
+  EditFixture f({"aaaa"});
+  markColumns(f, kBlockMark, {1, 1}, {1, 2});
+  f.console.queue(InputRecord::keyEvent(vk::kA + 24, 'y'));
+  f.console.queue(InputRecord::keyEvent(vk::kA + 24, 'y'));
+  f.place({1, 0});
+  SearchRequest request{kPlain | kChangeAll | kPrompt | kInsideMark, "a", "b"};
+  EXPECT_EQ(f.send(fn::kChangeForward, 0, reinterpret_cast<intptr_t>(&request)), 2);
+  EXPECT_EQ(f.text(), std::vector<std::string>{"abba"});
+  EXPECT_EQ(f.doc->mark.type, kBlockMark);
+  EXPECT_EQ(f.doc->mark.firstColumn, 1);
+  EXPECT_EQ(f.doc->mark.lastColumn, 2);
+}
+
+TEST(Locate, SelectMakesTheFoundTextTheOnlyMark) {
+  EditFixture f({"xx abc", "abc"});
+  markLines(f, 2, 2);
+  f.place({1, 0});
+  SearchRequest request{kPlain | kSelect, "abc", {}};
+  ASSERT_EQ(f.send(fn::kLocateForward, 0, reinterpret_cast<intptr_t>(&request)), 1);
+  EXPECT_EQ(f.doc->range.first, nullptr) << "the line mark was removed";
+  EXPECT_EQ(f.doc->lineAt(toIndex(UserLine(2)))->flags & lineflag::kInRange, 0);
+  const Mark& m = f.doc->mark;
+  EXPECT_EQ(m.type, kBlockMark);
+  EXPECT_EQ(toUser(m.firstLineNumber).value(), 1);
+  EXPECT_EQ(m.firstColumn, 3);
+  EXPECT_EQ(m.lastColumn, 5);
+  request = SearchRequest{kPlain | kSelect, "c", {}};
+  ASSERT_EQ(f.send(fn::kLocateForward, 0, reinterpret_cast<intptr_t>(&request)), 1);
+  EXPECT_EQ(f.doc->mark.flags, 1) << "a one-character match leaves one corner";
+  EXPECT_EQ(f.doc->mark.firstColumn, 5);
+}
+
+TEST(Change, RepeatChangeSearchGoesOnWithTheRecord) {
+  EditFixture f({"a a a"});
+  f.place({1, 0});
+  SearchRequest request{kPlain, "a", "b"};
+  EXPECT_EQ(f.send(fn::kChangeForward, 0, reinterpret_cast<intptr_t>(&request)), 1);
+  EXPECT_EQ(f.send(fn::kRepeatChangeSearch), 1);
+  EXPECT_EQ(f.text(), std::vector<std::string>{"b b a"});
+  EXPECT_EQ(f.cursor(), (Pos{1, 3}));
+}
+
+TEST(Locate, FindInTextAndTheLastSearchText) {
+  EditFixture f({"abc"});
+  SearchRequest request{kPattern, "b+", {}};
+  f.send(fn::kLocateForward, 0, reinterpret_cast<intptr_t>(&request));
+  std::string text = "xxbbby";
+  int found = f.send(fn::kFindInText, static_cast<intptr_t>(text.size()), reinterpret_cast<intptr_t>(text.data()));
+  EXPECT_EQ(found & 0xFFFF, 2);
+  EXPECT_EQ(found >> 16, 5);
+  text = "xyz";
+  EXPECT_EQ(f.send(fn::kFindInText, static_cast<intptr_t>(text.size()), reinterpret_cast<intptr_t>(text.data())), -1);
+  char buffer[kLongestSearchText + 1] = "left over";
+  EXPECT_EQ(f.send(fn::kLastSearchText, 0, reinterpret_cast<intptr_t>(buffer)), 2);
+  EXPECT_STREQ(buffer, "b+");
+}
+
+// A cursor marker puts the cursor inside the match; the next search goes on
+// from the match itself, so that going backward each match is found once.
+TEST(Locate, AfterACursorMarkerTheSearchGoesOnFromTheMatch) {
+  for (bool backward : {true, false}) {
+    EditFixture f({"ab ab", "ab"});
+    f.place(backward ? Pos{2, 2} : Pos{0, 0});
+    SearchRequest request{kPattern, "a\\cb", {}};
+    std::vector<Pos> found;
+    while (f.send(backward ? fn::kLocateBackward : fn::kLocateForward, 0, reinterpret_cast<intptr_t>(&request)) &&
+           found.size() < 5)
+      found.push_back(f.cursor());
+    EXPECT_EQ(found, backward ? (std::vector<Pos>{{2, 1}, {1, 4}, {1, 1}}) : (std::vector<Pos>{{1, 1}, {1, 4}, {2, 1}}));
+  }
+}
+
+}  // namespace
+}  // namespace tarn
