@@ -56,12 +56,17 @@ int sortLines(EngineCall& call) {
   if (doc.isCommandLine()) return 0;
   if (doc.isReadOnly()) return refuseChange(call);
   if (doc.textLineCount() < 1) return 1;
+  Line* sentinel = doc.isSentinel(doc.current) ? doc.current : nullptr;
   LineIndex cursorLine = doc.currentLineNumber;
   LineScope scope{doc.firstText(), firstTextNumber(doc), doc.lastText(), lastTextNumber(doc), {}};
   sortScope(doc, scope, sortRuleOf(call.arg1, call.arg2));
-  // The cursor goes back to its line number; its column stays.
-  LineIndex number = std::min(cursorLine, doc.lastIndex());
-  moveCursorTo(doc, lineNear(doc, number), number);
+  // The cursor goes back to its line number (a sentinel line keeps it); its column stays.
+  if (sentinel) {
+    moveCursorTo(doc, sentinel, sentinel == doc.first ? kFirstLine : doc.lastIndex());
+  } else {
+    LineIndex number = std::min(cursorLine, lastTextNumber(doc));
+    moveCursorTo(doc, lineNear(doc, number), number);
+  }
   return 1;
 }
 

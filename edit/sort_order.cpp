@@ -56,8 +56,8 @@ class Comparison {
     size_t from = static_cast<size_t>(rule_.keyStart) - 1;
     if (rule_.bits & sortbit::kSkipBlanks)
       while (from < line.size() && line[from] == ' ') ++from;
-    size_t to = line.size();
-    if (rule_.keyEnd > 0) to = std::clamp(static_cast<size_t>(rule_.keyEnd), from, line.size());
+    // The key keeps its length when r moves its start past blanks.
+    size_t to = rule_.keyEnd > 0 ? std::min(from + keyLength(), line.size()) : line.size();
     e.keyFrom = static_cast<uint32_t>(from);
     e.keyLength = static_cast<uint32_t>(to - from);
     if (numbers_) {
@@ -75,11 +75,11 @@ class Comparison {
 
   bool sameLine(const Entry& a, const Entry& b) const { return compareBytes(a.whole(), b.whole(), ignoreCase_) == 0; }
 
-  // Both lines reach the key end (the key start when the key goes to the
-  // end of the line) and their keys are equal.
+  // Both lines hold the whole key (reach the key start when the key goes
+  // to the end of the line) and their keys are equal.
   bool sameKey(const Entry& a, const Entry& b) const {
     auto reaches = [this](const Entry& e) {
-      return rule_.keyEnd > 0 ? e.length >= static_cast<uint32_t>(rule_.keyEnd) : !isShort(e);
+      return !isShort(e) && (rule_.keyEnd == 0 || e.keyLength == keyLength());
     };
     if (!reaches(a) || !reaches(b)) return false;
     return numbers_ ? a.number == b.number : compareBytes(a.key(), b.key(), ignoreCase_) == 0;
@@ -87,6 +87,8 @@ class Comparison {
 
  private:
   bool isShort(const Entry& e) const { return e.length < static_cast<uint32_t>(rule_.keyStart); }
+  // With a key end: its columns, none when it lies before the start.
+  size_t keyLength() const { return static_cast<size_t>(std::max(rule_.keyEnd - rule_.keyStart + 1, 0)); }
 
   int compare(const Entry& a, const Entry& b) const {
     bool shortA = isShort(a);

@@ -28,7 +28,8 @@ SortRule sortRuleOf(intptr_t bits, intptr_t columns);
 // such lines by their whole text. Otherwise the keys decide: as numbers
 // (n), or byte by byte (i: ASCII letters without regard to case), with a
 // tie broken from the key start to the end of the line (key end given) or
-// by the whole lines (key from a later column to the end).
+// by the whole lines (key from a later column to the end). With r the key
+// starts after the blanks at the key start and keeps its length.
 std::vector<uint32_t> sortedOrder(std::span<const std::string_view> lines, const SortRule& rule);
 
 }  // namespace tarn
