@@ -1,6 +1,7 @@
 #include "edit/sort_order.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "core/text_case.h"
@@ -10,22 +11,26 @@ namespace tarn {
 
 namespace {
 
-// One line as the comparison sees it. The first eight bytes of the key,
-// big-endian, settle most comparisons without reaching the text.
+// One line as the comparison sees it.
 struct Entry {
   const char* text;
   uint32_t length;
   uint32_t keyFrom;    // after the blanks passed over with r
   uint32_t keyLength;  // to the key end or the end of the line
-  uint32_t index;
-  union {
-    uint64_t prefix;
-    double number;
-  };
+  double number;       // with n
 
   std::string_view whole() const { return {text, length}; }
   std::string_view key() const { return {text + keyFrom, keyLength}; }
   std::string_view fromKey() const { return {text + keyFrom, length - keyFrom}; }
+};
+
+// What is sorted: a 128-bit lead that orders the lines as the comparison
+// does wherever two leads differ, and the line's index. Most comparisons
+// end at the lead, without reaching the text.
+struct Lead {
+  uint64_t high;
+  uint64_t low;
+  uint32_t index;
 };
 
 int compareBytes(std::string_view a, std::string_view b, bool ignoreCase) {
@@ -42,16 +47,22 @@ int compareBytes(std::string_view a, std::string_view b, bool ignoreCase) {
   return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
+// A double as an unsigned number in the same order.
+uint64_t orderedBits(double value) {
+  auto bits = std::bit_cast<uint64_t>(value == 0 ? 0.0 : value);  // -0 and 0 are one number
+  return bits >> 63 ? ~bits : bits | (uint64_t{1} << 63);
+}
+
 class Comparison {
  public:
   explicit Comparison(const SortRule& rule)
       : rule_(rule),
         ignoreCase_(rule.bits & sortbit::kIgnoreCase),
         numbers_(rule.bits & sortbit::kNumbers),
-        sign_(rule.bits & sortbit::kDescending ? -1 : 1) {}
+        descending_(rule.bits & sortbit::kDescending) {}
 
-  Entry entry(std::string_view line, uint32_t index) const {
-    Entry e{line.data(), static_cast<uint32_t>(line.size()), 0, 0, index, {0}};
+  Entry entry(std::string_view line) const {
+    Entry e{line.data(), static_cast<uint32_t>(line.size()), 0, 0, 0};
     if (isShort(e)) return e;
     size_t from = static_cast<size_t>(rule_.keyStart) - 1;
     if (rule_.bits & sortbit::kSkipBlanks)
@@ -60,18 +71,43 @@ class Comparison {
     size_t to = rule_.keyEnd > 0 ? std::min(from + keyLength(), line.size()) : line.size();
     e.keyFrom = static_cast<uint32_t>(from);
     e.keyLength = static_cast<uint32_t>(to - from);
-    if (numbers_) {
-      e.number = calc::readNumber(e.key()).value_or(0);
-    } else {
-      for (size_t i = 0; i < 8; ++i) {
-        char c = i < e.keyLength ? e.text[from + i] : '\0';
-        e.prefix = e.prefix << 8 | static_cast<unsigned char>(ignoreCase_ ? asciiLower(c) : c);
-      }
-    }
+    if (numbers_) e.number = calc::readNumber(e.key()).value_or(0);
     return e;
   }
 
-  bool operator()(const Entry& a, const Entry& b) const { return sign_ * compare(a, b) < 0; }
+  // The top bit tells a line that reaches the key start; then the number,
+  // or the first bytes of the key (of the whole line when it is short).
+  Lead lead(const Entry& e, uint32_t index) const {
+    bool reaches = !isShort(e);
+    Lead l{0, 0, index};
+    if (numbers_ && reaches) {
+      l.high = orderedBits(e.number) >> 1;
+    } else {
+      std::string_view bytes = reaches ? e.key() : e.whole();
+      for (size_t i = 0; i < 16; ++i) {
+        char c = i < bytes.size() ? bytes[i] : '\0';
+        uint64_t& half = i < 8 ? l.high : l.low;
+        half = half << 8 | static_cast<unsigned char>(ignoreCase_ ? asciiLower(c) : c);
+      }
+      l.low = l.low >> 1 | l.high << 63;
+      l.high >>= 1;
+    }
+    l.high |= static_cast<uint64_t>(reaches) << 63;
+    if (descending_) {
+      l.high = ~l.high;
+      l.low = ~l.low;
+    }
+    return l;
+  }
+
+  // A total order: lines that compare equal keep their order.
+  bool before(const Lead& a, const Lead& b, const std::vector<Entry>& entries) const {
+    if (a.high != b.high) return a.high < b.high;
+    if (a.low != b.low) return a.low < b.low;
+    int c = compare(entries[a.index], entries[b.index]);
+    if (c != 0) return descending_ ? c > 0 : c < 0;
+    return a.index < b.index;
+  }
 
   bool sameLine(const Entry& a, const Entry& b) const { return compareBytes(a.whole(), b.whole(), ignoreCase_) == 0; }
 
@@ -95,7 +131,6 @@ class Comparison {
     if (shortA != isShort(b)) return shortA ? -1 : 1;
     if (shortA) return compareBytes(a.whole(), b.whole(), ignoreCase_);
     if (numbers_) return a.number < b.number ? -1 : a.number > b.number ? 1 : 0;
-    if (a.prefix != b.prefix) return a.prefix < b.prefix ? -1 : 1;
     if (int c = compareBytes(a.key(), b.key(), ignoreCase_)) return c;
     if (rule_.keyEnd > 0) return compareBytes(a.fromKey(), b.fromKey(), ignoreCase_);
     if (rule_.keyStart > 1) return compareBytes(a.whole(), b.whole(), ignoreCase_);
@@ -105,7 +140,7 @@ class Comparison {
   SortRule rule_;
   bool ignoreCase_;
   bool numbers_;
-  int sign_;
+  bool descending_;
 };
 
 }  // namespace
@@ -124,19 +159,26 @@ SortRule sortRuleOf(intptr_t bits, intptr_t columns) {
 std::vector<uint32_t> sortedOrder(std::span<const std::string_view> lines, const SortRule& rule) {
   Comparison comparison(rule);
   std::vector<Entry> entries;
+  std::vector<Lead> leads;
   entries.reserve(lines.size());
-  for (size_t i = 0; i < lines.size(); ++i) entries.push_back(comparison.entry(lines[i], static_cast<uint32_t>(i)));
-  std::stable_sort(entries.begin(), entries.end(), comparison);
+  leads.reserve(lines.size());
+  for (size_t i = 0; i < lines.size(); ++i) {
+    entries.push_back(comparison.entry(lines[i]));
+    leads.push_back(comparison.lead(entries.back(), static_cast<uint32_t>(i)));
+  }
+  std::sort(leads.begin(), leads.end(),
+            [&](const Lead& a, const Lead& b) { return comparison.before(a, b, entries); });
 
   bool compact = rule.bits & sortbit::kCompact;
   bool uniqueKeys = rule.bits & sortbit::kUniqueKeys;
   std::vector<uint32_t> order;
-  order.reserve(entries.size());
+  order.reserve(leads.size());
   const Entry* kept = nullptr;
-  for (const Entry& e : entries) {
+  for (const Lead& l : leads) {
+    const Entry& e = entries[l.index];
     if (kept && ((compact && comparison.sameLine(*kept, e)) || (uniqueKeys && comparison.sameKey(*kept, e))))
       continue;
-    order.push_back(e.index);
+    order.push_back(l.index);
     kept = &e;
   }
   return order;
