@@ -66,8 +66,8 @@ Outcome sortCommand(CommandLanguage& l, const Invocation& inv) {
   if ((bits & sortbit::kUniqueKeys) && columns.empty()) return refused(l, "sort k needs the key columns");
   Document* doc = l.editor().currentDocument();
   if (!doc) return Outcome::done();
-  return l.editor().engine.send(doc, fn::kSortLines, bits, packedSortColumns(start, end)) ? Outcome::done()
-                                                                                           : Outcome::failure();
+  bool sorted = l.editor().engine.send(doc, fn::kSortLines, bits, packedSortColumns(start, end));
+  return sorted ? Outcome::done() : Outcome::failure();
 }
 
 }  // namespace
@@ -77,7 +77,9 @@ void registerFormattingCommands(CommandLanguage& language) {
   const std::pair<int, int> kTrims[] = {
       {fn::kTrimLeading, trim::kLeading}, {fn::kTrimTrailing, trim::kTrailing}, {fn::kTrimCompress, trim::kCompress}};
   for (auto [code, bits] : kTrims)
-    l.setHandler(code, [&l, bits](const Invocation&) { return l.send(fn::kTrim, bits) ? Outcome::done() : Outcome::failure(); });
+    l.setHandler(code, [&l, bits](const Invocation&) {
+      return l.send(fn::kTrim, bits) ? Outcome::done() : Outcome::failure();
+    });
   l.setHandler(fn::kSort, [&l](const Invocation& inv) { return sortCommand(l, inv); });
 }
 

@@ -1,5 +1,6 @@
 // `center in margins`: the current line's text centred between the left
 // and right margins.
+#include <algorithm>
 #include <string>
 
 #include "core/editor.h"

@@ -1,6 +1,7 @@
 // `reformat paragraph` and `reformat all`.
 #include "edit/reformat.h"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -29,20 +30,19 @@ FillLayout layoutOf(const EngineCall& call, FirstLine first) {
 
 }  // namespace
 
-NumberedLine reformatFrom(EngineCall& call, NumberedLine from, FirstLine first) {
+NumberedLine reformatLines(EngineCall& call, NumberedLine from, NumberedLine last, FirstLine first) {
   Document& doc = call.doc;
-  NumberedLine end = paragraphEnd(doc, from);
   std::vector<std::string_view> input;
   for (Line* line = from.line;; line = line->next()) {
     input.push_back(line->view());
-    if (line == end.line) break;
+    if (line == last.line) break;
   }
   bool onCursor = doc.current == from.line;
   ColumnRule rule = columnRule(call);
   TextPosition cursor = positionAt(input.front(), doc.cursorColumn, rule);
-  FilledParagraph filled = fillParagraph(input, layoutOf(call, first), {0, cursor.index + static_cast<size_t>(cursor.beyond)},
-                                         sharedJustifyRounding());
-  NumberedLine last = replaceLines(doc, from, input.size(), filled.lines);
+  FilledParagraph filled = fillParagraph(
+      input, layoutOf(call, first), {0, cursor.index + static_cast<size_t>(cursor.beyond)}, sharedJustifyRounding());
+  NumberedLine end = replaceLines(doc, from, input.size(), filled.lines);
   if (onCursor) {
     Line* line = from.line;
     for (size_t i = 0; i < filled.cursor.line; ++i) line = line->next();
@@ -51,7 +51,11 @@ NumberedLine reformatFrom(EngineCall& call, NumberedLine from, FirstLine first) 
     size_t byte = std::min(filled.cursor.byte, text.size());
     doc.cursorColumn = columnOf(text, byte, rule) + static_cast<int>(filled.cursor.byte - byte);
   }
-  return last;
+  return end;
+}
+
+NumberedLine reformatFrom(EngineCall& call, NumberedLine from, FirstLine first) {
+  return reformatLines(call, from, paragraphEnd(call.doc, from), first);
 }
 
 namespace handler {
@@ -61,7 +65,8 @@ int reformatParagraph(EngineCall& call) {
   Document& doc = call.doc;
   if (call.arg1 == 1 || !call.editor || doc.isCommandLine()) return 0;
   if (!mayEditCurrent(doc)) return refuseChange(call);
-  if (!isBlankLine(doc, doc.current)) reformatFrom(call, {doc.current, doc.currentLineNumber}, FirstLine::StartsParagraph);
+  if (!isBlankLine(doc, doc.current))
+    reformatFrom(call, {doc.current, doc.currentLineNumber}, FirstLine::StartsParagraph);
   return 1;
 }
 

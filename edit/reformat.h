@@ -12,9 +12,12 @@ enum class FirstLine {
   GoesOn,           // indented to the left margin: the lines above belong to the paragraph
 };
 
-// Fills the paragraph from a line that is not blank to its end with the
-// margins of the settings and the file's options. With the cursor on that
-// line, it stays on its character; returns the last line of the new run.
-NumberedLine reformatFrom(EngineCall& call, NumberedLine from, FirstLine first);
+// Fills the lines from first to last (not blank) again with the margins of
+// the settings and the file's options. With the cursor on the first line,
+// it stays on its character. Returns the last line of the new run.
+NumberedLine reformatLines(EngineCall& call, NumberedLine first, NumberedLine last, FirstLine firstLine);
+
+// The same from a line that is not blank to the end of its paragraph.
+NumberedLine reformatFrom(EngineCall& call, NumberedLine from, FirstLine firstLine);
 
 }  // namespace tarn

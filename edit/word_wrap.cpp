@@ -1,5 +1,6 @@
 #include "edit/word_wrap.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/editor.h"

@@ -168,7 +168,8 @@ TEST(Trim, GivenTextIsTrimmedInsteadOfTheFile) {
   EditFixture f({"  x  "});
   f.place({1, 0});
   std::string text = " \t a   b  ";
-  EXPECT_EQ(f.send(fn::kTrim, trim::kLeading | trim::kTrailing | trim::kCompress, reinterpret_cast<intptr_t>(&text)), 1);
+  EXPECT_EQ(f.send(fn::kTrim, trim::kLeading | trim::kTrailing | trim::kCompress, reinterpret_cast<intptr_t>(&text)),
+            1);
   EXPECT_EQ(text, "a b");
   EXPECT_EQ(f.text(), (std::vector<std::string>{"  x  "}));
 }
