@@ -1,5 +1,7 @@
 #include "edit/blank_trims.h"
 
+#include <algorithm>
+
 #include "core/engine.h"
 #include "core/settings.h"
 #include "edit/handlers.h"
@@ -43,6 +45,7 @@ bool trimPart(EngineCall& call, Line& line, ColumnSpan span, int trimBits) {
   if (from.beyond > 0) return false;
   size_t to = span.to == ColumnSpan::kLineEnd ? text.size()
                                                : std::min(text.size(), positionAt(text, span.to, rule).index + 1);
+  if (to <= from.index) return false;
   std::string_view part = text.substr(from.index, to - from.index);
   std::vector<ByteRun> runs = trimmedRuns(part, trimBits);
   bool partEndsInside = to < text.size();
