@@ -67,7 +67,10 @@ int justifyAll(EngineCall& call) {
   if (doc.isReadOnly()) return refuseChange(call);
   for (NumberedLine line{doc.firstText(), firstTextNumber(doc)}; line.line != doc.last;
        line = {line.line->next(), line.number + 1}) {
-    if (!isBlankLine(doc, line.line)) line = justifyParagraphFrom(call, line);
+    if (isBlankLine(doc, line.line)) continue;
+    // Lines near the cursor are found at once by those told of the changes.
+    moveCursorTo(doc, line.line, line.number);
+    line = justifyParagraphFrom(call, line);
   }
   moveCursorTo(doc, doc.firstText(), firstTextNumber(doc));
   doc.cursorColumn = 0;
