@@ -16,6 +16,7 @@ void registerShellCommands(CommandLanguage& language);
 void registerDefinitionCommands(CommandLanguage& language);
 void registerLocateCommand(CommandLanguage& language);
 void registerChangeCommand(CommandLanguage& language);
+void registerFormattingCommands(CommandLanguage& language);
 
 inline void registerCommands(CommandLanguage& language) {
   registerFileCommands(language);
@@ -28,6 +29,7 @@ inline void registerCommands(CommandLanguage& language) {
   registerDefinitionCommands(language);
   registerLocateCommand(language);
   registerChangeCommand(language);
+  registerFormattingCommands(language);
 }
 
 }  // namespace tarn::command

@@ -129,12 +129,14 @@ Refusal applyMargins(OptionInput& in) {
     const int given = i < in.words.size() ? readDecimal(in.words[i]) : 0;
     return given < 1 ? fallback : given;
   };
-  s.leftMargin = value(0, 1);
-  s.rightMargin = value(1, 80);
-  s.paragraphMargin = value(2, s.leftMargin);
+  const int left = value(0, 1);
+  const int rightAndParagraph[] = {value(1, 80), value(2, left)};
   // Lines never grow beyond what the text store holds.
   s.longestLine = std::min(value(3, kLongestLine), kLongestLine);
   setFileOption(in.editor, opt::kLongestLine, s.longestLine);
+  // The engine checks the margins against the longest line.
+  in.editor.engine.send(in.editor.currentDocument(), fn::kSetMargins, left,
+                        reinterpret_cast<intptr_t>(rightAndParagraph));
   return kTaken;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/directories.h"
 #include "core/function_codes.h"
 #include "core/given_text.h"
+#include "core/margins.h"
 #include "core/reentry.h"
 #include "core/view_placement.h"
 #include "platform/environment.h"
@@ -155,6 +156,13 @@ int Engine::storeMessage(Document* doc, int code, intptr_t arg1, intptr_t arg2) 
     case fn::kGetOption:
       if (arg2 < 0 || arg2 >= opt::kCount) return 0;
       return (doc ? doc->options : defaults_)[arg2];
+    case fn::kSetMargins: {
+      if (!editor_ || !arg2) return 0;
+      const auto* rightAndParagraph = reinterpret_cast<const int*>(arg2);
+      int longest = (doc ? doc->options : defaults_)[opt::kLongestLine];
+      setMargins(editor_->settings, static_cast<int>(arg1), rightAndParagraph[0], rightAndParagraph[1], longest);
+      return 1;
+    }
     case fn::kGetStatus:
       if (!doc || !arg2) return 0;
       fillStatus(*doc, *reinterpret_cast<StatusRecord*>(arg2));

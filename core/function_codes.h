@@ -270,13 +270,16 @@ constexpr int kSetOption = 0x969;
 constexpr int kGetOption = 0x96A;
 constexpr int kLastSearchText = 0x985;  // argument 2: a buffer of kLongestSearchText + 1 bytes
 constexpr int kGetStatus = 0x986;
+constexpr int kTrim = 0x98D;  // argument 1 trim bits; argument 2 a std::string to trim instead of the file
 constexpr int kLineCount = 0x9A5;
 constexpr int kChangeCount = 0x9AA;
 constexpr int kSetChangeCount = 0x9AB;
+constexpr int kSetMargins = 0x9B9;  // argument 1 left; argument 2 an int[2]: right, paragraph
 constexpr int kRenameDocument = 0x9E0;
 constexpr int kUpdateStatusLine = 0x9E7;
 constexpr int kScrollVertical = 0x9ED;
 constexpr int kScrollHorizontal = 0x9EE;
+constexpr int kSortLines = 0x9F2;  // argument 1 sort bits; argument 2 key start | key end << 16
 
 constexpr bool isCharacter(int code) { return code >= 1 && code <= 255; }
 constexpr bool isEditorLevel(int code) { return code >= kFirstEditorLevel && code <= kLastEditorLevel; }

@@ -94,6 +94,29 @@ int lastSearchText(EngineCall& call);  // argument 2 the buffer
 int changeForward(EngineCall& call);
 int changeBackward(EngineCall& call);
 int repeatChangeSearch(EngineCall& call);
+// blank_trims.cpp: argument 1 the trim bits; argument 2 a std::string to
+// trim instead of the current line
+int trim(EngineCall& call);
+
+// reformat.cpp: argument 1 = 1 the line-marked lines
+int reformatParagraph(EngineCall& call);
+int reformatAll(EngineCall& call);
+
+// justifying.cpp
+int justifyLine(EngineCall& call);
+int justifyParagraph(EngineCall& call);
+int justifyAll(EngineCall& call);
+
+// centring.cpp
+int centerInMargins(EngineCall& call);
+
+// alignment.cpp
+int align(EngineCall& call);
+int alignTab(EngineCall& call);
+int alignBacktab(EngineCall& call);
+
+// line_sort.cpp: argument 1 the sort bits, argument 2 the key columns
+int sortLines(EngineCall& call);
 
 // control_messages.cpp: the edit-control style messages
 int keyDown(EngineCall& call);       // argument 1 virtual-key code, 2 repeat count

@@ -3,21 +3,17 @@
 #include "core/engine.h"
 #include "edit/cursor_lines.h"
 #include "edit/handlers.h"
+#include "edit/paragraphs.h"
 #include "edit/text_columns.h"
 
 namespace tarn::handler {
 
 namespace {
 
-bool isBlank(const Document& doc, const Line* line) {
-  std::string_view text = textOf(doc, line);
-  return firstNonWhite(text) == text.size();
-}
-
 // Walks from the current line in one direction while the lines are (or are
 // not) blank; returns false when the text ends first.
 bool walkWhile(const Document& doc, Line*& line, LineIndex& number, int step, bool blank) {
-  while (isBlank(doc, line) == blank) {
+  while (isBlankLine(doc, line) == blank) {
     number += step;
     if (number < firstTextNumber(doc) || number > lastTextNumber(doc)) return false;
     line = step > 0 ? line->next() : line->prev();
@@ -61,7 +57,7 @@ int previousParagraph(EngineCall& call) {
   LineIndex number = doc.currentLineNumber - 1;
   if (!walkWhile(doc, line, number, -1, true)) return 0;
   // Up to the first line of that paragraph.
-  while (number > firstTextNumber(doc) && !isBlank(doc, line->prev())) {
+  while (number > firstTextNumber(doc) && !isBlankLine(doc, line->prev())) {
     line = line->prev();
     --number;
   }

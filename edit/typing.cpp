@@ -39,10 +39,6 @@ void typeByte(EngineCall& call, size_t at, char byte, bool insert) {
   doc.cursorColumn = columnOf(line.view(), at + 1, columnRule(call));
 }
 
-bool reachedRightMargin(const EngineCall& call) {
-  return call.editor && call.doc.cursorColumn >= call.editor->settings.rightMargin - 1;
-}
-
 }  // namespace
 
 int typeCharacter(EngineCall& call) {
@@ -67,7 +63,7 @@ int typeCharacter(EngineCall& call) {
   else
     typeByte(call, at.index, byte, tab || doc.option(opt::kInsertMode));  // a tab never types over
 
-  if (doc.option(opt::kWordWrap) && reachedRightMargin(call)) wrapAfterTyping(call);
+  if (doc.option(opt::kWordWrap)) wrapAfterTyping(call);
   return 1;
 }
 

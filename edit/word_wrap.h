@@ -1,7 +1,7 @@
-// Word wrap while typing: typing calls this after a character has brought
-// the cursor to the right margin with word wrap on (per-file option 4).
-// The paragraph formatting functions give it its body; until then a line
-// is not wrapped.
+// Word wrap while typing (per-file option 4): typing calls this after each
+// character it typed. With option 5 the paragraph is reformatted from the
+// current line; otherwise, once the cursor has gone beyond the right
+// margin, the words that cross it move to a new line.
 #pragma once
 
 namespace tarn {

@@ -1,5 +1,7 @@
 #include "core/options.h"
 #include "core/search_request.h"
+#include "core/settings.h"
+#include "core/sort_bits.h"
 #include "edit_fixture.h"
 #include "platform/vk.h"
 
@@ -12,6 +14,8 @@ intptr_t changingArgument(int code) {
     case fn::kTypeChar:
     case msg::kChar: return 'x';
     case msg::kKeyDown: return vk::kDelete;
+    case fn::kTrim: return trim::kCompress;
+    case fn::kSortLines: return sortbit::kDescending;
     default: return 0;
   }
 }
@@ -24,10 +28,11 @@ intptr_t changingRequest(int code, SearchRequest& request) {
 }
 
 // Functions of the change class that make no change here: match brace
-// only moves, the case changes need a mark.
+// only moves, the case changes need a mark, an unindented line has no
+// indentation to take back.
 bool makesNoChange(int code) {
   return code == fn::kMatchBrace || code == fn::kUppercase || code == fn::kLowercase ||
-         code == fn::kInvertcase || code == fn::kCapitalize;
+         code == fn::kInvertcase || code == fn::kCapitalize || code == fn::kAlignBacktab;
 }
 
 TEST(ReadOnly, ChangingFunctionsChangeNothingAndFail) {
