@@ -1,6 +1,7 @@
 #include "command/command_language.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "command/ascii.h"
 #include "command/code_lists.h"
@@ -182,8 +183,14 @@ Outcome CommandLanguage::commandLineEnter() {
 
 Outcome CommandLanguage::drain() {
   constexpr size_t kEscapeCheckEvery = 4096;
+  bool wasDraining = std::exchange(draining_, true);
+  struct Restore {
+    bool& flag;
+    bool value;
+    ~Restore() { flag = value; }
+  } restore{draining_, wasDraining};
   for (size_t run = 1; !queue_.empty(); ++run) {
-    // Synonyms that run each other never end by themselves: Esc stops them.
+    // Keys and synonyms that run each other never end by themselves: Esc stops them.
     if (run % kEscapeCheckEvery == 0 && escapePending(editor_)) {
       queue_.clear();
       return Outcome::failure();
@@ -253,6 +260,9 @@ std::optional<intptr_t> CommandLanguage::takeEngineArgument(int code) {
 Outcome CommandLanguage::queueAndDrain(const int* codes, int count, bool stopAtRepeat) {
   for (int i = 0; i < count; ++i)
     if (!queue_.append(codes, stopAtRepeat)) return tooManyFunctions();
+  // One queue for the whole editor: a key that runs itself is a flat loop
+  // of the drain already running, not a deeper call each time.
+  if (draining_) return Outcome::done();
   return drain();
 }
 
