@@ -292,6 +292,11 @@ int CommandLanguage::runString(std::string_view text, bool fromCommandLine) {
   BusyScope busy(editor_.loop);
   Outcome outcome = run(text, fromCommandLine);
   onCommandLine_ = saved;
+  // The window's cursor place follows a string that moved the cursor, so
+  // that the next string (of the start-up, of a profile) runs where it is.
+  int now = editor_.slots.current();
+  if (!fromCommandLine && editor_.slots.inUse(now) && (outcome.next == Next::CommandLine || outcome.next == Next::File))
+    editor_.slots.setCursorInFile(now, outcome.next == Next::File);
   return startModeOf(outcome.next);
 }
 
@@ -313,6 +318,7 @@ Outcome CommandLanguage::run(std::string_view text, bool fromCommandLine) {
   std::vector<StringPiece> pieces = cutFunctionString(text, functions_);
   bool savedPlace = onCommandLine_;
   if (fromCommandLine) onCommandLine_ = false;
+  const bool startedOnCommandLine = onCommandLine_;
   Outcome last;
   std::vector<size_t> loops;
   bool stopped = false;  // a loop error or Esc ended the string
@@ -369,7 +375,9 @@ Outcome CommandLanguage::run(std::string_view text, bool fromCommandLine) {
     editor_.screen.message("End loop '}' not found");
   bool endedOnCommandLine = onCommandLine_;
   onCommandLine_ = savedPlace;
-  if (fromCommandLine && last.next == Next::Stay && endedOnCommandLine) last.next = Next::CommandLine;
+  // A string that left the cursor in the other place says where.
+  if (last.next == Next::Stay && endedOnCommandLine != startedOnCommandLine)
+    last.next = endedOnCommandLine ? Next::CommandLine : Next::File;
   return last;
 }
 
