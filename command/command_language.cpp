@@ -499,7 +499,7 @@ Outcome CommandLanguage::executeCommandLine() {
   std::string text = lineText(*commandLine);
   if (size_t eol = text.find_first_of("\r\n"); eol != std::string::npos) text.resize(eol);
   if (text.size() > kLongestSegment) text.resize(kLongestSegment);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.pop_back();
+  while (!text.empty() && isBlank(text.back())) text.pop_back();
   setCommandLineText(*commandLine, "");
   if (text.empty()) return Outcome::done();
   history_.record(text);
