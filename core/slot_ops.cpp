@@ -14,7 +14,7 @@ Document* createDocument(Editor& editor, int bits, const std::string& name) {
 }
 
 // Another slot that shows the document, -1 when none does.
-int otherViewOf(Editor& editor, int slot, const Document* doc) {
+int anotherSlotShowing(Editor& editor, int slot, const Document* doc) {
   for (int s : editor.slots.used())
     if (s != slot && editor.slots.data(s).document == doc) return s;
   return -1;
@@ -27,7 +27,7 @@ int successorOf(Editor& editor, int slot) {
   SlotTable& slots = editor.slots;
   int next = slots.ringNeighbour(slot, 1);
   if (next != slot) return next;
-  if (int other = otherViewOf(editor, slot, slots.data(slot).document); other >= 0) return other;
+  if (int other = anotherSlotShowing(editor, slot, slots.data(slot).document); other >= 0) return other;
   const std::vector<int>& otherRing = slots.ring(!slots.isSecondView(slot));
   return otherRing.empty() ? -1 : otherRing.front();
 }
@@ -94,7 +94,7 @@ void closeSlot(Editor& editor, int slot, bool /*byCommand*/) {
   int next = slots.current() == slot ? successorOf(editor, slot) : -1;
   slots.removeFromRing(slot);
   // A document shown by another slot too lives on there.
-  if (doc && otherViewOf(editor, slot, doc) < 0) editor.engine.send(doc, msg::kDestroy);
+  if (doc && anotherSlotShowing(editor, slot, doc) < 0) editor.engine.send(doc, msg::kDestroy);
   if (Document* cmd = slots.command(slot).document) editor.engine.send(cmd, msg::kDestroy);
   bool wasCurrent = slots.current() == slot;
   slots.release(slot);
