@@ -92,9 +92,11 @@ std::optional<std::vector<int>> BracketCompiler::byFunctionWord(std::string_view
     case ArgumentKind::Expression:
       return withArgument(*code, first.after);
     case ArgumentKind::None:
-      // A function without an argument given one is left to the later
-      // rules: `[fm 'x']` is a special form.
-      return std::nullopt;
+      // `[fm 'x']` is a form of its own. Otherwise a function that takes no
+      // argument is the code alone, words or not, as the string runner
+      // takes it: `[dc 3]` is `[dc]`, for a code list holds no count for it.
+      if (auto form = bySpecialForm(text)) return form;
+      return std::vector<int>{*code};
   }
   return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "command/command_language.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "command/ascii.h"
 #include "command/code_lists.h"
@@ -182,8 +183,14 @@ Outcome CommandLanguage::commandLineEnter() {
 
 Outcome CommandLanguage::drain() {
   constexpr size_t kEscapeCheckEvery = 4096;
+  bool wasDraining = std::exchange(draining_, true);
+  struct Restore {
+    bool& flag;
+    bool value;
+    ~Restore() { flag = value; }
+  } restore{draining_, wasDraining};
   for (size_t run = 1; !queue_.empty(); ++run) {
-    // Synonyms that run each other never end by themselves: Esc stops them.
+    // Keys and synonyms that run each other never end by themselves: Esc stops them.
     if (run % kEscapeCheckEvery == 0 && escapePending(editor_)) {
       queue_.clear();
       return Outcome::failure();
@@ -253,6 +260,9 @@ std::optional<intptr_t> CommandLanguage::takeEngineArgument(int code) {
 Outcome CommandLanguage::queueAndDrain(const int* codes, int count, bool stopAtRepeat) {
   for (int i = 0; i < count; ++i)
     if (!queue_.append(codes, stopAtRepeat)) return tooManyFunctions();
+  // One queue for the whole editor: a key that runs itself is a flat loop
+  // of the drain already running, not a deeper call each time.
+  if (draining_) return Outcome::done();
   return drain();
 }
 
@@ -282,6 +292,11 @@ int CommandLanguage::runString(std::string_view text, bool fromCommandLine) {
   BusyScope busy(editor_.loop);
   Outcome outcome = run(text, fromCommandLine);
   onCommandLine_ = saved;
+  // The window's cursor place follows a string that moved the cursor, so
+  // that the next string (of the start-up, of a profile) runs where it is.
+  int now = editor_.slots.current();
+  if (!fromCommandLine && editor_.slots.inUse(now) && (outcome.next == Next::CommandLine || outcome.next == Next::File))
+    editor_.slots.setCursorInFile(now, outcome.next == Next::File);
   return startModeOf(outcome.next);
 }
 
@@ -303,6 +318,7 @@ Outcome CommandLanguage::run(std::string_view text, bool fromCommandLine) {
   std::vector<StringPiece> pieces = cutFunctionString(text, functions_);
   bool savedPlace = onCommandLine_;
   if (fromCommandLine) onCommandLine_ = false;
+  const bool startedOnCommandLine = onCommandLine_;
   Outcome last;
   std::vector<size_t> loops;
   bool stopped = false;  // a loop error or Esc ended the string
@@ -359,7 +375,9 @@ Outcome CommandLanguage::run(std::string_view text, bool fromCommandLine) {
     editor_.screen.message("End loop '}' not found");
   bool endedOnCommandLine = onCommandLine_;
   onCommandLine_ = savedPlace;
-  if (fromCommandLine && last.next == Next::Stay && endedOnCommandLine) last.next = Next::CommandLine;
+  // A string that left the cursor in the other place says where.
+  if (last.next == Next::Stay && endedOnCommandLine != startedOnCommandLine)
+    last.next = endedOnCommandLine ? Next::CommandLine : Next::File;
   return last;
 }
 
@@ -481,7 +499,7 @@ Outcome CommandLanguage::executeCommandLine() {
   std::string text = lineText(*commandLine);
   if (size_t eol = text.find_first_of("\r\n"); eol != std::string::npos) text.resize(eol);
   if (text.size() > kLongestSegment) text.resize(kLongestSegment);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.pop_back();
+  while (!text.empty() && isBlank(text.back())) text.pop_back();
   setCommandLineText(*commandLine, "");
   if (text.empty()) return Outcome::done();
   history_.record(text);

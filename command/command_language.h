@@ -59,7 +59,8 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   // must change place or another window became current.
   Outcome drain();
   // Queues a code list count times (up to a `repeat command` code when
-  // stopAtRepeat) and runs the queue.
+  // stopAtRepeat) and runs the queue; while the queue is already being run,
+  // the codes only join it and wait their turn.
   Outcome queueAndDrain(const int* codes, int count, bool stopAtRepeat);
 
   // Typed commands and editor-level functions are carried out by handlers
@@ -137,6 +138,7 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   History history_{functions_};
   bool onCommandLine_ = false;  // the key loop runs in a slot's command line
   bool executing_ = false;      // an `execute` is running
+  bool draining_ = false;       // the queue is being run
   int keywordSet_ = -1;         // of the file that was current last
 };
 

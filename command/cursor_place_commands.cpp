@@ -1,5 +1,7 @@
 // The cursor place between file and command line, the command line's text,
 // history and repetition, and the small functions without effect on the text.
+#include <memory>
+
 #include "command/command_language.h"
 #include "command/command_registry.h"
 #include "core/editor.h"
@@ -49,6 +51,17 @@ Outcome repeat(CommandLanguage& l, const std::string& text) {
   return l.run(text, true);
 }
 
+// The last command may itself repeat the last command (`[rc]` typed, or a
+// key that holds it): reached while it runs, `repeat command` does nothing,
+// as `execute` does, instead of repeating for ever.
+Outcome repeatCommand(CommandLanguage& l, bool& running) {
+  if (running) return Outcome::done();
+  running = true;
+  Outcome outcome = repeat(l, l.history().lastCommand());
+  running = false;
+  return outcome;
+}
+
 }  // namespace
 
 void registerCursorPlaceCommands(CommandLanguage& language) {
@@ -67,7 +80,8 @@ void registerCursorPlaceCommands(CommandLanguage& language) {
   l.setHandler(fn::kNextHistory, [&l](const Invocation&) { return historyStep(l, 1); });
   l.setHandler(fn::kCopyToCommand, [&l](const Invocation&) { return copyToCommandLine(l); });
   l.setHandler(fn::kCopyFromCommand, [&l](const Invocation&) { return copyFromCommandLine(l); });
-  l.setHandler(fn::kRepeatCommand, [&l](const Invocation&) { return repeat(l, l.history().lastCommand()); });
+  auto repeating = std::make_shared<bool>(false);
+  l.setHandler(fn::kRepeatCommand, [&l, repeating](const Invocation&) { return repeatCommand(l, *repeating); });
   l.setHandler(fn::kRepeatLocate, [&l](const Invocation&) { return repeat(l, l.history().lastLocate()); });
   l.setHandler(fn::kRepeatChange, [&l](const Invocation&) { return repeat(l, l.history().lastChange()); });
   l.setHandler(fn::kClearMessage, [&l](const Invocation&) {

@@ -2,11 +2,13 @@
 
 #include <climits>
 
+#include "command/words.h"
+
 namespace tarn::command {
 
 int readDecimal(std::string_view text) {
+  text = skipBlanks(text);
   std::size_t pos = 0;
-  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
   bool negative = false;
   if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) negative = text[pos++] == '-';
   long long value = 0;

@@ -19,6 +19,23 @@ bool Profiles::readBuiltin(ProfileMode mode) {
 bool Profiles::readUserProfile(ProfileMode mode) { return readFile(userProfile_, mode); }
 
 bool Profiles::readFile(const std::string& path, ProfileMode mode) {
+  std::optional<fs::FileStatus> file = fs::status(path);
+  if (file) {
+    for (const fs::FileStatus& open : reading_) {
+      if (!open.sameFileAs(*file)) continue;
+      editor_.screen.message("Profile or macro file \"" + path + "\" is already being read");
+      return false;
+    }
+    reading_.push_back(*file);
+  }
+  // Known as being read until the reading ends, however it ends.
+  struct Reading {
+    std::vector<fs::FileStatus>& files;
+    bool listed;
+    ~Reading() {
+      if (listed) files.pop_back();
+    }
+  } reading{reading_, file.has_value()};
   return finish(readProfileFile(path, [&](const ProfileLine& line) { return lines_.handle(line, mode); }));
 }
 

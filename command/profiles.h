@@ -6,9 +6,11 @@
 // or a line stopped the reading.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "command/definition_store.h"
 #include "command/profile_lines.h"
+#include "platform/file_system.h"
 
 namespace tarn {
 struct Editor;
@@ -27,6 +29,8 @@ class Profiles {
 
   bool readBuiltin(ProfileMode mode);
   bool readUserProfile(ProfileMode mode);
+  // A file already being read (a profile that names itself with `macro`,
+  // directly or through others) is refused with a message.
   bool readFile(const std::string& path, ProfileMode mode);
 
  private:
@@ -36,6 +40,7 @@ class Profiles {
   DefinitionStore& store_;
   ProfileLines& lines_;
   std::string userProfile_;
+  std::vector<fs::FileStatus> reading_;  // the files being read, outermost first
 };
 
 }  // namespace tarn::command

@@ -13,10 +13,23 @@ Document* createDocument(Editor& editor, int bits, const std::string& name) {
   return request.result;
 }
 
-bool documentShownElsewhere(Editor& editor, int slot, const Document* doc) {
+// Another slot that shows the document, -1 when none does.
+int anotherSlotShowing(Editor& editor, int slot, const Document* doc) {
   for (int s : editor.slots.used())
-    if (s != slot && editor.slots.data(s).document == doc) return true;
-  return false;
+    if (s != slot && editor.slots.data(s).document == doc) return s;
+  return -1;
+}
+
+// The slot that becomes current when the current one closes: the next of its
+// ring; when it was alone there (the last file of one half of a split
+// screen), another view of its document, else the file of the other half.
+int successorOf(Editor& editor, int slot) {
+  SlotTable& slots = editor.slots;
+  int next = slots.ringNeighbour(slot, 1);
+  if (next != slot) return next;
+  if (int other = anotherSlotShowing(editor, slot, slots.data(slot).document); other >= 0) return other;
+  const std::vector<int>& otherRing = slots.ring(!slots.isSecondView(slot));
+  return otherRing.empty() ? -1 : otherRing.front();
 }
 
 }  // namespace
@@ -78,14 +91,10 @@ void closeSlot(Editor& editor, int slot, bool /*byCommand*/) {
   if (!(data.flags & winflag::kSecondView) && !(data.flags & winflag::kReadOnly) && !remote && doc)
     editor.files.leaveBackupSet(doc->name);
 
-  int next = -1;
-  if (slots.current() == slot) {
-    next = slots.ringNeighbour(slot, 1);
-    if (next == slot) next = -1;
-  }
+  int next = slots.current() == slot ? successorOf(editor, slot) : -1;
   slots.removeFromRing(slot);
   // A document shown by another slot too lives on there.
-  if (doc && !documentShownElsewhere(editor, slot, doc)) editor.engine.send(doc, msg::kDestroy);
+  if (doc && anotherSlotShowing(editor, slot, doc) < 0) editor.engine.send(doc, msg::kDestroy);
   if (Document* cmd = slots.command(slot).document) editor.engine.send(cmd, msg::kDestroy);
   bool wasCurrent = slots.current() == slot;
   slots.release(slot);
@@ -95,7 +104,11 @@ void closeSlot(Editor& editor, int slot, bool /*byCommand*/) {
     for (int s : slots.used())
       if (slots.data(s).document == doc) doc->owner = &slots.data(s);
   }
-  editor.screen.layout();
+  // A half of a split screen left without a file gives the whole screen back.
+  if (editor.screen.splitMode() != SplitMode::None && (slots.ring(false).empty() || slots.ring(true).empty()))
+    editor.screen.setSplitMode(SplitMode::None);
+  else
+    editor.screen.layout();
 }
 
 void closeAllSlots(Editor& editor) {

@@ -26,6 +26,8 @@ FileStatus fromStat(const struct stat& st) {
   s.owner = st.st_uid;
   s.group = st.st_gid;
   s.links = st.st_nlink;
+  s.device = st.st_dev;
+  s.inode = st.st_ino;
   return s;
 }
 

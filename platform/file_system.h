@@ -23,6 +23,10 @@ struct FileStatus {
   uint32_t owner = 0;
   uint32_t group = 0;
   uint64_t links = 0;
+  // The device and the file's number on it: the same file, whatever the name.
+  uint64_t device = 0;
+  uint64_t inode = 0;
+  bool sameFileAs(const FileStatus& other) const { return device == other.device && inode == other.inode; }
 };
 
 // Status of the file a name leads to (links followed) or of the name itself.

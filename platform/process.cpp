@@ -17,7 +17,8 @@ int waitFor(pid_t pid) {
   while (waitpid(pid, &status, 0) < 0) {
     if (errno != EINTR) return -1;
   }
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  // Ended by a signal (Ctrl+C, Ctrl+\), as a shell tells it: 128 and the signal.
+  return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
 }
 
 [[noreturn]] void exec(const std::vector<std::string>& argv) {

@@ -7,8 +7,8 @@
 namespace tarn {
 
 // Runs `$SHELL -c command` (an interactive $SHELL when command is empty) in
-// the current terminal and waits for it; the exit status, or -1 when it
-// could not be started.
+// the current terminal and waits for it; the exit status (128 and the
+// signal for one that a signal ended), or -1 when it could not be started.
 int runShellCommand(const std::string& command);
 
 // Runs a program with arguments in the current terminal and waits; SIGINT
