@@ -9,6 +9,7 @@ namespace {
 intptr_t changingArgument(int code) {
   switch (code) {
     case fn::kTypeChar:
+    case fn::kFillMark:
     case msg::kChar: return 'x';
     case msg::kKeyDown: return vk::kDelete;
     default: return 0;
@@ -16,11 +17,8 @@ intptr_t changingArgument(int code) {
 }
 
 // Functions of the change class that make no change here: match brace
-// only moves, the case changes need a mark.
-bool makesNoChange(int code) {
-  return code == fn::kMatchBrace || code == fn::kUppercase || code == fn::kLowercase ||
-         code == fn::kInvertcase || code == fn::kCapitalize;
-}
+// only moves, the marked line is in lower case already.
+bool makesNoChange(int code) { return code == fn::kMatchBrace || code == fn::kLowercase; }
 
 TEST(ReadOnly, ChangingFunctionsChangeNothingAndFail) {
   const std::vector<std::string> text = {"ab  cd", "ef"};
@@ -33,6 +31,8 @@ TEST(ReadOnly, ChangingFunctionsChangeNothingAndFail) {
       EditFixture fx(text);
       fx.setOption(opt::kTabInsert, 1);
       if (readOnly) fx.doc->flags |= docflag::kReadOnly;
+      fx.place({2, 0});
+      fx.send(fn::kMarkLine);  // the block functions act on the mark
       fx.place({1, 5});
       results[readOnly] = fx.send(f.code, changingArgument(f.code));
       changes[readOnly] = fx.doc->changeCount();
