@@ -14,6 +14,7 @@ void registerTextInsertionCommands(CommandLanguage& language);
 void registerInformationCommands(CommandLanguage& language);
 void registerShellCommands(CommandLanguage& language);
 void registerDefinitionCommands(CommandLanguage& language);
+void registerMarkStackCommands(CommandLanguage& language);
 
 inline void registerCommands(CommandLanguage& language) {
   registerFileCommands(language);
@@ -24,6 +25,7 @@ inline void registerCommands(CommandLanguage& language) {
   registerInformationCommands(language);
   registerShellCommands(language);
   registerDefinitionCommands(language);
+  registerMarkStackCommands(language);
 }
 
 }  // namespace tarn::command

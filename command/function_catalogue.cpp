@@ -278,10 +278,7 @@ constexpr int kLater[] = {
     fn::kPrintdoc,
     // Functions: marks and blocks, undo, formatting, clipboard and export, macros,
     // syntax elements, the outside world.
-    fn::kBeginMark, fn::kEndMark, fn::kDeleteAll, fn::kUndo, fn::kRedo, fn::kMarkLine, fn::kMarkChar,
-    fn::kMarkBlock, fn::kGetWord, fn::kUnmark, fn::kClearMarks, fn::kPushMark, fn::kPopMark, fn::kCopyMark,
-    fn::kMoveMark, fn::kOverlayBlock, fn::kDeleteMark, fn::kFillMark, fn::kShiftLeft, fn::kShiftRight,
-    fn::kPrintMark, fn::kReflow, fn::kTrimLeading, fn::kTrimTrailing, fn::kTrimCompress, fn::kCenterInMargins,
+    fn::kDeleteAll, fn::kUndo, fn::kRedo, fn::kPrintMark, fn::kReflow, fn::kTrimLeading, fn::kTrimTrailing, fn::kTrimCompress, fn::kCenterInMargins,
     fn::kReformatParagraph, fn::kReformatAll, fn::kJustifyLine, fn::kJustifyParagraph, fn::kJustifyAll,
     fn::kAlign, fn::kAlignMark, fn::kAlignTab, fn::kAlignBacktab, fn::kMarkTab, fn::kMarkBacktab,
     fn::kAlignBlock, fn::kCreateTable, fn::kCopyToClipboard, fn::kCopyFromClipboard, fn::kAppendToClipboard,
