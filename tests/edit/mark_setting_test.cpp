@@ -166,8 +166,11 @@ TEST(MarkSetting, GetAndSetMarkRecordsRoundTrip) {
     f.send(fn::kUnmark);
     EXPECT_EQ(f.send(fn::kSetMark, 0, reinterpret_cast<intptr_t>(&record)), 1);
     EXPECT_EQ(markKind(*f.doc), kind);
-    if (kind != markkind::kLine) EXPECT_EQ(corners(f), before);
-    if (kind == markkind::kLine) EXPECT_EQ(f.doc->range.count, 3);
+    if (kind == markkind::kLine) {
+      EXPECT_EQ(f.doc->range.count, 3);
+    } else {
+      EXPECT_EQ(corners(f), before);
+    }
   }
   EditFixture f(kText);
   MarkRecord none;
@@ -176,6 +179,40 @@ TEST(MarkSetting, GetAndSetMarkRecordsRoundTrip) {
   MarkRecord beyond{markkind::kLine, 0, toIndex(UserLine(5)), toIndex(UserLine(9))};
   EXPECT_EQ(f.send(fn::kSetMark, 0, reinterpret_cast<intptr_t>(&beyond)), 0) << "lines the file lacks";
   EXPECT_EQ(markKind(*f.doc), markkind::kNone);
+}
+
+TEST(MarkSetting, ADoubleClickMarksTheWordThere) {
+  EditFixture f(kText);
+  EXPECT_EQ(f.send(msg::kLeftDoubleClick, 7, 2), 1);  // row 2: the second text line
+  EXPECT_EQ(f.cursor(), (Pos{2, 7}));
+  EXPECT_EQ(corners(f), (Corners{{2, 6}, {2, 10}}));
+  EXPECT_EQ(f.send(msg::kLeftDoubleClick, 5, 2), 1) << "on a blank: the cursor moves, nothing is marked";
+  EXPECT_EQ(corners(f), (Corners{{2, 6}, {2, 10}}));
+}
+
+// Behaviour bit 1: typing on a line of a block mark types in place of the
+// block; typing elsewhere only removes the mark.
+TEST(MarkSetting, TypingOverABlockRemovesItWhenBit1IsSet) {
+  struct Case {
+    int behaviour;
+    Pos cursor;
+    std::vector<std::string> after;
+    Pos end;
+  };
+  for (const Case& c : {
+           Case{30 | behaviour::kTypeOverBlockRemovesIt, {1, 2}, {"aXdef", "gjkl", "mn"}, {1, 2}},
+           Case{30 | behaviour::kTypeOverBlockRemovesIt, {3, 0}, {"abcdef", "ghijkl", "Xmn"}, {3, 1}},
+           Case{30, {1, 2}, {"abXcdef", "ghijkl", "mn"}, {1, 3}},
+       }) {
+    EditFixture f({"abcdef", "ghijkl", "mn"});
+    f.setOption(opt::kBehaviour, c.behaviour);
+    makeMark(f, {fn::kMarkBlock, {1, 1}, {2, 2}});
+    f.place(c.cursor);
+    EXPECT_EQ(f.send(fn::kTypeChar, 'X'), 1);
+    EXPECT_EQ(f.text(), c.after);
+    EXPECT_EQ(f.cursor(), c.end);
+    EXPECT_EQ(f.editor.engine.marks().holder() != nullptr, c.behaviour == 30);
+  }
 }
 
 // In a file that keeps tabs, a block mark's lines show their tabs as
