@@ -37,15 +37,13 @@ BufferContents withLinesAdded(const LineBuffer& buffer, BufferContents added) {
   return held;
 }
 
-// The repeat count of lines from the current one move into the line buffer
-// (added to the lines it holds when asked to).
-int cutCursorLines(EngineCall& call, bool append) {
+// The repeat count of lines from the current one move into the line buffer.
+int cutCursorLines(EngineCall& call) {
   Document& doc = call.doc;
   if (!mayEditCurrent(doc)) return 0;
-  LineBuffer& buffer = call.engine.marks().buffer();
   BufferContents cut = cursorLines(doc, call.repeat);
   size_t n = cut.lines.size();
-  buffer.replace(append ? withLinesAdded(buffer, std::move(cut)) : std::move(cut));
+  call.engine.marks().buffer().replace(std::move(cut));
   for (; n > 0; --n) deleteCurrentLine(doc);
   return 1;
 }
@@ -105,9 +103,8 @@ int moveMark(EngineCall& call) {
   Document* holder = changeableMarkHolder(call);
   if (!holder) return 0;
   Marks& marks = call.engine.marks();
-  int result = 1;
   if (holder == &doc && markKind(doc) == markkind::kLine) {
-    result = moveLinesWithin(call);
+    if (!moveLinesWithin(call)) return 0;
   } else {
     if (holder == &doc && cursorInMark(doc)) return 0;
     copyMarkToBuffer(call.engine, *holder);
@@ -115,7 +112,6 @@ int moveMark(EngineCall& call) {
     deleteMarkedText(call.engine, *holder);
     pasteBuffer(call.engine, doc, PasteMode::Insert);
   }
-  if (!result) return 0;
   marks.unmarkAll();
   marks.setChanged();
   return 1;
@@ -126,7 +122,7 @@ int moveMark(EngineCall& call) {
 int deleteMark(EngineCall& call) {
   Document& doc = call.doc;
   Marks& marks = call.engine.marks();
-  if (!marks.holder()) return bitSet(doc, behaviour::kNoLineActionWithoutMark) ? 0 : cutCursorLines(call, false);
+  if (!marks.holder()) return bitSet(doc, behaviour::kNoLineActionWithoutMark) ? 0 : cutCursorLines(call);
   Document* holder = changeableMarkHolder(call);
   if (!holder) return 0;
   copyMarkToBuffer(call.engine, *holder);
@@ -140,7 +136,7 @@ int deleteMark(EngineCall& call) {
 // lines the buffer holds; with no mark, lines from the cursor on.
 int cutLines(EngineCall& call) {
   Marks& marks = call.engine.marks();
-  if (!marks.holder()) return cutCursorLines(call, false);
+  if (!marks.holder()) return cutCursorLines(call);
   Document* holder = changeableMarkHolder(call);
   if (!holder) return 0;
   BufferContents cut = markedText(call.engine, *holder);
