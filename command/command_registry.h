@@ -17,6 +17,7 @@ void registerDefinitionCommands(CommandLanguage& language);
 void registerLocateCommand(CommandLanguage& language);
 void registerChangeCommand(CommandLanguage& language);
 void registerFormattingCommands(CommandLanguage& language);
+void registerMarkStackCommands(CommandLanguage& language);
 
 inline void registerCommands(CommandLanguage& language) {
   registerFileCommands(language);
@@ -30,6 +31,7 @@ inline void registerCommands(CommandLanguage& language) {
   registerLocateCommand(language);
   registerChangeCommand(language);
   registerFormattingCommands(language);
+  registerMarkStackCommands(language);
 }
 
 }  // namespace tarn::command

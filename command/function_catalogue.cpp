@@ -278,11 +278,8 @@ constexpr int kLater[] = {
     fn::kPrintdoc,
     // Functions: marks and blocks, undo, formatting, clipboard and export, macros,
     // syntax elements, the outside world.
-    fn::kBeginMark, fn::kEndMark, fn::kDeleteAll, fn::kUndo, fn::kRedo, fn::kMarkLine, fn::kMarkChar,
-    fn::kMarkBlock, fn::kGetWord, fn::kUnmark, fn::kClearMarks, fn::kPushMark, fn::kPopMark, fn::kCopyMark,
-    fn::kMoveMark, fn::kOverlayBlock, fn::kDeleteMark, fn::kFillMark, fn::kShiftLeft, fn::kShiftRight,
-    fn::kPrintMark, fn::kReflow,
-    fn::kAlignMark, fn::kMarkTab, fn::kMarkBacktab,
+    fn::kDeleteAll, fn::kUndo, fn::kRedo, fn::kPrintMark, fn::kReflow, fn::kAlignMark, fn::kMarkTab,
+    fn::kMarkBacktab,
     fn::kAlignBlock, fn::kCreateTable, fn::kCopyToClipboard, fn::kCopyFromClipboard, fn::kAppendToClipboard,
     fn::kBlockFromClipboard, fn::kAppend, fn::kHtml, fn::kRtf, fn::kMacroDefine, fn::kMacroPlay,
     fn::kMacroPause, fn::kNextKeyword, fn::kNextUnknown, fn::kNextString, fn::kNextNumber, fn::kNextRemark,

@@ -1,8 +1,11 @@
 // about, the counts of lines, characters and words, and `key`.
+#include <optional>
+
 #include "command/command_language.h"
 #include "command/command_registry.h"
 #include "command/decimal.h"
 #include "core/editor.h"
+#include "core/marks.h"
 
 namespace tarn::command {
 
@@ -14,26 +17,41 @@ struct Counts {
   long long words = 0;
 };
 
-bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-Counts countFile(const Document& doc) {
-  Counts counts;
-  for (const Line* line = doc.firstText(); line && line != doc.last; line = line->next()) {
-    ++counts.lines;
-    counts.characters += line->length;
-    bool inWord = false;
-    for (char c : line->view()) {
-      if (!isSeparator(c) && !inWord) ++counts.words;
-      inWord = !isSeparator(c);
-    }
+void countText(std::string_view text, const WordSeparators& separators, Counts& counts) {
+  ++counts.lines;
+  counts.characters += static_cast<long long>(text.size());
+  bool inWord = false;
+  for (char c : text) {
+    bool separator = separators.isSeparator(c);
+    if (!separator && !inWord) ++counts.words;
+    inWord = !separator;
   }
+}
+
+// Over the mark (the marked part of each of its lines) when there is one,
+// else over the current file.
+std::optional<Counts> countMarkOrFile(Editor& editor) {
+  const Engine& engine = editor.engine;
+  Counts counts;
+  if (const Document* holder = engine.marks().holder()) {
+    ColumnRule rule = columnRule(engine, *holder);
+    forEachMarkedLine(*holder, [&](const Line& line, LineIndex, const MarkedPart& part) {
+      ByteSpan span = markedBytes(line.view(), part, rule);
+      countText(line.view().substr(span.begin, span.size()), engine.wordSeparators(), counts);
+    });
+    return counts;
+  }
+  const Document* doc = editor.currentDocument();
+  if (!doc) return std::nullopt;
+  for (const Line* line = doc->firstText(); line && line != doc->last; line = line->next())
+    countText(line->view(), engine.wordSeparators(), counts);
   return counts;
 }
 
 Outcome showCount(CommandLanguage& l, long long Counts::*field, const char* unit) {
-  Document* doc = l.editor().currentDocument();
-  if (!doc) return Outcome::done();
-  l.editor().screen.message(std::to_string(countFile(*doc).*field) + " " + unit);
+  std::optional<Counts> counts = countMarkOrFile(l.editor());
+  if (!counts) return Outcome::done();
+  l.editor().screen.message(std::to_string((*counts).*field) + " " + unit);
   return Outcome::done();
 }
 

@@ -88,6 +88,7 @@ void Document::freeLines() {
   view = View{};
   bookmarks = {};
   mark = Mark{};
+  anchor = LinePlace{};
   range = OperationRange{};
   known_ = nullptr;
 }
@@ -141,6 +142,16 @@ void Document::insertAfterCurrent(Line* line) {
   lineLinked(line, current ? currentLineNumber + 1 : kFirstLine);
 }
 
+void Document::insertAfter(Line* where, Line* line) {
+  if (where == current) return insertAfterCurrent(line);
+  LineIndex index = indexOf(where) + 1;
+  Line* next = where->next();
+  link(where, line);
+  link(line, next);
+  if (where == last) last = line;
+  lineLinked(line, index);
+}
+
 void Document::insertBeforeCurrent(Line* line) {
   Line* prev = current ? current->prev() : nullptr;
   link(prev, line);
@@ -163,6 +174,7 @@ void Document::lineLinked(Line* line, LineIndex index) {
     shiftForInsert(mark.firstLineNumber, index);
     shiftForInsert(mark.lastLineNumber, index);
   }
+  if (anchor.isSet()) shiftForInsert(anchor.lineNumber, index);
   if (range.first) {
     shiftForInsert(range.firstNumber, index);
     shiftForInsert(range.lastNumber, index);
@@ -195,6 +207,7 @@ void Document::insertCharacters(Line& line, uint32_t column, std::string_view te
     shift(mark.firstLine, mark.firstColumn);
     shift(mark.lastLine, mark.lastColumn);
   }
+  shift(anchor.line, anchor.column);
   changed();
   if (observers_.empty()) return;
   TextChange change{line, indexOf(&line), column, line.view().substr(column, n)};
@@ -218,6 +231,7 @@ void Document::deleteCharacters(Line& line, uint32_t column, uint32_t n) {
     shift(mark.firstLine, mark.firstColumn);
     shift(mark.lastLine, mark.lastColumn);
   }
+  shift(anchor.line, anchor.column);
   changed();
   if (observers_.empty()) return;
   TextChange change{line, indexOf(&line), column, removed};
@@ -248,6 +262,12 @@ void Document::setText(Line& line, std::string_view text) {
   auto column = static_cast<uint32_t>(prefix);
   deleteCharacters(line, column, static_cast<uint32_t>(old.size() - prefix - suffix));
   insertCharacters(line, column, text.substr(prefix, text.size() - prefix - suffix));
+}
+
+void Document::setTextUncounted(Line& line, std::string_view text) {
+  bool pending = changedText_;
+  setText(line, text);
+  changedText_ = pending;
 }
 
 void Document::deleteLine(Line* line) {
@@ -294,6 +314,19 @@ void Document::moveOffLine(Line* line, LineIndex index) {
         --mark.lastLineNumber;
       }
     }
+  }
+  if (anchor.line == line) {
+    // The anchor keeps to text lines: the one that follows, else the one before.
+    Line* next = line->next();
+    bool nextIsText = next && next != last;
+    Line* prev = line->prev();
+    bool prevIsText = prev && prev != first;
+    if (nextIsText || prevIsText)
+      anchor = LinePlace{nextIsText ? next : prev, anchor.column, nextIsText ? index : index - 1};
+    else
+      anchor = LinePlace{};
+  } else if (anchor.isSet() && anchor.lineNumber > index) {
+    --anchor.lineNumber;
   }
   if (range.first) {
     if (line->flags & lineflag::kInRange) --range.count;
@@ -345,6 +378,7 @@ void Document::renumberAfterRelink() {
       if (b.line == l) b.lineNumber = n;
     if (mark.type && l == mark.firstLine) mark.firstLineNumber = n;
     if (mark.type && l == mark.lastLine) mark.lastLineNumber = n;
+    if (l == anchor.line) anchor.lineNumber = n;
     if (l == range.first) range.firstNumber = n;
     if (l == range.last) range.lastNumber = n;
   }

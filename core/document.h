@@ -35,13 +35,17 @@ struct View {
   LineIndex topLineNumber = kFirstLine;
 };
 
-struct Bookmark {
+// A place in the text that stays on its line as lines come and go.
+struct LinePlace {
   Line* line = nullptr;
   int column = 0;
   LineIndex lineNumber;
   bool isSet() const { return line != nullptr; }
 };
 
+using Bookmark = LinePlace;
+
+// A character or block mark (core/marks.h tells the whole story).
 struct Mark {
   int type = 0;  // 0 none
   int flags = 0;
@@ -86,6 +90,9 @@ struct Document {
   uint32_t flags;
   OperationRange range;
   Mark mark;
+  // Where marking began: the first corner of a character or block mark, the
+  // first line of a line mark (core/marks.h).
+  LinePlace anchor;
   std::array<Bookmark, 26> bookmarks{};
   int cursorRow = 0;
   int cursorColumn = 0;
@@ -142,6 +149,8 @@ struct Document {
   // Links a new line next to the current line.
   void insertAfterCurrent(Line* line);
   void insertBeforeCurrent(Line* line);
+  // Links a new line right after a line of the document.
+  void insertAfter(Line* where, Line* line);
   void insertCharacters(Line& line, uint32_t column, std::string_view text);
   void deleteCharacters(Line& line, uint32_t column, uint32_t n);
   // Types text over the bytes from column on; the line must hold them.
@@ -149,9 +158,13 @@ struct Document {
   // Gives a line new text: the bytes between the part both texts begin
   // with and the part both end with are deleted and inserted.
   void setText(Line& line, std::string_view text);
+  // The same, not counted as a change of the file: a block mark expanding
+  // the tabs of its lines, and giving them back.
+  void setTextUncounted(Line& line, std::string_view text);
   // Unlinks and frees a line. A bookmark on it is cleared; the cursor, the
   // window top, a mark corner and the ends of the line range move to the
-  // line that follows (the one before at the end).
+  // line that follows (the one before at the end); the anchor likewise,
+  // keeping to text lines.
   void deleteLine(Line* line);
   // Unlinks the given text lines and links them back in the given order
   // right after `after` (a line not among them): moving the lines of a mark,

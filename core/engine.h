@@ -12,6 +12,7 @@
 
 #include "core/document.h"
 #include "core/engine_types.h"
+#include "core/marks.h"
 #include "core/tab_stops.h"
 #include "core/word_separators.h"
 
@@ -80,6 +81,10 @@ class Engine {
     return column >= 0 && column < kTabStopColumns && tabStops_[column];
   }
 
+  // The mark, the line buffer and the mark stack.
+  Marks& marks() { return marks_; }
+  const Marks& marks() const { return marks_; }
+
   WordSeparators& wordSeparators() { return separators_; }
   const WordSeparators& wordSeparators() const { return separators_; }
 
@@ -104,6 +109,7 @@ class Engine {
   OptionRow defaults_;
   TabStops tabStops_{};
   WordSeparators separators_;
+  Marks marks_{*this};
   std::span<const EditFunction> registry_;
   Editor* editor_ = nullptr;
   EngineHost* host_ = nullptr;

@@ -227,6 +227,7 @@ std::optional<WriteRules> Files::writeRules(const Document& doc, bool encrypted,
   if (encrypted && password_.empty()) return std::nullopt;
   WriteRules rules = WriteRules::of(doc, editor_.settings.tabExpand, lineTrim);
   rules.keepLineEnds = editor_.settings.keepLineEnds;
+  rules.marks = &editor_.engine.marks();
   if (encrypted) rules.password = &password_;
   return rules;
 }

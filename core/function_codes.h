@@ -252,6 +252,7 @@ constexpr int kLocateBackward = 0x923;
 constexpr int kChangeForward = 0x924;
 constexpr int kChangeBackward = 0x925;
 constexpr int kCutLines = 0x92A;
+constexpr int kCopyLines = 0x92C;
 constexpr int kSetInsertMode = 0x933;  // argument 1: 0 toggle, 1 insert, 2 replace
 // Argument 1 the length, 2 the text: the match start in the low 16 bits of
 // the result and its end in the high ones, or -1.
@@ -260,6 +261,7 @@ constexpr int kRepeatChangeSearch = 0x939;
 constexpr int kNextParagraph = 0x947;
 constexpr int kPrevParagraph = 0x948;
 constexpr int kGotoLine = 0x951;
+constexpr int kToggleLineMark = 0x954;
 constexpr int kTypeChar = 0x956;  // also [65]: the character whose decimal code follows
 constexpr int kQuery = 0x95D;     // a query that must not give an empty document its line
 // Text given by the caller (argument 2 points to it) put into the document.
@@ -274,6 +276,8 @@ constexpr int kTrim = 0x98D;  // argument 1 trim bits; argument 2 a std::string 
 constexpr int kLineCount = 0x9A5;
 constexpr int kChangeCount = 0x9AA;
 constexpr int kSetChangeCount = 0x9AB;
+constexpr int kGetMark = 0x9AC;  // argument 2: a MarkRecord to fill
+constexpr int kSetMark = 0x9B0;  // argument 2: the MarkRecord to set
 constexpr int kSetMargins = 0x9B9;  // argument 1 left; argument 2 an int[2]: right, paragraph
 constexpr int kRenameDocument = 0x9E0;
 constexpr int kUpdateStatusLine = 0x9E7;

@@ -133,7 +133,10 @@ bool writeDocument(Document& doc, const WriteRules& rules, bool append, fs::File
       if (lineEnd == lineend::kNone && line != last) lineEnd = rules.lineEnd;
     }
     bytes.clear();
-    encodeLine(line->view(), rules, lineEnd, bytes);
+    if (rules.marks && (line->flags & lineflag::kTabsExpanded))
+      encodeLine(rules.marks->unexpandedText(doc, *line), rules, lineEnd, bytes);
+    else
+      encodeLine(line->view(), rules, lineEnd, bytes);
     if (!out.add(bytes)) return false;
   }
   if (rules.eofMark && !append && !rules.password && !out.add(std::string_view(&kCtrlZ, 1))) return false;

@@ -8,6 +8,7 @@
 namespace tarn {
 
 struct Document;
+class Marks;
 namespace fs {
 class File;
 }
@@ -21,6 +22,8 @@ struct WriteRules {
   int lineTrim = 0;          // trim:: bits, applied to the document's own lines
   bool eofMark = false;
   const std::string* password = nullptr;  // enciphered when set
+  // Lines whose tabs a block mark expanded are written with their tabs.
+  const Marks* marks = nullptr;
 
   // The rules of a document's options with the program's tab width and trimming.
   static WriteRules of(const Document& doc, int tabExpand, int lineTrim);

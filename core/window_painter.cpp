@@ -1,17 +1,14 @@
 #include "core/window_painter.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "core/document.h"
+#include "core/marks.h"
 #include "core/syntax_painter.h"
 
 namespace tarn {
 
 namespace {
-constexpr int kCharacterMark = 1;
-constexpr int kBlockMark = 2;
-
 int invert(int bits) { return (bits & 8) | (7 - (bits & 7)); }
 }  // namespace
 
@@ -69,37 +66,14 @@ bool WindowPainter::expand(const Line* line, int row) {
   return changed;
 }
 
+// A line mark covers the whole row; a character mark's line end counts as
+// a column of the stream.
 bool WindowPainter::markedColumns(const Line* line, LineIndex lineNumber, int lineColumns, int& first,
                                   int& last) const {
-  if (doc_.isSentinel(line)) return false;
-  if (line->flags & lineflag::kInRange) {  // line mark: the whole row
-    first = 0;
-    last = INT_MAX;
-    return true;
-  }
-  const Mark& m = doc_.mark;
-  if ((m.type != kCharacterMark && m.type != kBlockMark) || !m.firstLine) return false;
-  struct Corner {
-    LineIndex number;
-    int column;
-  };
-  Corner a{m.firstLineNumber, m.firstColumn};
-  Corner b = m.lastLine ? Corner{m.lastLineNumber, m.lastColumn} : a;
-  if (b.number < a.number || (b.number == a.number && b.column < a.column)) std::swap(a, b);
-  if (lineNumber < a.number || lineNumber > b.number) return false;
-  if (m.type == kBlockMark || a.number == b.number) {
-    first = std::min(a.column, b.column);
-    last = std::max(a.column, b.column);
-  } else if (lineNumber == a.number) {  // the line end counts as a column of the stream
-    first = a.column;
-    last = std::max(lineColumns, a.column);
-  } else if (lineNumber == b.number) {
-    first = 0;
-    last = b.column;
-  } else {
-    first = 0;
-    last = lineColumns;
-  }
+  std::optional<MarkedPart> part = markedPart(doc_, line, lineNumber);
+  if (!part) return false;
+  first = part->first;
+  last = part->wholeLine || part->last != kToLineEnd ? part->last : std::max(lineColumns, part->first);
   return true;
 }
 

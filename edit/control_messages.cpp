@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/editor.h"
+#include "core/marks.h"
 #include "core/options.h"
 #include "edit/cursor_lines.h"
 #include "edit/handlers.h"
@@ -42,6 +43,18 @@ EditHandler keyHandler(int virtualKey, bool ctrl) {
   }
 }
 
+bool isNavigationKey(intptr_t virtualKey) { return virtualKey >= vk::kPrior && virtualKey <= vk::kDown; }
+
+// What marks again to extend the mark the file holds; a file without one
+// gets a character mark.
+EditHandler markerFor(const Document& doc) {
+  switch (markKind(doc)) {
+    case markkind::kLine: return markLine;
+    case markkind::kBlock: return markBlock;
+    default: return markChar;
+  }
+}
+
 int runRepeated(EngineCall& call, EditHandler handler, int times) {
   int result = 0;
   for (int i = 0; i < times; ++i) result = handler(call);
@@ -64,17 +77,30 @@ int pointerPress(EngineCall& call) {
   return 1;
 }
 
+// Shift with a navigation key (markon) extends the mark to where the
+// cursor goes, from where it was when the file held no mark.
 int keyDown(EngineCall& call) {
-  EditHandler handler = keyHandler(static_cast<int>(call.arg1), controlState(call) & keystate::kAnyCtrl);
+  uint32_t state = controlState(call);
+  EditHandler handler = keyHandler(static_cast<int>(call.arg1), state & keystate::kAnyCtrl);
   if (!handler) return 0;
   EngineCall plain = call;
   plain.arg1 = plain.arg2 = 0;
   plain.repeat = 1;
-  return runRepeated(plain, handler, repeatOf(call));
+  EditHandler marker = (state & keystate::kShift) && isNavigationKey(call.arg1) ? markerFor(call.doc) : nullptr;
+  if (marker && !holdsMark(call.doc)) marker(plain);
+  int result = runRepeated(plain, handler, repeatOf(call));
+  if (marker) marker(plain);
+  return result;
 }
 
 // Backspace was done by its key-down message; Enter breaks the line, Tab
 // is the tab function; other control characters type nothing.
+int pointerDoubleClick(EngineCall& call) {
+  int result = pointerPress(call);
+  if (result) getWord(call);
+  return result;
+}
+
 int character(EngineCall& call) {
   auto byte = static_cast<unsigned char>(call.arg1);
   if (call.arg1 != byte) return 0;

@@ -60,8 +60,6 @@ int appendLine(EngineCall& call);
 int split(EngineCall& call);
 int join(EngineCall& call);
 int deleteLine(EngineCall& call);
-int cutLines(EngineCall& call);
-int dupLine(EngineCall& call);
 
 // deletions.cpp
 int deleteChar(EngineCall& call);  // argument 1 = 1: join at the end of the line
@@ -80,6 +78,32 @@ int bookmarkRemove(EngineCall& call);
 
 // insert_mode.cpp: argument 1: 0 toggle, 1 insert, 2 replace
 int setInsertMode(EngineCall& call);
+
+// mark_functions.cpp
+int markLine(EngineCall& call);
+int toggleLineMark(EngineCall& call);
+int markChar(EngineCall& call);
+int markBlock(EngineCall& call);
+int getWord(EngineCall& call);
+int unmark(EngineCall& call);
+int beginMark(EngineCall& call);
+int endMark(EngineCall& call);
+int getMark(EngineCall& call);  // argument 2: the MarkRecord to fill
+int setMark(EngineCall& call);  // argument 2: the MarkRecord to set
+
+// block_functions.cpp
+int copyMark(EngineCall& call);
+int moveMark(EngineCall& call);
+int overlayBlock(EngineCall& call);
+int deleteMark(EngineCall& call);
+int cutLines(EngineCall& call);
+int copyLines(EngineCall& call);
+int dupLine(EngineCall& call);
+
+// mark_fill_shift.cpp
+int fillMark(EngineCall& call);  // argument 1: the character, 0 to ask for it
+int shiftLeft(EngineCall& call);
+int shiftRight(EngineCall& call);
 
 // case_changes.cpp
 int changeCase(EngineCall& call);
@@ -122,5 +146,6 @@ int sortLines(EngineCall& call);
 int keyDown(EngineCall& call);       // argument 1 virtual-key code, 2 repeat count
 int character(EngineCall& call);     // argument 1 the byte, 2 repeat count
 int pointerPress(EngineCall& call);  // argument 1 column, 2 row within the window
+int pointerDoubleClick(EngineCall& call);  // the same, then the word there is marked
 
 }  // namespace tarn::handler

@@ -1,6 +1,5 @@
-// Functions that add, join, copy and delete whole lines.
+// Functions that add, join and delete whole lines.
 #include <algorithm>
-#include <vector>
 
 #include "core/engine.h"
 #include "core/options.h"
@@ -11,15 +10,6 @@
 #include "edit/text_columns.h"
 
 namespace tarn::handler {
-
-namespace {
-
-// Lines from the current one to the last text line, at most n.
-int linesFromCurrent(const Document& doc, int n) {
-  return std::clamp((lastTextNumber(doc) - doc.currentLineNumber) + 1, 0, n);
-}
-
-}  // namespace
 
 int insertLine(EngineCall& call) {
   if (!mayAddLines(call)) return 0;
@@ -66,27 +56,6 @@ int deleteLine(EngineCall& call) {
   Document& doc = call.doc;
   if (!mayEditCurrent(doc)) return 0;
   deleteCurrentLine(doc);
-  return 1;
-}
-
-// Without the line buffer, the lines are deleted.
-int cutLines(EngineCall& call) {
-  Document& doc = call.doc;
-  if (!mayEditCurrent(doc)) return 0;
-  for (int n = linesFromCurrent(doc, call.repeat); n > 0; --n) deleteCurrentLine(doc);
-  return 1;
-}
-
-int dupLine(EngineCall& call) {
-  Document& doc = call.doc;
-  if (!mayAddLines(call) || !mayEditCurrent(doc)) return 0;
-  std::vector<Line*> copies;
-  Line* source = doc.current;
-  for (int n = linesFromCurrent(doc, call.repeat); n > 0; --n, source = source->next())
-    copies.push_back(makeLine(source->view()));
-  // Inserted right below the current line, last copy first, to keep their order.
-  for (auto it = copies.rbegin(); it != copies.rend(); ++it) doc.insertAfterCurrent(*it);
-  stepCursorTo(doc, doc.current->next(), doc.currentLineNumber + 1);
   return 1;
 }
 

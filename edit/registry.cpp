@@ -14,16 +14,15 @@ using namespace handler;
 constexpr uint32_t kMove = editclass::kMovement;
 constexpr uint32_t kChange = editclass::kChange;
 constexpr uint32_t kNone = 0;
-constexpr uint32_t kQuery = editclass::kInternal;
+constexpr uint32_t kInternal = editclass::kInternal;
 
 // Sorted by code.
 constexpr EditFunction kFunctions[] = {
-    // Edit-control style messages. A double click moves the cursor as a
-    // press does (the word it marks comes with marks).
+    // Edit-control style messages.
     {msg::kKeyDown, kMove | kChange, keyDown},
     {msg::kChar, kChange, character},
     {msg::kLeftDown, kMove, pointerPress},
-    {msg::kLeftDoubleClick, kMove, pointerPress},
+    {msg::kLeftDoubleClick, kMove, pointerDoubleClick},
 
     {fn::kLocateForward, kMove, locateForward},
     {fn::kLocateBackward, kMove, locateBackward},
@@ -32,8 +31,12 @@ constexpr EditFunction kFunctions[] = {
     {fn::kDeleteLine, kChange, deleteLine},
     {fn::kAppendLine, kChange, appendLine},
     {fn::kInsertLine, kChange, insertLine},
+    {fn::kDeleteMark, kChange, deleteMark},
     {fn::kCutLines, kChange, cutLines},
+    {fn::kUnmark, kNone, unmark},
+    {fn::kCopyLines, kInternal, copyLines},
     {fn::kDupLine, kChange, dupLine},
+    {fn::kCopyMark, kChange, copyMark},
     {fn::kRubout, kChange, rubout},
     {fn::kDeleteWord, kChange, deleteWord},
     {fn::kDeleteChar, kChange, deleteChar},
@@ -41,7 +44,7 @@ constexpr EditFunction kFunctions[] = {
     {fn::kSetInsertMode, kNone, setInsertMode},
     {fn::kTab, kChange, tab},
     {fn::kBacktab, kChange, backtab},
-    {fn::kFindInText, kQuery, findInText},
+    {fn::kFindInText, kInternal, findInText},
     {fn::kRepeatChangeSearch, kMove | kChange, repeatChangeSearch},
     {fn::kUp, kMove, up},
     {fn::kDown, kMove, down},
@@ -64,22 +67,36 @@ constexpr EditFunction kFunctions[] = {
     {fn::kGotoLine, kMove, gotoLine},
     {fn::kBookmarkRemove, kNone, bookmarkRemove},
     {fn::kMatchBrace, kChange, matchBrace},
+    {fn::kToggleLineMark, kNone, toggleLineMark},
+    {fn::kMarkLine, kNone, markLine},
     {fn::kTypeChar, kChange, typeCharacter},
+    {fn::kMarkChar, kNone, markChar},
+    {fn::kMarkBlock, kNone, markBlock},
     {fn::kLowercase, kChange, changeCase},
     {fn::kUppercase, kChange, changeCase},
-    {fn::kLastSearchText, kQuery, lastSearchText},
+    {fn::kGetWord, kNone, getWord},
+    {fn::kLastSearchText, kInternal, lastSearchText},
     {fn::kTrim, kChange, trim},
     {fn::kCenterInMargins, kChange, centerInMargins},
     {fn::kReformatParagraph, kChange, reformatParagraph},
     {fn::kReformatAll, kChange, reformatAll},
     {fn::kParagraphMargin, kMove, paragraphMargin},
     {fn::kColumn, kMove, column},
+    {fn::kGetMark, kInternal, getMark},
+    {fn::kSetMark, kNone, setMark},
+    {fn::kBeginMark, kMove, beginMark},
+    {fn::kEndMark, kMove, endMark},
+    {fn::kFillMark, kChange, fillMark},
+    {fn::kOverlayBlock, kChange, overlayBlock},
     {fn::kEndWord, kMove, endWord},
     {fn::kFindBlankLine, kMove, findBlankLine},
     {fn::kFirstNonblank, kMove, firstNonblank},
+    {fn::kShiftLeft, kChange, shiftLeft},
+    {fn::kShiftRight, kChange, shiftRight},
     {fn::kSplit, kChange, split},
     {fn::kJoin, kChange, join},
     {fn::kEraseBeginLine, kChange, eraseBeginLine},
+    {fn::kMoveMark, kChange, moveMark},
     {fn::kBeginWord, kMove, beginWord},
     {fn::kCenterLine, kMove, centerLine},
     {fn::kJustifyLine, kChange, justifyLine},

@@ -25,6 +25,13 @@ int refuseChange(const EngineCall& call) {
   return 0;
 }
 
+Document* changeableMarkHolder(const EngineCall& call) {
+  Document* holder = call.engine.marks().holder();
+  if (!holder || !holder->isReadOnly()) return holder;
+  refuseChange(EngineCall{call.engine, call.editor, *holder, call.code, 0, 0, 1});
+  return nullptr;
+}
+
 void padLine(Document& doc, Line& line, size_t n) {
   if (n <= line.length) return;
   doc.insertCharacters(line, line.length, std::string(n - line.length, ' '));

@@ -17,6 +17,10 @@ bool mayEditCurrent(const Document& doc);
 // refusing handler's result.
 int refuseChange(const EngineCall& call);
 
+// The file holding the mark, when it may be changed: null when no file
+// holds a mark, or (refused as above) when that file is read-only.
+Document* changeableMarkHolder(const EngineCall& call);
+
 // Pads a line with blanks to n bytes.
 void padLine(Document& doc, Line& line, size_t n);
 

@@ -1,57 +1,10 @@
 #include "edit/text_columns.h"
 
-#include <cstring>
-
 #include "core/engine.h"
-#include "core/options.h"
 
 namespace tarn {
 
-namespace {
-
-bool expandsTabs(std::string_view text, const ColumnRule& rule) {
-  return rule.keepTabs && std::memchr(text.data(), '\t', text.size()) != nullptr;
-}
-
-}  // namespace
-
-int columnAfter(char c, int column, const ColumnRule& rule) {
-  if (c != '\t' || !rule.keepTabs) return column + 1;
-  int stop = nextTabStop(*rule.stops, column);
-  return stop < 0 ? column + 1 : stop;
-}
-
-ColumnRule columnRule(const EngineCall& call) {
-  return {&call.engine.tabStops(), call.doc.option(opt::kKeepTabs) != 0};
-}
-
-int columnOf(std::string_view text, size_t index, const ColumnRule& rule) {
-  if (index > text.size()) index = text.size();
-  if (!expandsTabs(text.substr(0, index), rule)) return static_cast<int>(index);
-  int column = 0;
-  for (size_t i = 0; i < index; ++i) column = columnAfter(text[i], column, rule);
-  return column;
-}
-
-int displayWidth(std::string_view text, const ColumnRule& rule) {
-  return columnOf(text, text.size(), rule);
-}
-
-TextPosition positionAt(std::string_view text, int column, const ColumnRule& rule) {
-  if (column < 0) column = 0;
-  if (!expandsTabs(text, rule)) {
-    auto size = static_cast<int>(text.size());
-    return column < size ? TextPosition{static_cast<size_t>(column), 0}
-                         : TextPosition{text.size(), column - size};
-  }
-  int start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    int next = columnAfter(text[i], start, rule);
-    if (column < next) return {i, 0};
-    start = next;
-  }
-  return {text.size(), column - start};
-}
+ColumnRule columnRule(const EngineCall& call) { return columnRule(call.engine, call.doc); }
 
 size_t firstNonWhite(std::string_view text) {
   size_t i = 0;

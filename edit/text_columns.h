@@ -1,37 +1,16 @@
-// Display columns and byte positions of a line's text. The cursor column is
-// a display column: a tab kept in the text reaches the next typing tab stop,
-// every other byte is one column wide.
+// Display columns and byte positions of a line's text (core/display_columns.h),
+// and the byte classes the editing functions ask about.
 #pragma once
 #include <cstddef>
 #include <string_view>
 
-#include "core/tab_stops.h"
+#include "core/display_columns.h"
 
 namespace tarn {
 
 struct EngineCall;
 
-struct ColumnRule {
-  const TabStops* stops;
-  bool keepTabs;  // per-file option 1
-};
-
 ColumnRule columnRule(const EngineCall& call);
-
-// Where a display column falls in a text: the byte covering it (a tab
-// covers all its columns), or the end of the text (index = size) and how
-// many columns lie beyond it.
-struct TextPosition {
-  size_t index;
-  int beyond;
-};
-
-// The column after byte c when it starts at column.
-int columnAfter(char c, int column, const ColumnRule& rule);
-// The column the byte at index starts at (the width of the text for the end).
-int columnOf(std::string_view text, size_t index, const ColumnRule& rule);
-int displayWidth(std::string_view text, const ColumnRule& rule);
-TextPosition positionAt(std::string_view text, int column, const ColumnRule& rule);
 
 // No double-byte code page is in use: no byte starts a two-byte character.
 // The cursor rules for two-byte characters ask this one question.

@@ -135,6 +135,43 @@ TEST_F(DocumentChanges, NothingPointsAtADeletedLine) {
   EXPECT_EQ(doc.view.topLineNumber, LineIndex(4));
 }
 
+TEST_F(DocumentChanges, TheAnchorStaysOnTextLines) {
+  Line* c = doc.lineAt(LineIndex(4));
+  Line* e = doc.lineAt(LineIndex(6));
+  doc.anchor = LinePlace{e, 1, LineIndex(6)};
+  doc.insertAfter(doc.firstText(), makeLine("x"));
+  EXPECT_EQ(doc.anchor.lineNumber, LineIndex(7));
+  doc.insertCharacters(*e, 0, "yy");
+  EXPECT_EQ(doc.anchor.column, 3) << "it moves with its text, as a corner does";
+  doc.deleteLine(e);
+  EXPECT_EQ(doc.anchor.line, doc.lineAt(LineIndex(6))) << "not the bottom-of-file line that follows";
+  EXPECT_EQ(doc.anchor.lineNumber, LineIndex(6));
+  doc.deleteLine(c);
+  EXPECT_EQ(doc.anchor.lineNumber, LineIndex(5));
+  while (doc.firstText() != doc.last) doc.deleteLine(doc.firstText());
+  EXPECT_FALSE(doc.anchor.isSet()) << "no text line is left";
+}
+
+TEST_F(DocumentChanges, LinesGoInAfterAnyLine) {
+  doc.insertAfter(doc.lineAt(LineIndex(6)), makeLine("f"));
+  doc.insertAfter(doc.lineAt(LineIndex(2)), makeLine("a2"));
+  EXPECT_EQ(text(), (std::vector<std::string>{"a", "a2", "b", "c", "d", "e", "f"}));
+  EXPECT_EQ(doc.lastText()->view(), "f");
+  EXPECT_EQ(doc.currentLineNumber, LineIndex(4)) << "the cursor line below moves down";
+  EXPECT_EQ(recorder.seen, (std::vector<std::string>{"line+ 7 f", "line+ 3 a2"}));
+}
+
+TEST_F(DocumentChanges, AnUncountedChangeIsToldButNotCounted) {
+  doc.insertCharacters(*doc.current, 0, "1");
+  doc.setTextUncounted(*doc.lineAt(LineIndex(5)), "D");
+  doc.settleChanges();
+  EXPECT_EQ(doc.changeCount(), 1) << "a change made before it still counts";
+  doc.setTextUncounted(*doc.lineAt(LineIndex(5)), "d");
+  doc.settleChanges();
+  EXPECT_EQ(doc.changeCount(), 1);
+  EXPECT_EQ(recorder.seen.back(), "insert 5:0 d");
+}
+
 TEST_F(DocumentChanges, RelinkedLinesTakeWhatStandsOnThemAlong) {
   Line* a = doc.lineAt(LineIndex(2));
   Line* b = doc.lineAt(LineIndex(3));

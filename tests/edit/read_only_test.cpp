@@ -12,6 +12,7 @@ namespace {
 intptr_t changingArgument(int code) {
   switch (code) {
     case fn::kTypeChar:
+    case fn::kFillMark:
     case msg::kChar: return 'x';
     case msg::kKeyDown: return vk::kDelete;
     case fn::kTrim: return trim::kCompress;
@@ -28,11 +29,10 @@ intptr_t changingRequest(int code, SearchRequest& request) {
 }
 
 // Functions of the change class that make no change here: match brace
-// only moves, the case changes need a mark, an unindented line has no
-// indentation to take back.
+// only moves, the marked line is in lower case already, an unindented line
+// has no indentation to take back.
 bool makesNoChange(int code) {
-  return code == fn::kMatchBrace || code == fn::kUppercase || code == fn::kLowercase ||
-         code == fn::kInvertcase || code == fn::kCapitalize || code == fn::kAlignBacktab;
+  return code == fn::kMatchBrace || code == fn::kLowercase || code == fn::kAlignBacktab;
 }
 
 TEST(ReadOnly, ChangingFunctionsChangeNothingAndFail) {
@@ -46,6 +46,8 @@ TEST(ReadOnly, ChangingFunctionsChangeNothingAndFail) {
       EditFixture fx(text);
       fx.setOption(opt::kTabInsert, 1);
       if (readOnly) fx.doc->flags |= docflag::kReadOnly;
+      fx.place({2, 0});
+      fx.send(fn::kMarkLine);  // the block functions act on the mark
       fx.place({1, 5});
       SearchRequest request;
       results[readOnly] = fx.send(f.code, changingArgument(f.code), changingRequest(f.code, request));

@@ -1,0 +1,66 @@
+// Marking in an edit fixture, and block function cases written as tables:
+// the text, a mark made by pressing a mark function at two places, the
+// cursor, one call, and what it must leave.
+#pragma once
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/marks.h"
+#include "edit_fixture.h"
+
+namespace tarn {
+
+// A mark made by pressing code (mark line, mark char, mark block) at from,
+// then at to; no mark when code is 0.
+struct MarkSpec {
+  int code = 0;
+  Pos from;
+  Pos to;
+};
+
+inline void makeMark(EditFixture& f, const MarkSpec& mark) {
+  if (!mark.code) return;
+  f.place(mark.from);
+  f.send(mark.code);
+  f.place(mark.to);
+  f.send(mark.code);
+}
+
+// The corners of the fixture document's mark as user places.
+inline std::pair<Pos, Pos> corners(const EditFixture& f) {
+  const Mark& m = f.doc->mark;
+  return {{toUser(m.firstLineNumber).value(), m.firstColumn}, {toUser(m.lastLineNumber).value(), m.lastColumn}};
+}
+
+struct BlockCase {
+  std::string name;
+  std::vector<std::string> before;
+  MarkSpec mark;
+  Pos cursor;
+  int code;
+  intptr_t arg1;
+  int result;
+  std::vector<std::string> after;  // empty: the text is unchanged
+  Pos end;
+  std::vector<std::pair<int, int>> options = {};  // per-file option index and value
+};
+
+inline void PrintTo(const BlockCase& c, std::ostream* out) { *out << c.name; }
+
+inline std::string blockCaseName(const testing::TestParamInfo<BlockCase>& info) { return info.param.name; }
+
+inline void runBlockCase(const BlockCase& c) {
+  EditFixture f(c.before);
+  for (auto [index, value] : c.options) f.setOption(index, value);
+  makeMark(f, c.mark);
+  f.doc->setChangeCount(0);
+  f.place(c.cursor);
+  EXPECT_EQ(f.send(c.code, c.arg1), c.result);
+  const std::vector<std::string>& expected = c.after.empty() ? c.before : c.after;
+  EXPECT_EQ(f.text(), expected);
+  EXPECT_EQ(f.cursor(), c.end);
+  EXPECT_EQ(f.doc->changeCount() != 0, !c.after.empty()) << "change count " << f.doc->changeCount();
+}
+
+}  // namespace tarn
