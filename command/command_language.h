@@ -66,6 +66,10 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   // held in the function table with the names; the engine's functions by one
   // that sends them to the engine.
   void setHandler(int code, Handler handler) { functions_.setHandler(code, std::move(handler)); }
+  // What gives the current file its keyword set as it becomes current: run
+  // before each key and each function string from outside, ahead of the
+  // set's own settings (installed where the program is assembled).
+  void setKeywordSetChooser(std::function<void()> chooser) { chooseKeywordSet_ = std::move(chooser); }
 
   // The document commands act on: the current slot's command line while
   // the cursor is there during a key, else its data document.
@@ -138,6 +142,7 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   bool onCommandLine_ = false;  // the key loop runs in a slot's command line
   bool executing_ = false;      // an `execute` is running
   int keywordSet_ = -1;         // of the file that was current last
+  std::function<void()> chooseKeywordSet_;
 };
 
 }  // namespace tarn::command
