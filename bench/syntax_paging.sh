@@ -46,7 +46,8 @@ int main(int argc, char **argv) {
 C
 for ((i = 0; i < 100; i++)); do cat sample.c; done > chunk.c
 lines=$(wc -l < chunk.c)
-for ((i = 0; i < 1000000 / lines + 1; i++)); do cat chunk.c; done | head -n 1000000 > big.c
+for ((i = 0; i < 1000000 / lines + 1; i++)); do cat chunk.c; done > all.c
+head -n 1000000 all.c > big.c
 
 cat > page.vim <<'VIM'
 syntax on
