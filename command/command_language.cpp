@@ -166,6 +166,7 @@ Outcome CommandLanguage::runKey(const InputEvent& event) {
 
 // Settings that belong to the keyword set of the current file follow it.
 void CommandLanguage::followKeywordSet() {
+  if (chooseKeywordSet_) chooseKeywordSet_();
   int slot = editor_.slots.current();
   if (!editor_.slots.inUse(slot)) return;
   int set = editor_.slots.data(slot).keywordSet();
@@ -285,6 +286,7 @@ Outcome CommandLanguage::runNamedSynonym(std::string_view name, std::string_view
 // The string runner.
 
 int CommandLanguage::runString(std::string_view text, bool fromCommandLine) {
+  followKeywordSet();
   // Outside the command line the string runs where the cursor is.
   int slot = editor_.slots.current();
   bool saved = onCommandLine_;

@@ -67,6 +67,10 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   // held in the function table with the names; the engine's functions by one
   // that sends them to the engine.
   void setHandler(int code, Handler handler) { functions_.setHandler(code, std::move(handler)); }
+  // What gives the current file its keyword set as it becomes current: run
+  // before each key and each function string from outside, ahead of the
+  // set's own settings (installed where the program is assembled).
+  void setKeywordSetChooser(std::function<void()> chooser) { chooseKeywordSet_ = std::move(chooser); }
 
   // The document commands act on: the current slot's command line while
   // the cursor is there during a key, else its data document.
@@ -140,6 +144,7 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   bool executing_ = false;      // an `execute` is running
   bool draining_ = false;       // the queue is being run
   int keywordSet_ = -1;         // of the file that was current last
+  std::function<void()> chooseKeywordSet_;
 };
 
 }  // namespace tarn::command

@@ -277,16 +277,12 @@ constexpr int kLater[] = {
     fn::kDemoEnd, fn::kDemoStep, fn::kOpen, fn::kZip, fn::kUnzip, fn::kWorkspace, fn::kBookmarks,
     fn::kPrintdoc,
     // Functions: marks and blocks, undo, formatting, clipboard and export, macros,
-    // syntax elements, the outside world.
+    // the outside world.
     fn::kDeleteAll, fn::kUndo, fn::kRedo, fn::kPrintMark, fn::kReflow, fn::kAlignMark, fn::kMarkTab,
     fn::kMarkBacktab,
     fn::kAlignBlock, fn::kCreateTable, fn::kCopyToClipboard, fn::kCopyFromClipboard, fn::kAppendToClipboard,
     fn::kBlockFromClipboard, fn::kAppend, fn::kHtml, fn::kRtf, fn::kMacroDefine, fn::kMacroPlay,
-    fn::kMacroPause, fn::kNextKeyword, fn::kNextUnknown, fn::kNextString, fn::kNextNumber, fn::kNextRemark,
-    fn::kNextSeparator, fn::kPrevKeyword, fn::kPrevUnknown, fn::kPrevString, fn::kPrevNumber, fn::kPrevRemark,
-    fn::kPrevSeparator, fn::kEndKeyword, fn::kEndUnknown, fn::kEndString, fn::kEndNumber, fn::kEndRemark,
-    fn::kEndSeparator, fn::kBeginKeyword, fn::kBeginUnknown, fn::kBeginString, fn::kBeginNumber,
-    fn::kBeginRemark, fn::kBeginSeparator, fn::kLearn, fn::kAutocomplete, fn::kContextHelp, fn::kLinkTo,
+    fn::kMacroPause, fn::kContextHelp, fn::kLinkTo,
     fn::kMailTo, fn::kPyexec, fn::kPycall, fn::kPyrun,
 };
 

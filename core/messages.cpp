@@ -93,8 +93,6 @@ void Screen::frameBox(int width, std::string_view caption, std::string_view text
   frameRow(box, box.top + 2, {bottom, 2}, f[border::kHorizontal], true, footer, attr);
 }
 
-// One row of a box: the edges, and the label centred between them. On the
-// frame rows the label gets a blank either side.
 void Screen::frameRow(const Box& box, int row, std::string_view edges, char fill, bool fillIsFrame,
                       std::string_view label, Attribute attr) {
   int inner = std::max(0, box.width - 2);

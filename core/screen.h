@@ -93,6 +93,11 @@ class Screen : public EngineHost {
   Box boxAt(int width) const;
   void frameBox(int width, std::string_view caption, std::string_view text, std::string_view footer,
                 Attribute attr);
+  // One row of a box: the two edge characters (frame characters), and the
+  // label centred between them in a fill; on a frame row (fillIsFrame) the
+  // label gets a blank either side.
+  void frameRow(const Box& box, int row, std::string_view edges, char fill, bool fillIsFrame,
+                std::string_view label, Attribute attr);
 
   // Writes that go through the screen's record of the cells. Frame text is
   // passed through the border map and shown in code page 437.
@@ -132,8 +137,6 @@ class Screen : public EngineHost {
   // the box, and for the waiting kinds waits for a key press.
   void showBox(std::string_view caption, std::string_view text, std::string_view footer);
   void keepCursorLineClear(int top, int bottom);
-  void frameRow(const Box& box, int row, std::string_view edges, char fill, bool fillIsFrame,
-                std::string_view label, Attribute attr);
   // Waits for a key press, discarding other input (a size change is kept
   // for afterwards); the key stays queued unless consumed.
   void waitForKeyPress(bool consume);

@@ -66,8 +66,7 @@ int openSlot(Editor& editor, const SlotOpening& opening) {
     if (editor.files.lastReadEncrypted() || editor.settings.encryption) data.flags |= winflag::kEncrypted;
     if (opening.zipMember) data.flags |= winflag::kZipMember;
     if (opening.ftpFile) data.flags |= winflag::kFtpFile;
-    if (opening.keywordSet >= 0)
-      data.flags |= winflag::kKeywordSet | (static_cast<uint32_t>(opening.keywordSet) << 16);
+    data.setKeywordSet(opening.keywordSet);
   }
 
   int previous = slots.current();

@@ -1,5 +1,7 @@
 #include "core/text_case.h"
 
+#include <algorithm>
+
 namespace tarn {
 
 std::string lowerCase(std::string_view text) {
@@ -22,6 +24,14 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
 bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() &&
          equalsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
+}
+
+void sortNamesIgnoringCase(std::vector<std::string>& names) {
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    const std::string la = lowerCase(a), lb = lowerCase(b);
+    return la != lb ? la < lb : a < b;
+  });
+  names.erase(std::unique(names.begin(), names.end()), names.end());
 }
 
 }  // namespace tarn

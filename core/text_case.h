@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarn {
 
@@ -13,5 +14,8 @@ std::string lowerCase(std::string_view text);
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix);
 bool endsWithIgnoringCase(std::string_view text, std::string_view suffix);
+// Sorts names without regard to case (names equal so by their bytes) and
+// drops repeated ones.
+void sortNamesIgnoringCase(std::vector<std::string>& names);
 
 }  // namespace tarn

@@ -27,6 +27,11 @@ struct WindowRecord {
   uint32_t controlKeyState = 0;  // of the last key event seen in this window
 
   int keywordSet() const { return (flags & winflag::kKeywordSet) ? static_cast<int>(flags >> 16) : -1; }
+  // -1: none.
+  void setKeywordSet(int set) {
+    flags &= ~(winflag::kKeywordSet | 0xFFFF0000u);
+    if (set >= 0) flags |= winflag::kKeywordSet | (static_cast<uint32_t>(set) << 16);
+  }
 };
 
 }  // namespace tarn

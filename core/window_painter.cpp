@@ -35,13 +35,13 @@ WindowPainter::WindowPainter(const Document& doc, int columns, const RowStyle& s
 // Only the columns the window shows are expanded, so that painting a row
 // costs the window's width and not the line's length; the syntax colouring
 // alone reads the whole line, since its state at the end matters below.
-bool WindowPainter::expand(const Line* line, int row) {
+bool WindowPainter::expand(const Line* line, LineIndex lineNumber) {
   std::string_view bytes = line->view();
   bool coloured = style_.syntax && (doc_.flags & docflag::kSyntaxColouring) && !doc_.isSentinel(line);
   bool changed = false;
   if (coloured) {
     byteColours_.assign(bytes.size(), style_.text);
-    changed = style_.syntax->colourLine(doc_, style_.keywordSet, row, bytes, byteColours_);
+    changed = style_.syntax->colourLine(doc_, style_.keywordSet, *line, lineNumber, byteColours_);
   }
   int left = std::max(0, doc_.view.leftColumn);
   int end = left + columns_;
@@ -102,7 +102,7 @@ bool WindowPainter::paintRow(const Line* line, LineIndex lineNumber, int row, Ro
   int left = doc_.view.leftColumn;
   int markFirst = -1, markLast = -2;
   if (line) {
-    changed = expand(line, row);
+    changed = expand(line, lineNumber);
     for (size_t x = 0; x < shown_.size() && x < static_cast<size_t>(columns_); ++x) {
       out.text[x] = style_.masked ? '*' : shown_[x];
       out.attrs[x] = colours_[x];

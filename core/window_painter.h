@@ -68,7 +68,7 @@ class WindowPainter {
   // when the line holds none of it.
   bool markedColumns(const Line* line, LineIndex lineNumber, int lineColumns, int& first,
                      int& last) const;
-  bool expand(const Line* line, int row);
+  bool expand(const Line* line, LineIndex lineNumber);
   void paintFound(const Line* line, RowCells& out);
 
   const Document& doc_;

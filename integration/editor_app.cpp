@@ -10,6 +10,7 @@
 #include "core/slot_ops.h"
 #include "core/startup_arguments.h"
 #include "edit/registry.h"
+#include "integration/syntax_functions.h"
 #include "platform/directories.h"
 #include "platform/event_loop.h"
 
@@ -75,8 +76,13 @@ EditorSession::EditorSession(Console& console, EventLoop& loop, const std::vecto
   editor_.paths = choosePaths(arguments_.profilePath);
   readMessageFile(editor_);
   editor_.engine.setRegistry(editRegistry());
+  keywordSets_ = std::make_unique<KeywordSets>(editor_.paths.profileDirectory);
+  colouring_ = std::make_unique<SyntaxColouring>(editor_, *keywordSets_);
+  editor_.screen.setSyntaxPainter(colouring_.get());
   editor_.screen.setUp();
   language_ = std::make_unique<command::CommandLanguage>(editor_);
+  language_->setKeywordSetChooser([this] { colouring_->followCurrentFile(); });
+  registerSyntaxFunctions(*language_, *colouring_, *keywordSets_);
   language_->loadProfiles();
   startMode_ = runStartupActions(editor_, arguments_);
   if (startMode_ == kEndEditor) return;
@@ -90,6 +96,7 @@ EditorSession::EditorSession(Console& console, EventLoop& loop, const std::vecto
 
 EditorSession::~EditorSession() {
   shutdown();
+  editor_.screen.setSyntaxPainter(nullptr);
   editor_.loop.onTermination({});
 }
 
@@ -108,6 +115,7 @@ void EditorSession::shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
   editor_.screen.restore(arguments_.keepScreen);
+  learnedWordsLost_ = keywordSets_->saveLearnedWords();
   closeAllSlots(editor_);
   const Paths& paths = editor_.paths;
   if (paths.temporaryDirectory != paths.profileDirectory) removeTree(paths.temporaryDirectory);
@@ -119,6 +127,8 @@ std::vector<std::string> EditorSession::farewell() const {
     lines.push_back(r.copy.empty() ? "The unsaved changes to \"" + r.file + "\" could not be kept"
                                    : "Unsaved changes to \"" + r.file + "\" are in \"" + r.copy + "\"");
   }
+  for (int set : learnedWordsLost_)
+    lines.push_back("The words learned for keyword set " + std::to_string(set) + " could not be saved");
   return lines;
 }
 

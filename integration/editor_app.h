@@ -8,6 +8,8 @@
 #include "command/command_language.h"
 #include "core/editor.h"
 #include "core/startup_arguments.h"
+#include "edit/keyword_sets.h"
+#include "edit/syntax_colouring.h"
 
 namespace tarn {
 
@@ -37,10 +39,13 @@ class EditorSession {
  private:
   StartupArguments arguments_;
   Editor editor_;
+  std::unique_ptr<KeywordSets> keywordSets_;
+  std::unique_ptr<SyntaxColouring> colouring_;
   std::unique_ptr<command::CommandLanguage> language_;
   int startMode_ = 0;
   bool shutDown_ = false;
   std::vector<RecoveryCopy> recoveryCopies_;
+  std::vector<int> learnedWordsLost_;  // sets whose learned words could not be saved
 };
 
 // The exit status when a signal ended the editor while changes were

@@ -65,6 +65,16 @@ std::vector<std::string> regularFiles(const std::string& dir) {
   return names;
 }
 
+std::vector<DirectoryEntry> directoryEntries(const std::string& dir) {
+  std::vector<DirectoryEntry> entries;
+  std::error_code ec;
+  for (auto it = stdfs::directory_iterator(dir, ec); !ec && it != stdfs::directory_iterator(); it.increment(ec)) {
+    std::error_code typeError;
+    entries.push_back({it->path().filename().string(), it->is_directory(typeError)});
+  }
+  return entries;
+}
+
 bool copyFileIfAbsent(const std::string& from, const std::string& to) {
   std::error_code ec;
   return stdfs::copy_file(from, to, stdfs::copy_options::skip_existing, ec) || !ec;

@@ -21,6 +21,12 @@ bool directoryIsWritable(const std::string& dir);
 bool makeDirectories(const std::string& dir);
 // Names of the regular files in a directory.
 std::vector<std::string> regularFiles(const std::string& dir);
+struct DirectoryEntry {
+  std::string name;
+  bool isDirectory;
+};
+// Every entry of a directory; none when it cannot be read.
+std::vector<DirectoryEntry> directoryEntries(const std::string& dir);
 // Copies a file unless the target exists; false on failure.
 bool copyFileIfAbsent(const std::string& from, const std::string& to);
 // A private directory for this run (mode 0700) under $TMPDIR or /tmp,

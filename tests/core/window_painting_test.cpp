@@ -150,16 +150,17 @@ TEST_F(WindowPaintingTest, CurrentLineForegroundMovesOffAClashingBackground) {
 
 class DigitPainter : public SyntaxPainter {
  public:
-  bool colourLine(const Document&, int keywordSet, int row, std::string_view text,
+  bool colourLine(const Document&, int keywordSet, const Line& line, LineIndex index,
                   std::span<Attribute> colours) override {
     lastSet = keywordSet;
-    rows.push_back(row);
+    lines.push_back(index.value());
+    std::string_view text = line.view();
     for (size_t i = 0; i < text.size(); ++i)
       if (text[i] >= '0' && text[i] <= '9') colours[i] = 0x1E;
     return text.starts_with("/*");
   }
   int lastSet = -2;
-  std::vector<int> rows;
+  std::vector<int> lines;
 };
 
 TEST_F(WindowPaintingTest, SyntaxColoursComeFromThePainterAndMarkGoesOver) {
@@ -169,15 +170,15 @@ TEST_F(WindowPaintingTest, SyntaxColoursComeFromThePainterAndMarkGoesOver) {
   data(slot).flags |= docflag::kSyntaxColouring;
   editor.slots.data(slot).flags |= winflag::kKeywordSet | (3u << 16);
   setMark(data(slot), 2, 1, 1, 1, 1);
-  painter.rows.clear();
+  painter.lines.clear();
   editor.screen.redraw(true);
   EXPECT_EQ(cellKinds(1), ".M.[1E]........");
   EXPECT_EQ(painter.lastSet, 3);
-  EXPECT_EQ(painter.rows, (std::vector<int>{1, 2, 3, 4})) << "sentinels are not coloured";
+  EXPECT_EQ(painter.lines, (std::vector<int>{2, 3, 4, 5})) << "sentinels are not coloured";
 
-  painter.rows.clear();
+  painter.lines.clear();
   editor.screen.paintWindow(data(slot), 2, 2);
-  EXPECT_EQ(painter.rows, (std::vector<int>{2, 3, 4})) << "a changed remark state recolours the rows below";
+  EXPECT_EQ(painter.lines, (std::vector<int>{3, 4, 5})) << "a changed remark state recolours the rows below";
   editor.screen.setSyntaxPainter(nullptr);
 }
 
