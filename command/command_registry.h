@@ -14,6 +14,8 @@ void registerTextInsertionCommands(CommandLanguage& language);
 void registerInformationCommands(CommandLanguage& language);
 void registerShellCommands(CommandLanguage& language);
 void registerDefinitionCommands(CommandLanguage& language);
+void registerMacroCommands(CommandLanguage& language);
+void registerCalculatorCommands(CommandLanguage& language);
 
 inline void registerCommands(CommandLanguage& language) {
   registerFileCommands(language);
@@ -24,6 +26,8 @@ inline void registerCommands(CommandLanguage& language) {
   registerInformationCommands(language);
   registerShellCommands(language);
   registerDefinitionCommands(language);
+  registerMacroCommands(language);
+  registerCalculatorCommands(language);
 }
 
 }  // namespace tarn::command

@@ -144,8 +144,9 @@ constexpr FunctionRow kRows[] = {
     {{"dt", "date"}, fn::kDate, Arg::None, List::Function, "Insert the current date in the file (see set date)"},
     {{"tm", "time"}, fn::kTime, Arg::None, List::Function, "Insert the current time in the file (see set time)"},
     {{"pe", "pathname"}, fn::kPathname, Arg::None, List::Function, "Insert the current path name in the file"},
-    {{"ln", "linenum"}, fn::kLinenum, Arg::None, List::Function, "Insert the line number in the file"},
-    {{"cn", "colnum"}, fn::kColnum, Arg::None, List::Function, "Insert the column number in the file"},
+    // An argument to calculate with: `[linenum +1]`.
+    {{"ln", "linenum"}, fn::kLinenum, Arg::Words, List::Function, "Insert the line number in the file"},
+    {{"cn", "colnum"}, fn::kColnum, Arg::Words, List::Function, "Insert the column number in the file"},
 
     // Marks and blocks.
     {{"ml", "mark line"}, fn::kMarkLine, Arg::None, List::Function, "Define start and end of a line mark"},
@@ -273,10 +274,9 @@ constexpr FunctionRow kRows[] = {
 constexpr int kLater[] = {
     // Typed commands.
     fn::kDir, fn::kPrint, fn::kChange, fn::kLocate, fn::kMail, fn::kHistory, fn::kMru, fn::kVbsexec,
-    fn::kVbsrun, fn::kCalc, fn::kMenu, fn::kLoad, fn::kRun, fn::kWrite, fn::kDemoFast, fn::kDemoSlow,
-    fn::kDemoEnd, fn::kDemoStep, fn::kOpen, fn::kZip, fn::kUnzip, fn::kSort, fn::kWorkspace, fn::kBookmarks,
+    fn::kVbsrun, fn::kMenu, fn::kOpen, fn::kZip, fn::kUnzip, fn::kSort, fn::kWorkspace, fn::kBookmarks,
     fn::kPrintdoc,
-    // Functions: marks and blocks, undo, formatting, clipboard and export, macros,
+    // Functions: marks and blocks, undo, formatting, clipboard and export,
     // syntax elements, the outside world.
     fn::kBeginMark, fn::kEndMark, fn::kDeleteAll, fn::kUndo, fn::kRedo, fn::kMarkLine, fn::kMarkChar,
     fn::kMarkBlock, fn::kGetWord, fn::kUnmark, fn::kClearMarks, fn::kPushMark, fn::kPopMark, fn::kCopyMark,
@@ -285,8 +285,8 @@ constexpr int kLater[] = {
     fn::kReformatParagraph, fn::kReformatAll, fn::kJustifyLine, fn::kJustifyParagraph, fn::kJustifyAll,
     fn::kAlign, fn::kAlignMark, fn::kAlignTab, fn::kAlignBacktab, fn::kMarkTab, fn::kMarkBacktab,
     fn::kAlignBlock, fn::kCreateTable, fn::kCopyToClipboard, fn::kCopyFromClipboard, fn::kAppendToClipboard,
-    fn::kBlockFromClipboard, fn::kAppend, fn::kHtml, fn::kRtf, fn::kMacroDefine, fn::kMacroPlay,
-    fn::kMacroPause, fn::kNextKeyword, fn::kNextUnknown, fn::kNextString, fn::kNextNumber, fn::kNextRemark,
+    fn::kBlockFromClipboard, fn::kAppend, fn::kHtml, fn::kRtf, fn::kNextKeyword, fn::kNextUnknown,
+    fn::kNextString, fn::kNextNumber, fn::kNextRemark,
     fn::kNextSeparator, fn::kPrevKeyword, fn::kPrevUnknown, fn::kPrevString, fn::kPrevNumber, fn::kPrevRemark,
     fn::kPrevSeparator, fn::kEndKeyword, fn::kEndUnknown, fn::kEndString, fn::kEndNumber, fn::kEndRemark,
     fn::kEndSeparator, fn::kBeginKeyword, fn::kBeginUnknown, fn::kBeginString, fn::kBeginNumber,

@@ -84,6 +84,11 @@ int setInsertMode(EngineCall& call);
 // case_changes.cpp
 int changeCase(EngineCall& call);
 
+// keystroke_macros.cpp: macro play honours the repeat count
+int macroDefine(EngineCall& call);
+int macroPlay(EngineCall& call);
+int macroPause(EngineCall& call);
+
 // control_messages.cpp: the edit-control style messages
 int keyDown(EngineCall& call);       // argument 1 virtual-key code, 2 repeat count
 int character(EngineCall& call);     // argument 1 the byte, 2 repeat count

@@ -77,6 +77,8 @@ EditorSession::EditorSession(Console& console, EventLoop& loop, const std::vecto
   editor_.engine.setRegistry(editRegistry());
   editor_.screen.setUp();
   language_ = std::make_unique<command::CommandLanguage>(editor_);
+  calculator_ = std::make_unique<EditorCalculator>(editor_, language_->variables());
+  language_->setCalculator(calculator_.get());
   language_->loadProfiles();
   startMode_ = runStartupActions(editor_, arguments_);
   if (startMode_ == kEndEditor) return;

@@ -8,6 +8,7 @@
 #include "command/command_language.h"
 #include "core/editor.h"
 #include "core/startup_arguments.h"
+#include "integration/editor_calculator.h"
 
 namespace tarn {
 
@@ -38,6 +39,7 @@ class EditorSession {
   StartupArguments arguments_;
   Editor editor_;
   std::unique_ptr<command::CommandLanguage> language_;
+  std::unique_ptr<EditorCalculator> calculator_;
   int startMode_ = 0;
   bool shutDown_ = false;
   std::vector<RecoveryCopy> recoveryCopies_;
