@@ -136,12 +136,14 @@ Outcome Templates::test(const Directive& d) {
   return Outcome::done();
 }
 
+// Without `=` the text is the expression, and the result is only typed.
 void Templates::calculate(const Directive& d) {
   CalculatorLink* calculator = language_.calculator();
-  std::optional<double> value = calculator ? calculator->evaluate(d.value) : std::nullopt;
+  bool stored = !d.op.empty();
+  std::optional<double> value = calculator ? calculator->evaluate(stored ? d.value : d.name) : std::nullopt;
   if (!value) return;
   std::string text = calculatedText(*value, d.width);
-  if (!d.name.empty()) {
+  if (stored && !d.name.empty()) {
     if (d.width)
       language_.variables().set(d.name, text, *d.width);
     else
