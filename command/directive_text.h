@@ -1,5 +1,6 @@
 // The text of one template directive, between `<%` and `%>`:
-//   @input name[=[width]default]   @set name=[width]value   @calc name=[width]expression
+//   @input name[=[width]default]   @set name=[width]value
+//   @calc name=[width]expression   @calc expression (typed, not kept)
 //   @if name=value (or <> < > <= >=)   @else   @endif
 //   name[=[width]default]          a variable typed, asked for when new
 //   [function]...                  a function string run in its place

@@ -75,7 +75,8 @@ Outcome runCommand(CommandLanguage& l, const Invocation& inv) {
     ScratchCompilation scratch = compileAsScratch(l.compiler(), l.definitions(), l.keys(), line.text, line.label);
     if (scratch.message) {
       l.editor().screen.message(*scratch.message);
-      return compiled = false;
+      compiled = false;
+      return false;
     }
     codes.insert(codes.end(), scratch.codes.begin(), scratch.codes.end());
     return true;

@@ -58,7 +58,7 @@ bool holds(std::string_view left, std::string_view op, std::string_view right) {
   bool same = asciiLower(left) == asciiLower(right);
   if (op == "=") return same;
   if (op == "<>") return !same;
-  if ((op == "<=" || op == ">=") && left == right) return true;
+  if ((op == "<=" || op == ">=") && same) return true;
   double l = leadingNumber(left);
   double r = leadingNumber(right);
   if (op == "<") return l < r;

@@ -57,7 +57,7 @@ std::string padded(std::string_view value, double width);
 std::string calculatedText(double value, std::optional<double> width);
 
 // The test of an `@if`: = and <> compare text without regard to case; < >
-// <= >= compare decimal numbers, equal texts making <= and >= true.
+// <= >= compare decimal numbers, texts equal as = has it making <= and >= true.
 bool holds(std::string_view left, std::string_view op, std::string_view right);
 
 }  // namespace tarn::command

@@ -14,10 +14,9 @@ constexpr std::string_view kCannotReplay = "Can't replay keystrokes while record
 // Long playbacks look for Esc this often.
 constexpr size_t kEscapeCheckEvery = 4096;
 
-// Calls that start or load recordings are not played back.
-bool skippedInPlayback(int code) {
-  return code == fn::kMacroDefine || code == fn::kMacroPlay || code == fn::kLoad;
-}
+// Calls that start recordings or playbacks are not played back (a macro
+// file may name them).
+bool skippedInPlayback(int code) { return code == fn::kMacroDefine || code == fn::kMacroPlay; }
 
 // Plays the recording from call `next` on, `playbacks` times in all; stops
 // at a pause record, which leaves the view playing back with the playback

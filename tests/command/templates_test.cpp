@@ -63,7 +63,7 @@ TEST(Directives, TestsCompareTextOrNumbers) {
       {"Yes", "=", "yes", true},  {"yes", "<>", "YES", false}, {"a", "<>", "b", true},
       {"5", ">=", "5", true},     {"5", "<", "5", false},      {"10", ">", "9", true},
       {"10", "<", "9", false},    {"-2.5", "<", "-2", true},   {" 7", "<=", "7.0", true},
-      {"abc", "<=", "abc", true}, {"abc", ">", "x", false},    {"+3", "=", "3", false},
+      {"ABC", "<=", "abc", true}, {"abc", ">", "x", false},    {"+3", "=", "3", false},
   };
   for (const Case& c : cases) EXPECT_EQ(holds(c.left, c.op, c.right), c.holds) << c.left << c.op << c.right;
 }

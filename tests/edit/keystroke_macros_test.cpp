@@ -88,6 +88,15 @@ TEST_F(KeystrokeMacros, APlaybackWaitsAtThePauseUntilMacroPause) {
   EXPECT_EQ(state(), 0u);
 }
 
+// A macro file may name them; played, they would start over without end.
+TEST_F(KeystrokeMacros, PlaybackPassesOverMacroDefineAndMacroPlay) {
+  f.editor.recorder.replace({{fn::kTypeChar, 'a', 0, 1}, {fn::kMacroPlay, 0, 0, 1}, {fn::kMacroDefine, 0, 0, 1},
+                             {fn::kTypeChar, 'b', 0, 1}});
+  EXPECT_EQ(play(), 1);
+  EXPECT_EQ(line(), "ab");
+  EXPECT_EQ(state(), 0u);
+}
+
 // One recording serves every view; macro define anywhere ends it.
 TEST_F(KeystrokeMacros, OnlyTheRecordingViewIsRecorded) {
   CreateRequest request;
