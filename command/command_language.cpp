@@ -171,13 +171,16 @@ Outcome CommandLanguage::drain() {
       queue_.clear();
       return Outcome::failure();
     }
-    if (!demo_.before()) {
+    // The functions of a sequence show as the demo mode says; a lone one
+    // (an arrow, Esc) runs as usual.
+    bool shown = run > 1 || !demo_.loneFunction();
+    if (shown && !demo_.before()) {
       queue_.clear();
       return Outcome::done();
     }
     int slotBefore = editor_.slots.current();
     Outcome outcome = runQueuedCode(queue_.take());
-    if (!demo_.after()) queue_.clear();
+    if (shown && !demo_.after()) queue_.clear();
     if (outcome.next == Next::EndEditor) {
       queue_.clear();
       return outcome;

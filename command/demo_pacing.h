@@ -3,7 +3,8 @@
 // empty, and the changes undo as one step. `demo fast` lets every function
 // show as it runs; `demo slow` adds a pause of 250 ms after each; `demo
 // step` shows each function on the message line before it runs and waits
-// for a key. Esc during the pauses and the waits empties the queue.
+// for a key. Esc during the pauses and the waits empties the queue. A key
+// of one function (an arrow, Esc) is no sequence: it runs as usual.
 #pragma once
 #include <string>
 
@@ -28,6 +29,8 @@ class DemoPacing {
   void setMode(DemoMode mode) { mode_ = mode; }
   bool batched() const { return mode_ == DemoMode::Normal; }
 
+  // Whether the queue holds one function and nothing more.
+  bool loneFunction() const { return !queue_.empty() && nextFunctionLength() == queue_.size(); }
   // Before the next queued function; false when the user asked to stop.
   bool before();
   // After a function; false when the user asked to stop.
