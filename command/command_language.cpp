@@ -11,7 +11,9 @@
 #include "command/function_string.h"
 #include "command/words.h"
 #include "core/editor.h"
+#include "core/escape_watch.h"
 #include "core/reentry.h"
+#include "core/update_batch.h"
 #include "platform/directories.h"
 #include "platform/event_loop.h"
 #include "platform/vk.h"
@@ -23,28 +25,6 @@ namespace {
 constexpr size_t kLongestLoopNesting = 10;
 
 std::vector<std::string_view> settingHelpLines() { return SettingsCommand::helpLines(); }
-
-// Reads what is waiting at the console: a pending Esc is taken and stops a
-// loop or a run of queued functions; everything else stays queued in order.
-// A termination signal that arrived stops them too.
-bool escapePending(Editor& editor) {
-  editor.loop.handlePendingSignals();
-  editor.console.pollInput();
-  std::vector<InputRecord> kept;
-  InputRecord record;
-  bool escape = false;
-  while (editor.console.readInput(record)) {
-    if (!escape && record.kind == InputKind::Key && record.key.keyDown &&
-        record.key.virtualKeyCode == vk::kEscape) {
-      escape = true;
-      continue;
-    }
-    kept.push_back(record);
-  }
-  for (auto it = kept.rbegin(); it != kept.rend(); ++it) editor.console.pushFront(*it);
-  return escape || editor.loop.quitRequested();
-}
-
 
 }  // namespace
 
@@ -131,6 +111,7 @@ int CommandLanguage::step() {
     BusyScope busy(editor_.loop);
     return startModeOf(drain().next);
   }
+  templates_.queueEmptied();
   // The one wait of the idle editor: here timers and automation are served.
   InputEvent event = editor_.input.next();
   BusyScope busy(editor_.loop);
@@ -190,14 +171,24 @@ Outcome CommandLanguage::drain() {
     bool value;
     ~Restore() { flag = value; }
   } restore{draining_, wasDraining};
+  std::optional<UpdateBatch> batch;
+  if (demo_.batched()) batch.emplace(editor_);
   for (size_t run = 1; !queue_.empty(); ++run) {
     // Keys and synonyms that run each other never end by themselves: Esc stops them.
     if (run % kEscapeCheckEvery == 0 && escapePending(editor_)) {
       queue_.clear();
       return Outcome::failure();
     }
+    // The functions of a sequence show as the demo mode says; a lone one
+    // (an arrow, Esc) runs as usual.
+    bool shown = run > 1 || !demo_.loneFunction();
+    if (shown && !demo_.before()) {
+      queue_.clear();
+      return Outcome::done();
+    }
     int slotBefore = editor_.slots.current();
     Outcome outcome = runQueuedCode(queue_.take());
+    if (shown && !demo_.after()) queue_.clear();
     if (outcome.next == Next::EndEditor) {
       queue_.clear();
       return outcome;
@@ -215,7 +206,8 @@ Outcome CommandLanguage::drain() {
 
 Outcome CommandLanguage::runQueuedCode(int code) {
   if (fn::isCharacter(code)) {
-    send(fn::kTypeChar, code);
+    if (code == '<' && !queue_.empty() && queue_.peek() == '%') return templates_.directive();
+    if (!templates_.skipping()) send(fn::kTypeChar, code);
     return Outcome::done();
   }
   if (fn::isEngine(code)) {

@@ -6,9 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "command/calculator_link.h"
 #include "command/definition_compiler.h"
 #include "command/definition_store.h"
 #include "command/definition_writer.h"
+#include "command/demo_pacing.h"
 #include "command/function_queue.h"
 #include "command/function_table.h"
 #include "command/help_texts.h"
@@ -20,8 +22,10 @@
 #include "command/profiles.h"
 #include "command/settings_command.h"
 #include "command/syntax_set_switch.h"
+#include "command/templates.h"
 #include "core/dispatcher.h"
 #include "core/input.h"
+#include "core/variables.h"
 
 namespace tarn {
 struct Editor;
@@ -90,6 +94,8 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   Outcome unknown(std::string_view text);
   // "Not available yet: %s" with the function's name: a failure.
   Outcome notAvailable(int code);
+  // "Too many functions to run": the queue is emptied; a failure.
+  Outcome tooManyFunctions();
 
   // `execute`: records the command line's text and runs it against the file.
   Outcome executeCommandLine();
@@ -105,6 +111,12 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   HelpTexts& helpTexts() { return help_; }
   FunctionQueue& queue() { return queue_; }
   History& history() { return history_; }
+  // The variables of the calculator and the templates.
+  Variables& variables() { return variables_; }
+  DemoPacing& demo() { return demo_; }
+  // The calculator, once the program has joined it in; null until then.
+  CalculatorLink* calculator() const { return calculator_; }
+  void setCalculator(CalculatorLink* calculator) { calculator_ = calculator; }
 
   // The text of a document's current line (the command line's text).
   static std::string lineText(const Document& doc);
@@ -121,7 +133,6 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   std::optional<intptr_t> takeEngineArgument(int code);
   Outcome sendCharacter(int code, char character);
   Outcome runNamedSynonym(std::string_view name, std::string_view countWord);
-  Outcome tooManyFunctions();
   Outcome commandLineEnter();
   bool noFileRuleAllows(std::string_view text) const;
   void expandBlank();
@@ -140,6 +151,10 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   SyntaxSetSwitch syntaxSets_;
   FunctionQueue queue_;
   History history_{functions_};
+  Variables variables_;
+  CalculatorLink* calculator_ = nullptr;
+  Templates templates_{*this};
+  DemoPacing demo_{editor_, queue_, functions_, writer_};
   bool onCommandLine_ = false;  // the key loop runs in a slot's command line
   bool executing_ = false;      // an `execute` is running
   bool draining_ = false;       // the queue is being run

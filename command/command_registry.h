@@ -18,6 +18,8 @@ void registerLocateCommand(CommandLanguage& language);
 void registerChangeCommand(CommandLanguage& language);
 void registerFormattingCommands(CommandLanguage& language);
 void registerMarkStackCommands(CommandLanguage& language);
+void registerMacroCommands(CommandLanguage& language);
+void registerCalculatorCommands(CommandLanguage& language);
 
 inline void registerCommands(CommandLanguage& language) {
   registerFileCommands(language);
@@ -32,6 +34,8 @@ inline void registerCommands(CommandLanguage& language) {
   registerChangeCommand(language);
   registerFormattingCommands(language);
   registerMarkStackCommands(language);
+  registerMacroCommands(language);
+  registerCalculatorCommands(language);
 }
 
 }  // namespace tarn::command

@@ -6,9 +6,9 @@
 #include "command/command_language.h"
 #include "command/command_registry.h"
 #include "command/keydefs.h"
+#include "command/profile_directory_lookup.h"
 #include "core/editor.h"
 #include "core/slot_ops.h"
-#include "platform/directories.h"
 
 namespace tarn::command {
 
@@ -22,13 +22,7 @@ Outcome shown(CommandLanguage& l, const std::optional<std::string>& message) {
 
 Outcome macroCommand(CommandLanguage& l, const Invocation& inv) {
   if (inv.args.empty()) return Outcome::failure();
-  std::string path = inv.args[0];
-  // A bare name is also looked for in the profile directory.
-  if (!pathExists(path) && path.find('/') == std::string::npos) {
-    std::string inProfile = l.editor().paths.profileDirectory;
-    std::string found = findNoCase(inProfile, path);
-    if (!found.empty()) path = inProfile + found;
-  }
+  std::string path = findInProfileDirectory(l.editor(), inv.args[0]);
   return l.profiles().readFile(path, ProfileMode::Full) ? Outcome::done() : Outcome::failure();
 }
 

@@ -100,9 +100,19 @@ std::optional<std::string> DefinitionCompiler::define(std::string_view line, std
   const LineContext where{label, line};
   auto header = splitHeader(line);
   if (!header) return invalidSyntax(where);
-  const KeyName* key = keys_.find(header->name);
-  if (!key) return "Unknown key \"" + std::string(header->name) + "\"" + inLine(where);
-  return compileInto(key->keyClass, key->slot, key->keyCode, header->definition, -1, where);
+  return compileKey(header->name, header->definition, where);
+}
+
+std::optional<std::string> DefinitionCompiler::defineKey(std::string_view keyName, std::string_view definition,
+                                                         std::string_view label) {
+  return compileKey(keyName, definition, LineContext{label, definition});
+}
+
+std::optional<std::string> DefinitionCompiler::compileKey(std::string_view keyName, std::string_view definition,
+                                                          const LineContext& where) {
+  const KeyName* key = keys_.find(keyName);
+  if (!key) return "Unknown key \"" + std::string(keyName) + "\"" + inLine(where);
+  return compileInto(key->keyClass, key->slot, key->keyCode, definition, -1, where);
 }
 
 std::optional<std::string> DefinitionCompiler::synonym(std::string_view line, std::string_view label) {

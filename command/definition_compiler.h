@@ -31,8 +31,14 @@ class DefinitionCompiler {
   // message to show, if any.
   std::optional<std::string> define(std::string_view line, std::string_view label = {});
   std::optional<std::string> synonym(std::string_view line, std::string_view label = {});
+  // The definition of the key named, given without a `def` line around it
+  // (a line of a macro file, a directive): the messages quote it as given.
+  std::optional<std::string> defineKey(std::string_view keyName, std::string_view definition,
+                                       std::string_view label = {});
 
  private:
+  std::optional<std::string> compileKey(std::string_view keyName, std::string_view definition,
+                                        const LineContext& where);
   std::optional<std::string> compileInto(int keyClass, int slot, int keyCode, std::string_view definition,
                                          int definingSynonym, const LineContext& where);
 

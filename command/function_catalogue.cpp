@@ -144,8 +144,9 @@ constexpr FunctionRow kRows[] = {
     {{"dt", "date"}, fn::kDate, Arg::None, List::Function, "Insert the current date in the file (see set date)"},
     {{"tm", "time"}, fn::kTime, Arg::None, List::Function, "Insert the current time in the file (see set time)"},
     {{"pe", "pathname"}, fn::kPathname, Arg::None, List::Function, "Insert the current path name in the file"},
-    {{"ln", "linenum"}, fn::kLinenum, Arg::None, List::Function, "Insert the line number in the file"},
-    {{"cn", "colnum"}, fn::kColnum, Arg::None, List::Function, "Insert the column number in the file"},
+    // An argument to calculate with: `[linenum +1]`.
+    {{"ln", "linenum"}, fn::kLinenum, Arg::Words, List::Function, "Insert the line number in the file"},
+    {{"cn", "colnum"}, fn::kColnum, Arg::Words, List::Function, "Insert the column number in the file"},
 
     // Marks and blocks.
     {{"ml", "mark line"}, fn::kMarkLine, Arg::None, List::Function, "Define start and end of a line mark"},
@@ -273,16 +274,13 @@ constexpr FunctionRow kRows[] = {
 constexpr int kLater[] = {
     // Typed commands.
     fn::kDir, fn::kPrint, fn::kMail, fn::kHistory, fn::kMru, fn::kVbsexec,
-    fn::kVbsrun, fn::kCalc, fn::kMenu, fn::kLoad, fn::kRun, fn::kWrite, fn::kDemoFast, fn::kDemoSlow,
-    fn::kDemoEnd, fn::kDemoStep, fn::kOpen, fn::kZip, fn::kUnzip, fn::kWorkspace, fn::kBookmarks,
+    fn::kVbsrun, fn::kMenu, fn::kOpen, fn::kZip, fn::kUnzip, fn::kWorkspace, fn::kBookmarks,
     fn::kPrintdoc,
-    // Functions: marks and blocks, undo, formatting, clipboard and export, macros,
-    // the outside world.
+    // Functions: undo, formatting over marks, clipboard and export, the outside world.
     fn::kDeleteAll, fn::kUndo, fn::kRedo, fn::kPrintMark, fn::kReflow, fn::kAlignMark, fn::kMarkTab,
     fn::kMarkBacktab,
     fn::kAlignBlock, fn::kCreateTable, fn::kCopyToClipboard, fn::kCopyFromClipboard, fn::kAppendToClipboard,
-    fn::kBlockFromClipboard, fn::kAppend, fn::kHtml, fn::kRtf, fn::kMacroDefine, fn::kMacroPlay,
-    fn::kMacroPause, fn::kContextHelp, fn::kLinkTo,
+    fn::kBlockFromClipboard, fn::kAppend, fn::kHtml, fn::kRtf, fn::kContextHelp, fn::kLinkTo,
     fn::kMailTo, fn::kPyexec, fn::kPycall, fn::kPyrun,
 };
 

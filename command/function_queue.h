@@ -4,6 +4,7 @@
 #pragma once
 #include <deque>
 #include <string>
+#include <vector>
 
 #include "core/function_codes.h"
 
@@ -27,6 +28,13 @@ class FunctionQueue {
     return true;
   }
   void push(int code) { codes_.push_back(code); }
+  // Puts codes before everything queued, to run next; false, with nothing
+  // added, when the queue would grow beyond kLongestQueue.
+  bool prepend(const std::vector<int>& codes) {
+    if (codes_.size() + codes.size() > kLongestQueue) return false;
+    codes_.insert(codes_.begin(), codes.begin(), codes.end());
+    return true;
+  }
 
   bool empty() const { return codes_.empty(); }
   void clear() { codes_.clear(); }
@@ -36,6 +44,8 @@ class FunctionQueue {
     return code;
   }
   int peek() const { return codes_.front(); }
+  size_t size() const { return codes_.size(); }
+  int at(size_t i) const { return codes_[i]; }
 
   // The argument characters up to the -1 that ends them.
   std::string takeArgument() {

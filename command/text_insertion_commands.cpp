@@ -1,4 +1,5 @@
-// date, time, pathname, linenum and colnum: generated text typed at the cursor.
+// date, time, pathname, linenum and colnum (with an argument, calculated):
+// generated text typed at the cursor.
 #include <ctime>
 
 #include "command/command_language.h"
@@ -14,6 +15,13 @@ Outcome typeGenerated(CommandLanguage& l, const std::string& text) {
   Document* doc = l.target();
   if (!doc) return Outcome::done();
   return typeGeneratedText(l.editor().engine, *doc, text) ? Outcome::done() : Outcome::failure();
+}
+
+// With an argument, the number followed by the argument is calculated.
+Outcome typeNumber(CommandLanguage& l, int number, const std::string& argument) {
+  CalculatorLink* calculator = l.calculator();
+  bool calculated = calculator && !argument.empty();
+  return typeGenerated(l, calculated ? calculator->calculatedNumber(number, argument) : std::to_string(number));
 }
 
 std::tm localNow() {
@@ -37,13 +45,13 @@ void registerTextInsertionCommands(CommandLanguage& language) {
     Document* doc = l.editor().currentDocument();
     return doc ? typeGenerated(l, doc->name) : Outcome::done();
   });
-  l.setHandler(fn::kLinenum, [&l](const Invocation&) {
+  l.setHandler(fn::kLinenum, [&l](const Invocation& inv) {
     Document* doc = l.editor().currentDocument();
-    return doc ? typeGenerated(l, std::to_string(toUser(doc->currentLineNumber).value())) : Outcome::done();
+    return doc ? typeNumber(l, toUser(doc->currentLineNumber).value(), inv.rest) : Outcome::done();
   });
-  l.setHandler(fn::kColnum, [&l](const Invocation&) {
+  l.setHandler(fn::kColnum, [&l](const Invocation& inv) {
     Document* doc = l.editor().currentDocument();
-    return doc ? typeGenerated(l, std::to_string(doc->cursorColumn + 1)) : Outcome::done();
+    return doc ? typeNumber(l, doc->cursorColumn + 1, inv.rest) : Outcome::done();
   });
 }
 

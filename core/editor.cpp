@@ -7,6 +7,7 @@ Editor::Editor(Console& c, EventLoop& l)
   engine.setEditor(this);
   engine.setHost(&screen);
   engine.setReader(&files);
+  engine.setCaptureSink(&recorder);
 }
 
 Document* Editor::currentDocument() {

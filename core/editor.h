@@ -7,6 +7,7 @@
 #include "core/engine.h"
 #include "core/files.h"
 #include "core/input.h"
+#include "core/keystroke_recorder.h"
 #include "core/message_texts.h"
 #include "core/paths.h"
 #include "core/screen.h"
@@ -29,6 +30,8 @@ struct Editor {
   Settings settings;
   MessageTexts messageTexts;
   Engine engine;
+  // The keystroke macro: what the capturing view records, for playback.
+  KeystrokeRecorder recorder{engine};
   SlotTable slots;
   Screen screen;
   Input input;

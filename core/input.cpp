@@ -231,6 +231,7 @@ bool Input::takeKeylessCharacters(std::string& text) {
 
 int Input::readKey() {
   BusyScope busy(editor_.loop);
+  UpdatesShown shown(editor_);
   InputRecord r;
   while (waitForEvent(r)) {
     if (r.kind == InputKind::BufferSize) editor_.screen.consoleResized();

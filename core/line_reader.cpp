@@ -7,6 +7,7 @@
 #include "core/input.h"
 #include "core/key_code.h"
 #include "core/reentry.h"
+#include "core/update_batch.h"
 #include "core/view_placement.h"
 #include "core/window_painter.h"
 #include "platform/vk.h"
@@ -75,6 +76,7 @@ void Input::runFieldDefinition(Document& field, const int* codes) {
 
 bool Input::readLine(std::string_view prompt, std::string& text, bool hidden) {
   BusyScope busy(editor_.loop);
+  UpdatesShown shown(editor_);
   Engine& engine = editor_.engine;
   Screen& screen = editor_.screen;
   Console& console = editor_.console;

@@ -13,4 +13,12 @@ UpdateBatch::~UpdateBatch() {
   if (opened_) editor_.engine.send(editor_.currentView(), msg::kSuspendUpdates, 0);
 }
 
+UpdatesShown::UpdatesShown(Editor& editor) : editor_(editor), held_(editor.engine.updatesSuspended()) {
+  if (held_) editor_.engine.send(editor_.currentView(), msg::kSuspendUpdates, 0);
+}
+
+UpdatesShown::~UpdatesShown() {
+  if (held_) editor_.engine.send(editor_.currentView(), msg::kSuspendUpdates, 1);
+}
+
 }  // namespace tarn

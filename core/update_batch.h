@@ -19,4 +19,18 @@ class UpdateBatch {
   bool opened_;
 };
 
+// A prompt shows the screen as it stands: updates held back by a batch are
+// painted before it asks, and held back again once it has its answer.
+class UpdatesShown {
+ public:
+  explicit UpdatesShown(Editor& editor);
+  ~UpdatesShown();
+  UpdatesShown(const UpdatesShown&) = delete;
+  UpdatesShown& operator=(const UpdatesShown&) = delete;
+
+ private:
+  Editor& editor_;
+  bool held_;
+};
+
 }  // namespace tarn

@@ -141,6 +141,10 @@ int alignBacktab(EngineCall& call);
 
 // line_sort.cpp: argument 1 the sort bits, argument 2 the key columns
 int sortLines(EngineCall& call);
+// keystroke_macros.cpp: macro play honours the repeat count
+int macroDefine(EngineCall& call);
+int macroPlay(EngineCall& call);
+int macroPause(EngineCall& call);
 
 // control_messages.cpp: the edit-control style messages
 int keyDown(EngineCall& call);       // argument 1 virtual-key code, 2 repeat count

@@ -83,6 +83,8 @@ EditorSession::EditorSession(Console& console, EventLoop& loop, const std::vecto
   language_ = std::make_unique<command::CommandLanguage>(editor_);
   language_->setKeywordSetChooser([this] { colouring_->followCurrentFile(); });
   registerSyntaxFunctions(*language_, *colouring_, *keywordSets_);
+  calculator_ = std::make_unique<EditorCalculator>(editor_, language_->variables());
+  language_->setCalculator(calculator_.get());
   language_->loadProfiles();
   startMode_ = runStartupActions(editor_, arguments_);
   if (startMode_ == kEndEditor) return;

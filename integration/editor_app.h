@@ -10,6 +10,7 @@
 #include "core/startup_arguments.h"
 #include "edit/keyword_sets.h"
 #include "edit/syntax_colouring.h"
+#include "integration/editor_calculator.h"
 
 namespace tarn {
 
@@ -42,6 +43,7 @@ class EditorSession {
   std::unique_ptr<KeywordSets> keywordSets_;
   std::unique_ptr<SyntaxColouring> colouring_;
   std::unique_ptr<command::CommandLanguage> language_;
+  std::unique_ptr<EditorCalculator> calculator_;
   int startMode_ = 0;
   bool shutDown_ = false;
   std::vector<RecoveryCopy> recoveryCopies_;

@@ -224,5 +224,27 @@ TEST_F(EditorInTmux, AFileSizeLimitFailsTheSaveNotTheEditor) {
   EXPECT_EQ(session_->file("status"), "0\n");
 }
 
+// The prompts of a template come one after the other in the prompt box,
+// over the text typed so far, and the answers are typed where they belong.
+TEST_F(EditorInTmux, ATemplateAsksOnThePromptLineAndTypesTheAnswers) {
+  startAfter("printf '%s\\n' \"d f5='Dear <%@input name%><%name%>, from <%city%>.'\" > profile/TARN.Pro && ",
+             "\"'s oncommand off'\" a.txt \"[to]\"");
+  ASSERT_TRUE(screenShows("Bottom of file")) << session_->screen();
+  type({"F5"});
+  ASSERT_TRUE(screenShows(" name ")) << session_->screen();
+  EXPECT_TRUE(screenShows("Press ENTER to confirm or ESC to abandon input")) << session_->screen();
+  EXPECT_TRUE(screenShows("Dear\ntwo")) << session_->screen();
+  typeText("Bob");
+  type({"Enter"});
+  ASSERT_TRUE(screenShows(" city ")) << session_->screen();
+  EXPECT_TRUE(screenShows("Dear Bob, from")) << session_->screen();
+  typeText("Rome");
+  type({"Enter"});
+  ASSERT_TRUE(screenShows("Dear Bob, from Rome.")) << session_->screen();
+  EXPECT_EQ(session_->screen().find("Press ENTER to confirm"), std::string::npos) << session_->screen();
+  type({"F4", "y"});
+  expectRestored();
+}
+
 }  // namespace
 }  // namespace tarn
