@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/utf8.h"
+
 namespace tarn {
 
 namespace {
@@ -114,6 +116,41 @@ std::optional<uint8_t> CodePage::fromUnicode(char32_t ch) const {
   auto it = std::lower_bound(reverse_.begin(), reverse_.end(), std::pair<char32_t, uint8_t>{ch, 0});
   if (it == reverse_.end() || it->first != ch) return std::nullopt;
   return it->second;
+}
+
+// ASCII is the same in both; it is copied in runs.
+std::string CodePage::toUtf8(std::string_view bytes) const {
+  std::string out;
+  out.reserve(bytes.size());
+  for (size_t i = 0; i < bytes.size();) {
+    size_t ascii = i;
+    while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
+    out.append(bytes.substr(i, ascii - i));
+    if (ascii == bytes.size()) break;
+    utf8::append(out, toUnicode(static_cast<uint8_t>(bytes[ascii])));
+    i = ascii + 1;
+  }
+  return out;
+}
+
+std::string CodePage::fromUtf8(std::string_view text) const {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    size_t ascii = i;
+    while (ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80) ++ascii;
+    out.append(text.substr(i, ascii - i));
+    if (ascii == text.size()) break;
+    utf8::Decoded d = utf8::decode(text.substr(ascii));
+    if (d.status == utf8::Decoded::Status::Ok) {
+      out += static_cast<char>(fromUnicode(d.ch).value_or('?'));
+      i = ascii + d.length;
+    } else {
+      out += '?';
+      i = ascii + 1;
+    }
+  }
+  return out;
 }
 
 }  // namespace tarn
