@@ -260,6 +260,7 @@ constexpr int kReplaceText = 0x962;  // a std::vector<std::string>: the whole te
 constexpr int kSetOption = 0x969;
 constexpr int kGetOption = 0x96A;
 constexpr int kGetStatus = 0x986;
+constexpr int kPasteText = 0x987;  // argument 2: a std::string_view of text in the console's code page
 constexpr int kLineCount = 0x9A5;
 constexpr int kChangeCount = 0x9AA;
 constexpr int kSetChangeCount = 0x9AB;

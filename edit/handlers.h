@@ -84,6 +84,10 @@ int setInsertMode(EngineCall& call);
 // case_changes.cpp
 int changeCase(EngineCall& call);
 
+// clipboard_paste.cpp: argument 1 pasteflag:: bits
+int pasteText(EngineCall& call);  // argument 2: a std::string_view of the text
+int copyFromClipboard(EngineCall& call);
+
 // control_messages.cpp: the edit-control style messages
 int keyDown(EngineCall& call);       // argument 1 virtual-key code, 2 repeat count
 int character(EngineCall& call);     // argument 1 the byte, 2 repeat count

@@ -23,6 +23,7 @@ constexpr EditFunction kFunctions[] = {
     {msg::kChar, kChange, character},
     {msg::kLeftDown, kMove, pointerPress},
     {msg::kLeftDoubleClick, kMove, pointerPress},
+    {fn::kCopyFromClipboard, kChange, copyFromClipboard},
 
     {fn::kDeleteLine, kChange, deleteLine},
     {fn::kAppendLine, kChange, appendLine},
@@ -60,6 +61,7 @@ constexpr EditFunction kFunctions[] = {
     {fn::kTypeChar, kChange, typeCharacter},
     {fn::kLowercase, kChange, changeCase},
     {fn::kUppercase, kChange, changeCase},
+    {fn::kPasteText, kChange | editclass::kInternal, pasteText},
     {fn::kParagraphMargin, kMove, paragraphMargin},
     {fn::kColumn, kMove, column},
     {fn::kEndWord, kMove, endWord},
