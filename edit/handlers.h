@@ -84,6 +84,10 @@ int setInsertMode(EngineCall& call);
 // case_changes.cpp
 int changeCase(EngineCall& call);
 
+// clipboard_copy.cpp
+int copyToClipboard(EngineCall& call);  // argument 1: clipbits::
+int cut(EngineCall& call);              // the mark deleted once the dispatcher copied it
+
 // clipboard_paste.cpp: argument 1 pasteflag:: bits
 int pasteText(EngineCall& call);  // argument 2: a std::string_view of the text
 int copyFromClipboard(EngineCall& call);

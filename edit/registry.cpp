@@ -23,6 +23,8 @@ constexpr EditFunction kFunctions[] = {
     {msg::kChar, kChange, character},
     {msg::kLeftDown, kMove, pointerPress},
     {msg::kLeftDoubleClick, kMove, pointerPress},
+    {msg::kCut, kChange, cut},
+    {fn::kCopyToClipboard, kNone, copyToClipboard},
     {fn::kCopyFromClipboard, kChange, copyFromClipboard},
 
     {fn::kDeleteLine, kChange, deleteLine},
