@@ -1,0 +1,58 @@
+#include "edit/export_writer.h"
+
+#include <algorithm>
+
+#include "edit/html_export.h"
+#include "edit/rtf_export.h"
+
+namespace tarn {
+
+std::unique_ptr<ExportWriter> ExportWriter::make(ExportKind kind, const ExportPalette& palette, const KeywordSet* set,
+                                                 const CodePage& page) {
+  std::unique_ptr<ExportWriter> writer;
+  if (kind == ExportKind::Html)
+    writer = std::make_unique<HtmlWriter>(palette, set, page);
+  else
+    writer = std::make_unique<RtfWriter>(palette, set, page);
+  writer->opening();
+  return writer;
+}
+
+ExportWriter::ExportWriter(const ExportPalette& palette, const KeywordSet* set, const CodePage& page)
+    : palette_(palette), page_(page), painter_(palette, set) {}
+
+void ExportWriter::add(std::string_view text) {
+  for (const PaintedRun& r : painter_.paint(text)) run(r);
+  lineEnd();
+  lines_.push_back(std::move(current_));
+  current_.clear();
+}
+
+std::vector<std::string> ExportWriter::finish() {
+  closing();
+  return std::move(lines_);
+}
+
+void ExportWriter::line(std::string_view text) { lines_.emplace_back(text); }
+
+void ExportWriter::piece(std::string_view text) {
+  if (!current_.empty() && current_.size() + text.size() > kLongestLine) {
+    lines_.push_back(std::move(current_));
+    current_.clear();
+  }
+  current_ += text;
+}
+
+void ExportWriter::characters(std::string_view text) {
+  while (!text.empty()) {
+    if (current_.size() >= kLongestLine) {
+      lines_.push_back(std::move(current_));
+      current_.clear();
+    }
+    size_t n = std::min(text.size(), kLongestLine - current_.size());
+    current_.append(text.substr(0, n));
+    text.remove_prefix(n);
+  }
+}
+
+}  // namespace tarn
