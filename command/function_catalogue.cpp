@@ -276,7 +276,7 @@ constexpr int kLater[] = {
     fn::kVbsrun, fn::kCalc, fn::kMenu, fn::kLoad, fn::kRun, fn::kWrite, fn::kDemoFast, fn::kDemoSlow,
     fn::kDemoEnd, fn::kDemoStep, fn::kOpen, fn::kZip, fn::kUnzip, fn::kSort, fn::kWorkspace, fn::kBookmarks,
     fn::kPrintdoc,
-    // Functions: marks and blocks, undo, formatting, clipboard and export, macros,
+    // Functions: marks and blocks, undo, formatting, macros,
     // syntax elements, the outside world.
     fn::kBeginMark, fn::kEndMark, fn::kDeleteAll, fn::kUndo, fn::kRedo, fn::kMarkLine, fn::kMarkChar,
     fn::kMarkBlock, fn::kGetWord, fn::kUnmark, fn::kClearMarks, fn::kPushMark, fn::kPopMark, fn::kCopyMark,
@@ -284,8 +284,7 @@ constexpr int kLater[] = {
     fn::kPrintMark, fn::kReflow, fn::kTrimLeading, fn::kTrimTrailing, fn::kTrimCompress, fn::kCenterInMargins,
     fn::kReformatParagraph, fn::kReformatAll, fn::kJustifyLine, fn::kJustifyParagraph, fn::kJustifyAll,
     fn::kAlign, fn::kAlignMark, fn::kAlignTab, fn::kAlignBacktab, fn::kMarkTab, fn::kMarkBacktab,
-    fn::kAlignBlock, fn::kCreateTable, fn::kCopyToClipboard, fn::kCopyFromClipboard, fn::kAppendToClipboard,
-    fn::kBlockFromClipboard, fn::kAppend, fn::kHtml, fn::kRtf, fn::kMacroDefine, fn::kMacroPlay,
+    fn::kAlignBlock, fn::kCreateTable, fn::kMacroDefine, fn::kMacroPlay,
     fn::kMacroPause, fn::kNextKeyword, fn::kNextUnknown, fn::kNextString, fn::kNextNumber, fn::kNextRemark,
     fn::kNextSeparator, fn::kPrevKeyword, fn::kPrevUnknown, fn::kPrevString, fn::kPrevNumber, fn::kPrevRemark,
     fn::kPrevSeparator, fn::kEndKeyword, fn::kEndUnknown, fn::kEndString, fn::kEndNumber, fn::kEndRemark,

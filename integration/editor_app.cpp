@@ -10,6 +10,7 @@
 #include "core/slot_ops.h"
 #include "core/startup_arguments.h"
 #include "edit/registry.h"
+#include "integration/clipboard_commands.h"
 #include "platform/directories.h"
 #include "platform/event_loop.h"
 
@@ -77,6 +78,7 @@ EditorSession::EditorSession(Console& console, EventLoop& loop, const std::vecto
   editor_.engine.setRegistry(editRegistry());
   editor_.screen.setUp();
   language_ = std::make_unique<command::CommandLanguage>(editor_);
+  registerClipboardCommands(*language_);
   language_->loadProfiles();
   startMode_ = runStartupActions(editor_, arguments_);
   if (startMode_ == kEndEditor) return;
