@@ -12,6 +12,7 @@
 #include "edit/handlers.h"
 #include "edit/keyword_set_selection.h"
 #include "edit/marked_text.h"
+#include "edit/text_changes.h"
 
 namespace tarn {
 
@@ -99,7 +100,10 @@ int copyToClipboard(EngineCall& call) {
 }
 
 // The dispatcher has copied the text already.
-int cut(EngineCall& call) { return call.engine.send(&call.doc, fn::kDeleteMark); }
+int cut(EngineCall& call) {
+  if (call.doc.isReadOnly()) return refuseChange(call);
+  return call.engine.send(&call.doc, fn::kDeleteMark);
+}
 
 }  // namespace handler
 

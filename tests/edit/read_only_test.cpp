@@ -16,10 +16,11 @@ intptr_t changingArgument(int code) {
 }
 
 // Functions of the change class that make no change here: match brace
-// only moves, the case changes need a mark.
+// only moves, the case changes and cut need a mark, the pastes text.
 bool makesNoChange(int code) {
   return code == fn::kMatchBrace || code == fn::kUppercase || code == fn::kLowercase ||
-         code == fn::kInvertcase || code == fn::kCapitalize;
+         code == fn::kInvertcase || code == fn::kCapitalize || code == msg::kCut ||
+         code == fn::kCopyFromClipboard || code == fn::kPasteText;
 }
 
 TEST(ReadOnly, ChangingFunctionsChangeNothingAndFail) {
