@@ -4,6 +4,7 @@
 #include "edit/clipboard_paste.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "core/function_codes.h"
@@ -26,6 +27,23 @@ namespace {
 
 // Bytes that go in as part of a run: printable ones, except the backslash.
 bool inRun(char c) { return static_cast<unsigned char>(c) >= 32 && c != '\\'; }
+
+// Where the run that starts at from ends; eight bytes are looked at a time
+// while none of them is a control byte or a backslash.
+size_t runEnd(std::string_view text, size_t from) {
+  constexpr uint64_t kOnes = 0x0101010101010101u, kHigh = 0x8080808080808080u;
+  size_t i = from;
+  for (; i + 8 <= text.size(); i += 8) {
+    uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    uint64_t backslashes = word ^ (kOnes * '\\');
+    bool control = ((word - kOnes * 32) & ~word & kHigh) != 0;
+    bool backslash = ((backslashes - kOnes) & ~backslashes & kHigh) != 0;
+    if (control || backslash) break;
+  }
+  while (i < text.size() && inRun(text[i])) ++i;
+  return i;
+}
 
 // What typing does on its own and a paste must not: indenting after a line
 // end, wrapping, and (unless the paste types over) replace mode.
@@ -56,14 +74,17 @@ class Paste {
   void run(std::string_view text) {
     for (size_t i = 0; i < text.size();) {
       if (inRun(text[i])) {
-        size_t end = i;
-        while (end < text.size() && inRun(text[end])) ++end;
+        size_t end = runEnd(text, i);
         insertRun(text.substr(i, end - i));
         i = end;
       } else if (text[i] == '\r' || text[i] == '\n') {
         // CR LF is one line end.
         i += text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
-        lineEnd();
+        size_t end = runEnd(text, i);
+        if (!block_ && end - i < static_cast<size_t>(longestLine(doc_)) && lineEndWith(text.substr(i, end - i)))
+          i = end;
+        else
+          lineEnd();
       } else {
         EngineCall typed{call_.engine, call_.editor, doc_, fn::kTypeChar, static_cast<unsigned char>(text[i]), 0, 1};
         handler::typeCharacter(typed);
@@ -97,18 +118,40 @@ class Paste {
     }
   }
 
-  // False when no line can follow (a command line): the text then goes on
-  // in the same line.
+  // Enter without indenting (a stream) or a step down (a block). The window
+  // stays: the cursor goes back to the start at the end. False when no line
+  // can follow (a command line): the text then goes on in the same line.
   bool lineEnd() {
-    if (!block_) return breakLine(call_, false);
-    Line* next = doc_.current->next();
+    if (!mayAddLines(call_)) return false;
+    Line* next = block_ ? doc_.current->next() : splitAtCursor(call_);
     if (!next || doc_.isSentinel(next)) {
-      if (!mayAddLines(call_)) return false;
       doc_.insertAfterCurrent(makeLine(0));
       next = doc_.current->next();
     }
-    stepCursorTo(doc_, next, doc_.currentLineNumber + 1);
-    doc_.cursorColumn = startColumn_;
+    moveCursorTo(doc_, next, doc_.currentLineNumber + 1);
+    doc_.cursorColumn = block_ ? startColumn_ : 0;
+    return true;
+  }
+
+  // A stream's line end with the run that follows it: the new line is made
+  // with its text at once, as Enter and the run's insertion would leave it.
+  bool lineEndWith(std::string_view run) {
+    if (!mayAddLines(call_)) return false;
+    Line& line = *doc_.current;
+    std::string_view text = line.view();
+    size_t at = std::min(positionAt(text, doc_.cursorColumn, rule_).index, text.size());
+    Line* next;
+    if (at == text.size()) {
+      next = makeLine(run);
+    } else {
+      std::string joined(run);
+      joined += text.substr(at);
+      next = makeLine(joined);
+      doc_.deleteCharacters(line, static_cast<uint32_t>(at), static_cast<uint32_t>(text.size() - at));
+    }
+    doc_.insertAfterCurrent(next);
+    moveCursorTo(doc_, next, doc_.currentLineNumber + 1);
+    doc_.cursorColumn = static_cast<int>(run.size());
     return true;
   }
 

@@ -14,14 +14,15 @@ constexpr std::string_view kColourNames[16] = {"000000", "00007f", "007f00", "00
 
 }  // namespace
 
-ExportPalette::ExportPalette(const Settings& settings, int keywordSet)
-    : text_{settings.colours[0], settings.colours[1]}, coloured_(keywordSet >= 0 && keywordSet < kSyntaxSets) {
-  if (coloured_) pairs_ = settings.syntax[keywordSet].colours;
-}
-
-ExportColour ExportPalette::of(char cls) const {
-  int pair = coloured_ ? token::colourPairOf(cls) : -1;
-  return pair < 0 ? text_ : ExportColour{pairs_[2 * pair], pairs_[2 * pair + 1]};
+ExportPalette::ExportPalette(const Settings& settings, int keywordSet) : text_{settings.colours[0], settings.colours[1]} {
+  byClass_.fill(text_);
+  if (keywordSet < 0 || keywordSet >= kSyntaxSets) return;
+  const std::array<int, 12>& pairs = settings.syntax[keywordSet].colours;
+  for (char cls : {token::kKeyword, token::kLaterKeyword, token::kString, token::kNumber, token::kBlockRemark,
+                   token::kLineRemark, token::kSeparator}) {
+    int pair = token::colourPairOf(cls);
+    byClass_[static_cast<unsigned char>(cls)] = {pairs[2 * pair], pairs[2 * pair + 1]};
+  }
 }
 
 std::string_view colourName(int colour) { return kColourNames[colour & 15]; }

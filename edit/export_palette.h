@@ -21,12 +21,11 @@ class ExportPalette {
   ExportPalette(const Settings& settings, int keywordSet);
 
   ExportColour text() const { return text_; }
-  ExportColour of(char cls) const;
+  ExportColour of(char cls) const { return byClass_[static_cast<unsigned char>(cls)]; }
 
  private:
   ExportColour text_;
-  std::array<int, 12> pairs_{};
-  bool coloured_;
+  std::array<ExportColour, 256> byClass_;
 };
 
 // "000000" to "ffffff": the RGB of a console colour, as HTML writes it.

@@ -24,8 +24,7 @@ ExportWriter::ExportWriter(const ExportPalette& palette, const KeywordSet* set, 
 void ExportWriter::add(std::string_view text) {
   for (const PaintedRun& r : painter_.paint(text)) run(r);
   lineEnd();
-  lines_.push_back(std::move(current_));
-  current_.clear();
+  startLine();
 }
 
 std::vector<std::string> ExportWriter::finish() {
@@ -35,20 +34,21 @@ std::vector<std::string> ExportWriter::finish() {
 
 void ExportWriter::line(std::string_view text) { lines_.emplace_back(text); }
 
+// The line written so far is done; the next one starts with room enough
+// for most, so that it is not grown piece by piece.
+void ExportWriter::startLine() {
+  lines_.emplace_back(current_);
+  current_.clear();
+}
+
 void ExportWriter::piece(std::string_view text) {
-  if (!current_.empty() && current_.size() + text.size() > kLongestLine) {
-    lines_.push_back(std::move(current_));
-    current_.clear();
-  }
+  if (!current_.empty() && current_.size() + text.size() > kLongestLine) startLine();
   current_ += text;
 }
 
 void ExportWriter::characters(std::string_view text) {
   while (!text.empty()) {
-    if (current_.size() >= kLongestLine) {
-      lines_.push_back(std::move(current_));
-      current_.clear();
-    }
+    if (current_.size() >= kLongestLine) startLine();
     size_t n = std::min(text.size(), kLongestLine - current_.size());
     current_.append(text.substr(0, n));
     text.remove_prefix(n);

@@ -1,6 +1,7 @@
 // The HTML and RTF export: the lines of a file, painted in the colours of
 // its syntax classes, written as the lines of an HTML or RTF file.
 #pragma once
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -46,8 +47,12 @@ class ExportWriter {
 
   const ExportPalette& palette_;
   const CodePage& page_;
+  // The piece that starts each of the sixteen colours, made once.
+  std::array<std::string, 16> colourTags_;
 
  private:
+  void startLine();
+
   ExportPainter painter_;
   std::vector<std::string> lines_;
   std::string current_;

@@ -10,6 +10,12 @@ bool plain(char c) { return c != '"' && c != '&' && c != '<' && c != '>' && stat
 
 }  // namespace
 
+HtmlWriter::HtmlWriter(const ExportPalette& palette, const KeywordSet* set, const CodePage& page)
+    : ExportWriter(palette, set, page) {
+  for (int colour = 0; colour < 16; ++colour)
+    colourTags_[colour] = "</font><font color=#" + std::string(colourName(colour)) + ">";
+}
+
 void HtmlWriter::opening() {
   line("<html>");
   line("<body bgcolor=#" + std::string(colourName(palette_.text().background)) + ">");
@@ -17,7 +23,7 @@ void HtmlWriter::opening() {
 }
 
 void HtmlWriter::run(const PaintedRun& run) {
-  if (run.newColour) piece("</font><font color=#" + std::string(colourName(run.colour.foreground)) + ">");
+  if (run.newColour) piece(colourTags_[run.colour.foreground & 15]);
   if (run.remark) piece("<i>");
   std::string_view text = run.text;
   for (size_t i = 0; i < text.size();) {

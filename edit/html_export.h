@@ -8,8 +8,7 @@ namespace tarn {
 
 class HtmlWriter : public ExportWriter {
  public:
-  HtmlWriter(const ExportPalette& palette, const KeywordSet* set, const CodePage& page)
-      : ExportWriter(palette, set, page) {}
+  HtmlWriter(const ExportPalette& palette, const KeywordSet* set, const CodePage& page);
 
  private:
   void opening() override;

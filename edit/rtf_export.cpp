@@ -11,6 +11,13 @@ bool plain(char c) { return c != '\\' && c != '{' && c != '}' && static_cast<uns
 
 }  // namespace
 
+// A control word ends at a blank of its own, which RTF readers drop, so
+// that the text after it cannot lengthen it.
+RtfWriter::RtfWriter(const ExportPalette& palette, const KeywordSet* set, const CodePage& page)
+    : ExportWriter(palette, set, page) {
+  for (int colour = 0; colour < 16; ++colour) colourTags_[colour] = "\\cf" + std::to_string(colour) + " ";
+}
+
 void RtfWriter::opening() {
   // The bytes beyond ASCII are those of the console's page.
   line("{\\rtf1\\ansi\\ansicpg" + std::to_string(page_.number()) +
@@ -25,10 +32,8 @@ void RtfWriter::opening() {
        std::to_string(palette_.text().background));
 }
 
-// A control word ends at a blank of its own, which RTF readers drop, so
-// that the text after it cannot lengthen it.
 void RtfWriter::run(const PaintedRun& run) {
-  if (run.newColour) piece("\\cf" + std::to_string(run.colour.foreground) + " ");
+  if (run.newColour) piece(colourTags_[run.colour.foreground & 15]);
   if (run.remark) piece("\\i1 ");
   std::string_view text = run.text;
   for (size_t i = 0; i < text.size();) {

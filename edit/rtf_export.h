@@ -8,8 +8,7 @@ namespace tarn {
 
 class RtfWriter : public ExportWriter {
  public:
-  RtfWriter(const ExportPalette& palette, const KeywordSet* set, const CodePage& page)
-      : ExportWriter(palette, set, page) {}
+  RtfWriter(const ExportPalette& palette, const KeywordSet* set, const CodePage& page);
 
  private:
   void opening() override;

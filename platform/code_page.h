@@ -31,8 +31,9 @@ class CodePage {
   // Text of this page as UTF-8, for other programs.
   std::string toUtf8(std::string_view bytes) const;
   // UTF-8 from other programs as text of this page: a character the page
-  // lacks, and a byte that is no UTF-8, becomes '?'.
-  std::string fromUtf8(std::string_view text) const;
+  // lacks, and a byte that is no UTF-8, becomes '?'. ASCII text is handed
+  // back as it came.
+  std::string fromUtf8(std::string text) const;
 
  private:
   CodePage(int number, const char32_t* upperHalf);
