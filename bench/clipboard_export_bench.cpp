@@ -22,6 +22,7 @@
 #include "platform/event_loop.h"
 #include "platform/memory_console.h"
 #include "platform/piped_program.h"
+#include "sample_code.h"
 
 namespace tarn {
 namespace {
@@ -30,31 +31,13 @@ namespace fs = std::filesystem;
 
 constexpr int kLines = 1'000'000;
 
-constexpr std::string_view kCode[] = {
-    "#include <stdio.h>",
-    "/* Counts the words of a file, as the",
-    "   command line asks for them. */",
-    "static size_t count_words(const char *text, size_t length) {",
-    "  size_t words = 0; int inside = 0;  // a word is a run of letters",
-    "  for (size_t i = 0; i < length && text[i] != '\\0'; ++i) {",
-    "    if (text[i] == ' ' || text[i] == '\\t') { inside = 0; continue; }",
-    "    if (!inside) ++words, inside = 1;",
-    "  }",
-    "  return words > 0 ? words : 0;",
-    "}",
-    "int main(int argc, char **argv) {",
-    "  const char *message = \"usage: count <file> & more\";",
-    "  printf(\"%zu\\n\", count_words(argv[1], strlen(argv[1])));",
-    "}",
-};
-
 const std::string& sampleFile() {
   static const std::string path = [] {
     std::string dir = (fs::temp_directory_path() / "tarn-clip-bench-XXXXXX").string();
     if (!mkdtemp(dir.data())) std::abort();
     std::string name = dir + "/sample.c";
     std::ofstream out(name, std::ios::binary);
-    for (int i = 0; i < kLines; ++i) out << kCode[i % std::size(kCode)] << '\n';
+    for (int i = 0; i < kLines; ++i) out << kSampleCode[i % std::size(kSampleCode)] << '\n';
     return name;
   }();
   return path;

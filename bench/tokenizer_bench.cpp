@@ -9,31 +9,10 @@
 
 #include "edit/keyword_file.h"
 #include "edit/tokenizer.h"
+#include "sample_code.h"
 
 namespace tarn {
 namespace {
-
-constexpr std::string_view kCode[] = {
-    "#include <stdio.h>",
-    "/* Counts the words of a file, as the",
-    "   command line asks for them. */",
-    "static size_t count_words(const char *text, size_t length) {",
-    "  size_t words = 0; int inside = 0;  // a word is a run of letters",
-    "  for (size_t i = 0; i < length; ++i) {",
-    "    if (text[i] == ' ' || text[i] == '\\t') { inside = 0; continue; }",
-    "    if (!inside) ++words, inside = 1;",
-    "  }",
-    "  return words;",
-    "}",
-    "",
-    "int main(int argc, char **argv) {",
-    "  const char *message = \"usage: count \\\"file\\\" /* not a remark */\";",
-    "  if (argc < 2) { fprintf(stderr, \"%s\\n\", message); return 1; }",
-    "  double ratio = 0.75e-3 * (double)argc + 0x1Fu;",
-    "  printf(\"%zu\\n\", count_words(argv[1], strlen(argv[1])));",
-    "  return 0;",
-    "}",
-};
 
 KeywordSet cKeywords() {
   KeywordSet set;
@@ -46,7 +25,7 @@ std::vector<std::string> screenLines(int rows, size_t columns) {
   std::vector<std::string> lines;
   for (int i = 0; i < rows; ++i) {
     std::string line;
-    for (size_t k = i; line.size() < columns; ++k) (line += kCode[k % std::size(kCode)]) += ' ';
+    for (size_t k = i; line.size() < columns; ++k) (line += kSampleCode[k % std::size(kSampleCode)]) += ' ';
     lines.push_back(line.substr(0, columns));
   }
   return lines;
@@ -72,7 +51,7 @@ struct LongFile {
   std::vector<std::string_view> lines;
   LongFile() {
     constexpr int kLines = 1'000'000;
-    for (int i = 0; i < kLines; ++i) (text += kCode[i % std::size(kCode)]) += '\n';
+    for (int i = 0; i < kLines; ++i) (text += kSampleCode[i % std::size(kSampleCode)]) += '\n';
     for (size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
       lines.emplace_back(text.data() + start, end - start);
   }

@@ -27,6 +27,21 @@ void ExportWriter::add(std::string_view text) {
   startLine();
 }
 
+void ExportWriter::run(const PaintedRun& run) {
+  if (run.newColour) piece(colourTags_[run.colour.foreground & 15]);
+  if (run.remark) piece(remarkBegins_);
+  std::string_view text = run.text;
+  for (size_t i = 0; i < text.size();) {
+    size_t end = i;
+    while (end < text.size() && plain(text[end])) ++end;
+    characters(text.substr(i, end - i));
+    if (end == text.size()) break;
+    piece(escaped(text[end]));
+    i = end + 1;
+  }
+  if (run.remark) piece(remarkEnds_);
+}
+
 std::vector<std::string> ExportWriter::finish() {
   closing();
   return std::move(lines_);

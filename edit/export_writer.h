@@ -33,9 +33,11 @@ class ExportWriter {
   ExportWriter(const ExportPalette& palette, const KeywordSet* set, const CodePage& page);
 
   virtual void opening() = 0;
-  virtual void run(const PaintedRun& run) = 0;
   virtual void lineEnd() {}
   virtual void closing() = 0;
+  // The characters the format writes as they are, and how it writes the others.
+  virtual bool plain(char c) const = 0;
+  virtual std::string escaped(char c) const = 0;
 
   // A line of its own.
   void line(std::string_view text);
@@ -47,10 +49,13 @@ class ExportWriter {
 
   const ExportPalette& palette_;
   const CodePage& page_;
-  // The piece that starts each of the sixteen colours, made once.
+  // The piece that starts each of the sixteen colours, made once, and the
+  // pieces around a remark.
   std::array<std::string, 16> colourTags_;
+  std::string remarkBegins_, remarkEnds_;
 
  private:
+  void run(const PaintedRun& run);
   void startLine();
 
   ExportPainter painter_;

@@ -12,8 +12,11 @@ class HtmlWriter : public ExportWriter {
 
  private:
   void opening() override;
-  void run(const PaintedRun& run) override;
   void closing() override;
+  bool plain(char c) const override {
+    return c != '"' && c != '&' && c != '<' && c != '>' && static_cast<unsigned char>(c) < 128;
+  }
+  std::string escaped(char c) const override;
 };
 
 }  // namespace tarn

@@ -5,17 +5,13 @@
 
 namespace tarn {
 
-namespace {
-
-bool plain(char c) { return c != '\\' && c != '{' && c != '}' && static_cast<unsigned char>(c) < 128; }
-
-}  // namespace
-
 // A control word ends at a blank of its own, which RTF readers drop, so
 // that the text after it cannot lengthen it.
 RtfWriter::RtfWriter(const ExportPalette& palette, const KeywordSet* set, const CodePage& page)
     : ExportWriter(palette, set, page) {
   for (int colour = 0; colour < 16; ++colour) colourTags_[colour] = "\\cf" + std::to_string(colour) + " ";
+  remarkBegins_ = "\\i1 ";
+  remarkEnds_ = "\\i0 ";
 }
 
 void RtfWriter::opening() {
@@ -32,26 +28,12 @@ void RtfWriter::opening() {
        std::to_string(palette_.text().background));
 }
 
-void RtfWriter::run(const PaintedRun& run) {
-  if (run.newColour) piece(colourTags_[run.colour.foreground & 15]);
-  if (run.remark) piece("\\i1 ");
-  std::string_view text = run.text;
-  for (size_t i = 0; i < text.size();) {
-    size_t end = i;
-    while (end < text.size() && plain(text[end])) ++end;
-    characters(text.substr(i, end - i));
-    if (end == text.size()) break;
-    char c = text[end];
-    if (static_cast<unsigned char>(c) >= 128) {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "\\'%02x", static_cast<unsigned char>(c));
-      piece(hex);
-    } else {
-      piece(std::string{'\\', c});
-    }
-    i = end + 1;
-  }
-  if (run.remark) piece("\\i0 ");
+// Bytes beyond ASCII as \'hh, the reserved characters after a backslash.
+std::string RtfWriter::escaped(char c) const {
+  if (static_cast<unsigned char>(c) < 128) return std::string{'\\', c};
+  char hex[8];
+  std::snprintf(hex, sizeof hex, "\\'%02x", static_cast<unsigned char>(c));
+  return hex;
 }
 
 }  // namespace tarn

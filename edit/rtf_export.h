@@ -12,9 +12,10 @@ class RtfWriter : public ExportWriter {
 
  private:
   void opening() override;
-  void run(const PaintedRun& run) override;
   void lineEnd() override { piece("\\par"); }
   void closing() override { line("}"); }
+  bool plain(char c) const override { return c != '\\' && c != '{' && c != '}' && static_cast<unsigned char>(c) < 128; }
+  std::string escaped(char c) const override;
 };
 
 }  // namespace tarn

@@ -15,37 +15,25 @@
 namespace tarn {
 namespace {
 
-using fixtures::XDisplay;
 using fixtures::xclipIn;
 using fixtures::xclipOut;
 
-class EditorOnX : public ::testing::Test {
+class EditorOnX : public fixtures::XDisplayTest {
  protected:
-  static void SetUpTestSuite() {
-    if (XDisplay::available()) display_ = new XDisplay;
-  }
-  static void TearDownTestSuite() {
-    delete display_;
-    display_ = nullptr;
-  }
   void SetUp() override {
-    if (!display_ || !display_->ready()) GTEST_SKIP() << "Xvfb and xclip are needed";
-    setenv("DISPLAY", display_->name().c_str(), 1);
+    XDisplayTest::SetUp();
+    setenv("DISPLAY", display().name().c_str(), 1);
     unsetenv("WAYLAND_DISPLAY");
   }
   void TearDown() override { unsetenv("DISPLAY"); }
 
   std::string out(EditFixture& f, std::vector<std::string> args = {}) {
-    return xclipOut(*display_, f.loop, std::move(args));
+    return xclipOut(display(), f.loop, std::move(args));
   }
   void put(EditFixture& f, const std::string& text) {
-    ASSERT_TRUE(xclipIn(*display_, text, [&] { return f.editor.clipboard.read(ClipFormat::Text); }));
+    ASSERT_TRUE(xclipIn(display(), text, [&] { return f.editor.clipboard.read(ClipFormat::Text); }));
   }
-
-  static XDisplay* display_;
 };
-
-XDisplay* EditorOnX::display_ = nullptr;
 
 size_t field(const std::string& block, const std::string& name) {
   return std::strtoul(block.c_str() + block.find(name + ":") + name.size() + 1, nullptr, 10);

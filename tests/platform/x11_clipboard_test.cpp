@@ -15,7 +15,6 @@ namespace tarn {
 namespace {
 
 using namespace std::chrono_literals;
-using fixtures::XDisplay;
 using fixtures::xclipIn;
 using fixtures::xclipOut;
 
@@ -75,25 +74,10 @@ class OtherOwner {
   bool ready_ = false;
 };
 
-class X11ClipboardTest : public ::testing::Test {
+class X11ClipboardTest : public fixtures::XDisplayTest {
  protected:
-  static void SetUpTestSuite() {
-    if (XDisplay::available()) display_ = new XDisplay;
-  }
-  static void TearDownTestSuite() {
-    delete display_;
-    display_ = nullptr;
-  }
-  void SetUp() override {
-    if (!display_ || !display_->ready()) GTEST_SKIP() << "Xvfb and xclip are needed";
-  }
-  const XDisplay& display() const { return *display_; }
-
   EventLoop loop;
-  static XDisplay* display_;
 };
-
-XDisplay* X11ClipboardTest::display_ = nullptr;
 
 TEST_F(X11ClipboardTest, OneCopyOffersEveryFormItCarries) {
   X11Clipboard clipboard(loop, display().name());
