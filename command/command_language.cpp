@@ -210,6 +210,14 @@ Outcome CommandLanguage::runQueuedCode(int code) {
     if (!templates_.skipping()) send(fn::kTypeChar, code);
     return Outcome::done();
   }
+  if (fn::isClipboard(code)) {
+    // The clipboard functions do more than the engine's part (a copy offers
+    // a rich form too): they run as the commands of their names do.
+    Invocation invocation;
+    invocation.code = code;
+    invocation.text = std::string(functions_.nameOf(code, false).value_or(""));
+    return execute(invocation);
+  }
   if (fn::isEngine(code)) {
     std::optional<intptr_t> arg1 = takeEngineArgument(code);
     if (functions_.isLater(code)) return notAvailable(code);

@@ -276,11 +276,9 @@ constexpr int kLater[] = {
     fn::kDir, fn::kPrint, fn::kMail, fn::kHistory, fn::kMru, fn::kVbsexec,
     fn::kVbsrun, fn::kMenu, fn::kOpen, fn::kZip, fn::kUnzip, fn::kWorkspace, fn::kBookmarks,
     fn::kPrintdoc,
-    // Functions: undo, formatting over marks, clipboard and export, the outside world.
+    // Functions: undo, formatting over marks, the outside world.
     fn::kDeleteAll, fn::kUndo, fn::kRedo, fn::kPrintMark, fn::kReflow, fn::kAlignMark, fn::kMarkTab,
-    fn::kMarkBacktab,
-    fn::kAlignBlock, fn::kCreateTable, fn::kCopyToClipboard, fn::kCopyFromClipboard, fn::kAppendToClipboard,
-    fn::kBlockFromClipboard, fn::kAppend, fn::kHtml, fn::kRtf, fn::kContextHelp, fn::kLinkTo,
+    fn::kMarkBacktab, fn::kAlignBlock, fn::kCreateTable, fn::kContextHelp, fn::kLinkTo,
     fn::kMailTo, fn::kPyexec, fn::kPycall, fn::kPyrun,
 };
 

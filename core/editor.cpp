@@ -3,7 +3,7 @@
 namespace tarn {
 
 Editor::Editor(Console& c, EventLoop& l)
-    : console(c), loop(l), screen(*this), input(*this), files(*this), autosave(*this) {
+    : console(c), loop(l), screen(*this), input(*this), files(*this), autosave(*this), clipboard(l, c) {
   engine.setEditor(this);
   engine.setHost(&screen);
   engine.setReader(&files);

@@ -13,6 +13,7 @@
 #include "core/screen.h"
 #include "core/settings.h"
 #include "core/slot_table.h"
+#include "platform/clipboard.h"
 
 namespace tarn {
 
@@ -37,6 +38,7 @@ struct Editor {
   Input input;
   Files files;
   Autosave autosave;
+  Clipboard clipboard;
   // The command language, filled in by the command layer.
   Dispatcher* dispatcher = nullptr;
   // True once start-up is over (errors then go to the message line when needed).

@@ -272,6 +272,7 @@ constexpr int kSetOption = 0x969;
 constexpr int kGetOption = 0x96A;
 constexpr int kLastSearchText = 0x985;  // argument 2: a buffer of kLongestSearchText + 1 bytes
 constexpr int kGetStatus = 0x986;
+constexpr int kPasteText = 0x987;  // argument 2: a std::string_view of text in the console's code page
 constexpr int kTrim = 0x98D;  // argument 1 trim bits; argument 2 a std::string to trim instead of the file
 constexpr int kLineCount = 0x9A5;
 constexpr int kChangeCount = 0x9AA;

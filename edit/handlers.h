@@ -145,6 +145,13 @@ int sortLines(EngineCall& call);
 int macroDefine(EngineCall& call);
 int macroPlay(EngineCall& call);
 int macroPause(EngineCall& call);
+// clipboard_copy.cpp
+int copyToClipboard(EngineCall& call);  // argument 1: clipbits::
+int cut(EngineCall& call);              // the mark deleted once the dispatcher copied it
+
+// clipboard_paste.cpp: argument 1 pasteflag:: bits
+int pasteText(EngineCall& call);  // argument 2: a std::string_view of the text
+int copyFromClipboard(EngineCall& call);
 
 // control_messages.cpp: the edit-control style messages
 int keyDown(EngineCall& call);       // argument 1 virtual-key code, 2 repeat count

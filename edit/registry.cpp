@@ -23,6 +23,9 @@ constexpr EditFunction kFunctions[] = {
     {msg::kChar, kChange, character},
     {msg::kLeftDown, kMove, pointerPress},
     {msg::kLeftDoubleClick, kMove, pointerDoubleClick},
+    {msg::kCut, kChange, cut},
+    {fn::kCopyToClipboard, kNone, copyToClipboard},
+    {fn::kCopyFromClipboard, kChange, copyFromClipboard},
 
     {fn::kLocateForward, kMove, locateForward},
     {fn::kLocateBackward, kMove, locateBackward},
@@ -79,6 +82,7 @@ constexpr EditFunction kFunctions[] = {
     {fn::kMacroPlay, kNone, macroPlay},
     {fn::kMacroPause, kNone, macroPause},
     {fn::kLastSearchText, kInternal, lastSearchText},
+    {fn::kPasteText, kChange | kInternal, pasteText},
     {fn::kTrim, kChange, trim},
     {fn::kCenterInMargins, kChange, centerInMargins},
     {fn::kReformatParagraph, kChange, reformatParagraph},

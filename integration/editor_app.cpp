@@ -11,6 +11,7 @@
 #include "core/startup_arguments.h"
 #include "edit/registry.h"
 #include "integration/syntax_functions.h"
+#include "integration/clipboard_commands.h"
 #include "platform/directories.h"
 #include "platform/event_loop.h"
 
@@ -85,6 +86,7 @@ EditorSession::EditorSession(Console& console, EventLoop& loop, const std::vecto
   registerSyntaxFunctions(*language_, *colouring_, *keywordSets_);
   calculator_ = std::make_unique<EditorCalculator>(editor_, language_->variables());
   language_->setCalculator(calculator_.get());
+  registerClipboardCommands(*language_);
   language_->loadProfiles();
   startMode_ = runStartupActions(editor_, arguments_);
   if (startMode_ == kEndEditor) return;

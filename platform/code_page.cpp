@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+
+#include "platform/utf8.h"
 
 namespace tarn {
 
@@ -114,6 +117,57 @@ std::optional<uint8_t> CodePage::fromUnicode(char32_t ch) const {
   auto it = std::lower_bound(reverse_.begin(), reverse_.end(), std::pair<char32_t, uint8_t>{ch, 0});
   if (it == reverse_.end() || it->first != ch) return std::nullopt;
   return it->second;
+}
+
+namespace {
+
+// Where the first byte beyond ASCII stands (the size when none), looked for
+// eight bytes at a time.
+size_t asciiEnd(std::string_view text, size_t from) {
+  size_t i = from;
+  for (; i + 8 <= text.size(); i += 8) {
+    uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    if (word & 0x8080808080808080u) break;
+  }
+  while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+  return i;
+}
+
+}  // namespace
+
+// ASCII is the same in both; it is copied in runs.
+std::string CodePage::toUtf8(std::string_view bytes) const {
+  std::string out;
+  out.reserve(bytes.size());
+  for (size_t i = 0; i < bytes.size();) {
+    size_t ascii = asciiEnd(bytes, i);
+    out.append(bytes.substr(i, ascii - i));
+    if (ascii == bytes.size()) break;
+    utf8::append(out, toUnicode(static_cast<uint8_t>(bytes[ascii])));
+    i = ascii + 1;
+  }
+  return out;
+}
+
+std::string CodePage::fromUtf8(std::string text) const {
+  if (asciiEnd(text, 0) == text.size()) return text;
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    size_t ascii = asciiEnd(text, i);
+    out.append(text, i, ascii - i);
+    if (ascii == text.size()) break;
+    utf8::Decoded d = utf8::decode(std::string_view(text).substr(ascii));
+    if (d.status == utf8::Decoded::Status::Ok) {
+      out += static_cast<char>(fromUnicode(d.ch).value_or('?'));
+      i = ascii + d.length;
+    } else {
+      out += '?';
+      i = ascii + 1;
+    }
+  }
+  return out;
 }
 
 }  // namespace tarn

@@ -4,6 +4,8 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -25,6 +27,13 @@ class CodePage {
   char32_t glyph(uint8_t byte) const;
   // The byte that stands for the character, if the page has one.
   std::optional<uint8_t> fromUnicode(char32_t ch) const;
+
+  // Text of this page as UTF-8, for other programs.
+  std::string toUtf8(std::string_view bytes) const;
+  // UTF-8 from other programs as text of this page: a character the page
+  // lacks, and a byte that is no UTF-8, becomes '?'. ASCII text is handed
+  // back as it came.
+  std::string fromUtf8(std::string text) const;
 
  private:
   CodePage(int number, const char32_t* upperHalf);

@@ -115,6 +115,10 @@ class Console {
   // Sounds the bell.
   virtual void beep() = 0;
 
+  // Hands UTF-8 text to the terminal's own clipboard; false when this
+  // console has none.
+  virtual bool setTerminalClipboard(std::string_view /*text*/) { return false; }
+
   // Makes everything written so far visible.
   virtual void flush() = 0;
 

@@ -32,13 +32,13 @@ int waitFor(pid_t pid) {
   _exit(127);
 }
 
-bool onPath(const std::string& program) {
+}  // namespace
+
+bool programOnPath(const std::string& program) {
   for (const auto& dir : searchPathDirectories("PATH"))
     if (access((dir + "/" + program).c_str(), X_OK) == 0) return true;
   return false;
 }
-
-}  // namespace
 
 int runProgram(const std::vector<std::string>& argv) {
   if (argv.empty()) return -1;
@@ -66,7 +66,7 @@ int runShellCommand(const std::string& command) {
 
 bool startInNewTerminal(const std::vector<std::string>& argv) {
   std::string terminal = environmentValue("TERMINAL").value_or("");
-  if (terminal.empty() || !onPath(terminal)) terminal = onPath("x-terminal-emulator") ? "x-terminal-emulator" : "";
+  if (terminal.empty() || !programOnPath(terminal)) terminal = programOnPath("x-terminal-emulator") ? "x-terminal-emulator" : "";
   if (terminal.empty() || (!environmentValue("DISPLAY") && !environmentValue("WAYLAND_DISPLAY"))) return false;
   std::vector<std::string> full{terminal, "-e"};
   full.insert(full.end(), argv.begin(), argv.end());

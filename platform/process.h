@@ -19,6 +19,9 @@ int runProgram(const std::vector<std::string>& argv);
 // x-terminal-emulator) without waiting; false when none can be found.
 bool startInNewTerminal(const std::vector<std::string>& argv);
 
+// Whether a program of that name is found along PATH.
+bool programOnPath(const std::string& program);
+
 // The path of the running program.
 std::string ownExecutable();
 

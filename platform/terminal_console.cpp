@@ -10,6 +10,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "platform/base64.h"
 #include "platform/terminal_guard.h"
 
 namespace tarn {
@@ -289,6 +290,15 @@ void TerminalConsole::setTitle(std::string_view title) {
   std::u32string text;
   for (char c : title) text += page_->toUnicode(static_cast<uint8_t>(c));
   screen_.setTitle(text);
+}
+
+bool TerminalConsole::setTerminalClipboard(std::string_view text) {
+  // Terminals cap the sequence; a longer one would be cut or dropped there.
+  constexpr size_t kLongestEncoded = size_t{1} << 20;
+  std::string encoded = base64Encode(text);
+  if (suspended_ || ended_ || encoded.size() > kLongestEncoded) return false;
+  send("\x1b]52;c;" + encoded + "\x1b\\");
+  return !ended_;
 }
 
 void TerminalConsole::setCodePage(int codePage) {

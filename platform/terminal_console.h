@@ -67,6 +67,8 @@ class TerminalConsole : public Console {
   int codePage() const override { return page_->number(); }
   void flush() override;
   void beep() override { if (!suspended_) send("\a"); }
+  // OSC 52; a text too long for terminals to take is refused.
+  bool setTerminalClipboard(std::string_view text) override;
 
   bool readInput(InputRecord& record) override;
   void pushFront(const InputRecord& record) override { queue_.push_front(record); }

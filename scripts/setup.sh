@@ -2,7 +2,7 @@
 # Usage: . scripts/setup.sh; tarn_setup_packages; tarn_build <dir> [cmake options...]
 # TARN_TARGET names the one target to build (all of them when unset).
 
-TARN_PACKAGES="g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev tmux ccache"
+TARN_PACKAGES="g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev tmux ccache libxcb1-dev xclip xvfb unrtf python3"
 
 tarn_setup_packages() {
   local missing=()

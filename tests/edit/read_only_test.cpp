@@ -30,9 +30,10 @@ intptr_t changingRequest(int code, SearchRequest& request) {
 
 // Functions of the change class that make no change here: match brace
 // only moves, the marked line is in lower case already, an unindented line
-// has no indentation to take back.
+// has no indentation to take back, the pastes need clipboard text.
 bool makesNoChange(int code) {
-  return code == fn::kMatchBrace || code == fn::kLowercase || code == fn::kAlignBacktab;
+  return code == fn::kMatchBrace || code == fn::kLowercase || code == fn::kAlignBacktab ||
+         code == fn::kCopyFromClipboard || code == fn::kPasteText;
 }
 
 TEST(ReadOnly, ChangingFunctionsChangeNothingAndFail) {

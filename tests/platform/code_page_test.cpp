@@ -43,6 +43,24 @@ TEST(CodePage, KnownCharacters) {
   EXPECT_EQ(CodePage::find(1252)->glyph(0x81), U'\xFFFD');
 }
 
+// Text leaves the editor as UTF-8 and comes back into the console's page.
+TEST(CodePage, TextToAndFromUtf8) {
+  struct Case {
+    int page;
+    std::string bytes;
+    std::string utf8;
+  };
+  for (const Case& c : {Case{437, "caf\x82 \xC9\xCD\t1", "caf\u00E9 \u2554\u2550\t1"},
+                        Case{1252, "\x80 5", "\u20AC 5"}, Case{28591, "\xE9\xFF", "\u00E9\u00FF"},
+                        Case{437, "", ""}}) {
+    const CodePage* page = CodePage::find(c.page);
+    EXPECT_EQ(page->toUtf8(c.bytes), c.utf8) << c.page;
+    EXPECT_EQ(page->fromUtf8(c.utf8), c.bytes) << c.page;
+  }
+  // What the page lacks, and bytes that are no UTF-8, become question marks.
+  EXPECT_EQ(CodePage::oem437().fromUtf8("\u20AC x \xFF y \xE2\x82"), "? x ? y ??");
+}
+
 TEST(Utf8, EncodesAndDecodesEveryLength) {
   for (char32_t ch : {U'A', U'é', U'€', U'╔', U'\U0001F600', U'\x7F', U'\x80', U'\U0010FFFF'}) {
     std::string bytes;

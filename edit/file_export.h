@@ -1,0 +1,17 @@
+// `html` and `rtf`: the current file exported with the colours of its syntax
+// classes into a window of its own, left unsaved for the user to look at
+// and save; the file's own window stays current.
+#pragma once
+#include <string_view>
+
+#include "edit/export_writer.h"
+
+namespace tarn {
+
+struct Editor;
+
+// name: the export's file name; empty for the file's name with ".html" or
+// ".rtf" added. False when no file is open or the window cannot be opened.
+bool exportCurrentFile(Editor& editor, ExportKind kind, std::string_view name);
+
+}  // namespace tarn

@@ -1,0 +1,40 @@
+// The clipboard the editor copies to and pastes from. Its ways are tried in
+// this order, each falling through to the next when it does not work: the
+// X11 clipboard (DISPLAY set), the Wayland clipboard (WAYLAND_DISPLAY set),
+// the terminal's own clipboard (copying only). The editor's own store keeps
+// every copy as well and answers a paste when no other way can.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/clipboard_provider.h"
+#include "platform/clipboard_store.h"
+
+namespace tarn {
+
+class Console;
+class EventLoop;
+class X11Clipboard;
+
+class Clipboard {
+ public:
+  // The ways the environment offers.
+  Clipboard(EventLoop& loop, Console& console);
+  // Hands the text the editor still owns to a program that keeps it.
+  ~Clipboard();
+  Clipboard(const Clipboard&) = delete;
+  Clipboard& operator=(const Clipboard&) = delete;
+
+  // Replaces the clipboard's content.
+  void copy(const ClipboardContent& content);
+  // The clipboard's text in a form; empty when it holds none.
+  std::string read(ClipFormat format);
+
+ private:
+  std::vector<std::unique_ptr<ClipboardProvider>> ways_;
+  X11Clipboard* x11_ = nullptr;
+  ClipboardStore store_;
+};
+
+}  // namespace tarn

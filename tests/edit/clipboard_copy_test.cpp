@@ -1,0 +1,144 @@
+// The marked text going to the clipboard: line ends by kind, the HTML form
+// and its offsets, appending, and which documents get a rich form.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cstdlib>
+
+#include "core/window.h"
+#include "edit/clipboard_block.h"
+#include "edit/clipboard_copy.h"
+#include "edit_fixture.h"
+
+namespace tarn {
+namespace {
+
+MarkedText marked(int kind, std::vector<std::string_view> lines, bool lastLineEnded = true) {
+  return {nullptr, kind, std::move(lines), lastLineEnded};
+}
+
+TEST(ClipboardBlock, LineEndsFollowTheKindOfMark) {
+  struct Case {
+    MarkedText text;
+    std::string expected;
+  };
+  const Case cases[] = {
+      // A character mark from the middle of one line to the middle of the next.
+      {marked(copied::kCharacters, {"cdef", "gh"}), "cdef\r\ngh"},
+      {marked(copied::kBlock, {"ab", "cd", "ef"}), "ab\r\ncd\r\nef"},
+      {marked(copied::kLines, {"one", "two"}), "one\r\ntwo\r\n"},
+      {marked(copied::kLines, {"one", "last of the file"}, false), "one\r\nlast of the file"},
+      {marked(copied::kCharacters, {""}), ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(clipboardText(c.text), c.expected);
+}
+
+// The offset a field of the header gives.
+size_t field(const std::string& block, const std::string& name) {
+  size_t at = block.find(name + ":");
+  EXPECT_NE(at, std::string::npos) << name;
+  return std::strtoul(block.c_str() + at + name.size() + 1, nullptr, 10);
+}
+
+TEST(ClipboardBlock, HtmlHeaderTellsWhereThePartsLie) {
+  std::string block = htmlClipboardBlock("<HTML><body>\r\n<pre>a &amp; b</pre>\r\n</body></HTML>\r\n");
+  EXPECT_TRUE(block.starts_with("Version:0.9\r\nStartHTML:"));
+  EXPECT_EQ(block.compare(field(block, "StartHTML"), 6, "<HTML>"), 0);
+  EXPECT_EQ(field(block, "EndHTML"), block.size());
+  EXPECT_EQ(block.compare(field(block, "StartFragment"), 5, "<pre>"), 0);
+  EXPECT_EQ(field(block, "StartSelection"), field(block, "StartFragment"));
+  EXPECT_EQ(block.compare(field(block, "EndFragment") - 6, 6, "</pre>"), 0);
+  EXPECT_EQ(field(block, "EndSelection"), field(block, "EndFragment"));
+  EXPECT_EQ(htmlClipboardBody(block), "<HTML><body>\r\n<pre>a &amp; b</pre>\r\n</body></HTML>\r\n");
+
+  // Tags the text lacks are at 0; the header is fixed in size.
+  std::string bare = htmlClipboardBlock("no tags");
+  EXPECT_EQ(field(bare, "StartHTML"), 0u);
+  EXPECT_EQ(field(bare, "StartFragment"), 0u);
+  EXPECT_EQ(field(bare, "EndSelection"), 0u);
+  EXPECT_EQ(field(bare, "EndHTML"), bare.size());
+  EXPECT_EQ(htmlClipboardBody("plain, no header"), "plain, no header");
+}
+
+// The editor's clipboard with no desktop to reach: its own store.
+class PutOnClipboard : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    f = std::make_unique<EditFixture>(std::vector<std::string>{""});
+  }
+  Document& named(const std::string& name) {
+    f->doc->name = name;
+    return *f->doc;
+  }
+  std::string read(ClipFormat form) { return f->editor.clipboard.read(form); }
+
+  std::unique_ptr<EditFixture> f;
+};
+
+TEST_F(PutOnClipboard, HtmlDocumentsOfferTheHtmlFormWithItsOffsets) {
+  Document& page = named("page.htm");
+  putOnClipboard(f->editor, marked(copied::kLines, {"<html><pre>", "caf\x82", "</pre></html>"}), &page, false);
+  EXPECT_EQ(read(ClipFormat::Text), "<html><pre>\r\ncaf\u00e9\r\n</pre></html>\r\n");
+  std::string html = read(ClipFormat::Html);
+  EXPECT_EQ(htmlClipboardBody(html), read(ClipFormat::Text));
+  // Offsets count the bytes of the text as the clipboard has it (UTF-8).
+  EXPECT_EQ(html.compare(field(html, "StartFragment"), 5, "<pre>"), 0);
+  EXPECT_EQ(html.compare(field(html, "EndFragment") - 6, 6, "</pre>"), 0);
+  EXPECT_EQ(field(html, "EndHTML"), html.size());
+  EXPECT_EQ(read(ClipFormat::Rtf), "");
+}
+
+TEST_F(PutOnClipboard, RichFormsGoWithTheKindOfDocument) {
+  struct Case {
+    std::string name;
+    int set;  // the document's keyword set
+    std::string html, rtf;
+  };
+  f->editor.settings.syntax[3].extensions = {".html", ".htm"};
+  f->editor.settings.syntax[4].extensions = {".rtf"};
+  const Case cases[] = {
+      {"notes.txt", -1, "", ""},
+      {"PAGE.HTML", 3, "x", ""},
+      {"page.htm", 5, "", ""},  // coloured as something else
+      {"letter.rtf", 4, "", "x"},
+      {"letter.rtf", -1, "", ""},
+  };
+  for (const Case& c : cases) {
+    WindowRecord window;
+    if (c.set >= 0) window.flags = winflag::kKeywordSet | static_cast<uint32_t>(c.set) << 16;
+    Document& doc = named(c.name);
+    doc.owner = &window;
+    putOnClipboard(f->editor, marked(copied::kCharacters, {"x"}), &doc, false);
+    doc.owner = nullptr;
+    EXPECT_EQ(read(ClipFormat::Text), "x") << c.name;
+    EXPECT_EQ(htmlClipboardBody(read(ClipFormat::Html)), c.html) << c.name << " " << c.set;
+    EXPECT_EQ(read(ClipFormat::Rtf), c.rtf) << c.name << " " << c.set;
+  }
+}
+
+TEST_F(PutOnClipboard, AppendingKeepsBothTextsInOrder) {
+  Document& page = named("page.htm");
+  putOnClipboard(f->editor, marked(copied::kCharacters, {"first", "piece"}), &page, false);
+  putOnClipboard(f->editor, marked(copied::kCharacters, {"second"}), &page, true);
+  EXPECT_EQ(read(ClipFormat::Text), "first\r\npiecesecond");
+  // One header, before both.
+  std::string html = read(ClipFormat::Html);
+  EXPECT_EQ(htmlClipboardBody(html), "first\r\npiecesecond");
+  EXPECT_EQ(html.find("Version:", 1), std::string::npos);
+
+  putOnClipboard(f->editor, marked(copied::kLines, {"anew"}), &page, false);
+  EXPECT_EQ(read(ClipFormat::Text), "anew\r\n");
+}
+
+TEST_F(PutOnClipboard, NothingMarkedFails) {
+  EXPECT_EQ(f->send(fn::kCopyToClipboard), 0);
+  EXPECT_EQ(f->editor.screen.lastMessage(), "No marked text");
+  EXPECT_FALSE(copyMarkToClipboard(f->editor, true));
+  EXPECT_FALSE(cutMarkToClipboard(f->editor));
+  EXPECT_EQ(read(ClipFormat::Text), "");
+}
+
+}  // namespace
+}  // namespace tarn

@@ -1,0 +1,226 @@
+// HTML and RTF export: the exact texts, escapes and the cut of long lines,
+// and a coloured C file read back by real readers (Python's html.parser,
+// unrtf): the text comes back and every character has its class's colour.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "edit/export_writer.h"
+#include "edit/token_classes.h"
+#include "edit/tokenizer.h"
+#include "keyword_text.h"
+#include "platform/piped_program.h"
+#include "platform/process.h"
+
+namespace tarn {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> exported(ExportKind kind, const std::vector<std::string>& lines, const KeywordSet* set,
+                                  const Settings& settings = {}, int index = 0) {
+  ExportPalette palette(settings, set ? index : -1);
+  auto writer = ExportWriter::make(kind, palette, set, CodePage::oem437());
+  for (const std::string& line : lines) writer->add(line);
+  return writer->finish();
+}
+
+// The lines between the opening and the closing lines.
+std::vector<std::string> body(const std::vector<std::string>& lines, size_t opening, size_t closing) {
+  return {lines.begin() + static_cast<long>(opening), lines.end() - static_cast<long>(closing)};
+}
+
+KeywordSet cSet() { return keywordSet({"int", "return", "void", "$$TARN_END_KEYWORDS$$", "printf"}); }
+
+TEST(HtmlExport, FramesColoursEscapesAndItalics) {
+  KeywordSet set = cSet();
+  auto html = exported(ExportKind::Html, {"int a = \"x<y\"; /* r", "still */ b & c \x82", "", "\xe1\x01"}, &set);
+  EXPECT_EQ(body(html, 0, 0),
+            (std::vector<std::string>{
+                "<html>", "<body bgcolor=#00007f>", "<pre><font color=#ffffff size=3>",
+                "</font><font color=#00ffff>int </font><font color=#ffffff>a </font><font color=#00ffff>= "
+                "</font><font color=#ffff00>&quot;x&lt;y&quot;</font><font color=#00ffff>; </font>"
+                "<font color=#007f00><i>/* r</i>",
+                "<i>still */</i> </font><font color=#ffffff>b </font><font color=#00ffff>&amp; </font>"
+                "<font color=#ffffff>c &#233;",
+                "", "&#223;\x01", "</font></pre>", "</body>", "</html>"}));
+
+  // Without a keyword set the text keeps the text colour, still escaped.
+  auto plain = exported(ExportKind::Html, {"<b> & \"q\""}, nullptr);
+  EXPECT_EQ(body(plain, 3, 3), std::vector<std::string>{"&lt;b&gt; &amp; &quot;q&quot;"});
+}
+
+TEST(RtfExport, HeaderColourTableAndEscapes) {
+  KeywordSet set = cSet();
+  auto rtf = exported(ExportKind::Rtf, {"int 5; {\\x} // r \x82", "42"}, &set);
+  ASSERT_EQ(rtf.size(), 6u);
+  EXPECT_EQ(rtf[0], "{\\rtf1\\ansi\\ansicpg437\\deff0\\deflang1033{\\fonttbl {\\f0\\fmodern\\fcharset254 Courier New;}}");
+  EXPECT_TRUE(rtf[1].starts_with("{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue127;\\red0\\green127\\blue0;"));
+  EXPECT_TRUE(rtf[1].ends_with("\\red255\\green255\\blue0;\\red255\\green255\\blue255;}"));
+  EXPECT_EQ(rtf[2], "\\pard\\ulnone\\f0\\fs22\\cf15\\cbpat1");
+  // A control word ends at a blank of its own, so "\cf14 42" cannot read as \cf1442.
+  EXPECT_EQ(rtf[3], "\\cf11 int \\cf14 5\\cf11 ; \\{\\cf15 \\\\x\\cf11 \\} \\cf2 \\i1 // r \\'82\\i0 \\par");
+  EXPECT_EQ(rtf[4], "\\cf14 42\\par");
+  EXPECT_EQ(rtf[5], "}");
+}
+
+TEST(Export, LongLinesAreCutWithoutLosingText) {
+  for (ExportKind kind : {ExportKind::Html, ExportKind::Rtf}) {
+    auto plain = body(exported(kind, {std::string(9000, 'a')}, nullptr), 3, kind == ExportKind::Html ? 3 : 1);
+    ASSERT_EQ(plain.size(), 2u);
+    EXPECT_EQ(plain[0], std::string(8100, 'a'));
+    EXPECT_TRUE(plain[1].starts_with(std::string(900, 'a')));
+  }
+  // An entity is never split.
+  auto escaped = body(exported(ExportKind::Html, {std::string(3000, '<')}, nullptr), 3, 3);
+  ASSERT_EQ(escaped.size(), 2u);
+  EXPECT_EQ(escaped[0].size(), 2025u * 4);
+  EXPECT_EQ(escaped[1].size(), 975u * 4);
+}
+
+// A reader of the exported file's text: per character its colour and
+// whether it is in italics, one line each ("colour italic code"), from the
+// part inside container. Line breaks are "<br>" (and raw ones dropped) when
+// brTags, else the text's own.
+constexpr const char* kReader = R"(
+import sys, html.parser
+class Reader(html.parser.HTMLParser):
+    def __init__(self, container, br):
+        super().__init__(convert_charrefs=True)
+        self.container, self.br, self.inside = container, br, 0
+        self.colours, self.italic = [], 0
+    def colour(self):
+        return next((c for c in reversed(self.colours) if c), '-').lstrip('#').lower()
+    def emit(self, ch):
+        if self.inside:
+            print(self.colour(), self.italic, ord(ch))
+    def handle_starttag(self, tag, attrs):
+        if tag == self.container: self.inside += 1
+        elif tag == 'font': self.colours.append(dict(attrs).get('color'))
+        elif tag == 'i': self.italic += 1
+        elif tag == 'br' and self.br: self.emit('\n')
+    def handle_endtag(self, tag):
+        if tag == self.container: self.inside -= 1
+        elif tag == 'font' and self.colours: self.colours.pop()
+        elif tag == 'i': self.italic -= 1
+    def handle_data(self, data):
+        for ch in data.replace('\r\n', '\n'):
+            if not (self.br and ch == '\n'): self.emit(ch)
+Reader(sys.argv[2], sys.argv[3] == 'br').feed(open(sys.argv[1], encoding='utf-8', errors='replace').read())
+)";
+
+struct ReadChar {
+  std::string colour;
+  bool italic;
+  char32_t ch;
+};
+
+std::vector<ReadChar> readBack(const std::string& html, const std::string& container, bool brTags) {
+  fs::path file = fs::temp_directory_path() / ("tarn-export-" + std::to_string(getpid()) + ".html");
+  std::ofstream(file, std::ios::binary) << html;
+  PipedRun run;
+  run.collectOutput = true;
+  run.timeout = std::chrono::seconds(20);
+  auto result = runPiped({"python3", "-c", kReader, file.string(), container, brTags ? "br" : "text"}, run);
+  fs::remove(file);
+  std::vector<ReadChar> chars;
+  if (!result || result->status != 0) return chars;
+  std::istringstream in(result->output);
+  for (ReadChar c; in >> c.colour >> c.italic;) {
+    uint32_t code;
+    in >> code;
+    c.ch = code;
+    chars.push_back(c);
+  }
+  return chars;
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+// A C file in the colours of a set of its own; what a reader gives back is
+// compared character by character with the classes the tokenizer gives.
+class ExportReadBack : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!programOnPath("python3")) GTEST_SKIP() << "python3 is needed";
+    settings.syntax[2].colours = {colour::kBlue,  colour::kLightAqua, colour::kBlue, colour::kLightYellow,
+                                  colour::kBlue,  colour::kLightGreen, colour::kBlue, colour::kLightPurple,
+                                  colour::kBlack, colour::kWhite,     colour::kBlue, colour::kLightRed};
+  }
+
+  // Each character's expected colour and remark state; blanks (whose colour
+  // is whatever is open) are left out when skipBlanks.
+  void expectClasses(const std::vector<ReadChar>& read, bool skipBlanks) {
+    ExportPalette palette(settings, 2);
+    bool inRemark = false;
+    std::vector<ReadChar> expected;
+    for (const std::string& line : source) {
+      std::vector<char> classes(line.size());
+      inRemark = tokenizeLine(set, line, inRemark, classes);
+      for (size_t i = 0; i < line.size(); ++i) {
+        if (skipBlanks && line[i] == ' ') continue;
+        bool remark = classes[i] == token::kBlockRemark || classes[i] == token::kLineRemark;
+        std::string colour = line[i] == ' ' ? "" : std::string(colourName(palette.of(classes[i]).foreground));
+        expected.push_back({colour, remark, static_cast<unsigned char>(line[i])});
+      }
+      if (!skipBlanks) expected.push_back({"", false, U'\n'});
+    }
+    std::vector<ReadChar> got;
+    for (const ReadChar& c : read)
+      if (!(skipBlanks && (c.ch == U' ' || c.ch == U'\n'))) got.push_back(c);
+    ASSERT_EQ(got.size(), expected.size());
+    for (size_t i = 0; i < got.size(); ++i) {
+      EXPECT_EQ(got[i].ch, expected[i].ch) << "character " << i;
+      if (!expected[i].colour.empty()) {
+        EXPECT_EQ(got[i].colour, expected[i].colour) << "character " << i << " '" << char(expected[i].ch) << "'";
+      }
+      if (expected[i].ch != U'\n') {
+        EXPECT_EQ(got[i].italic, expected[i].italic) << "character " << i;
+      }
+    }
+  }
+
+  Settings settings;
+  KeywordSet set = cSet();
+  std::vector<std::string> source{
+      "#include <stdio.h>",
+      "/* a remark",
+      "   over two lines */",
+      "int main(void) {",
+      "  printf(\"a<b & \\\"c\\\" {x}\\n\"); // says so",
+      "  return 42;",
+      "}",
+  };
+};
+
+TEST_F(ExportReadBack, HtmlParserFindsTheTextInItsColours) {
+  std::string html = joined(exported(ExportKind::Html, source, &set, settings, 2));
+  std::vector<ReadChar> read = readBack(html, "pre", false);
+  ASSERT_FALSE(read.empty());
+  EXPECT_EQ(read.front().ch, U'\n');  // the line end after the opening tags
+  read.erase(read.begin());
+  expectClasses(read, false);
+}
+
+TEST_F(ExportReadBack, UnrtfFindsTheTextInItsColours) {
+  if (!programOnPath("unrtf")) GTEST_SKIP() << "unrtf is needed";
+  fs::path file = fs::temp_directory_path() / ("tarn-export-" + std::to_string(getpid()) + ".rtf");
+  std::ofstream(file, std::ios::binary) << joined(exported(ExportKind::Rtf, source, &set, settings, 2));
+  PipedRun run;
+  run.collectOutput = true;
+  run.timeout = std::chrono::seconds(20);
+  auto html = runPiped({"unrtf", "--html", file.string()}, run);
+  fs::remove(file);
+  ASSERT_TRUE(html && html->status == 0);
+  // unrtf joins runs of blanks: the other characters are compared.
+  expectClasses(readBack(html->output, "body", true), true);
+}
+
+}  // namespace
+}  // namespace tarn
