@@ -11,6 +11,7 @@
 #include "command/words.h"
 #include "core/editor.h"
 #include "core/reentry.h"
+#include "core/undo_group.h"
 #include "platform/directories.h"
 #include "platform/event_loop.h"
 #include "platform/vk.h"
@@ -180,8 +181,10 @@ Outcome CommandLanguage::commandLineEnter() {
   return outcome;
 }
 
+// What a key's definition does undoes as one step.
 Outcome CommandLanguage::drain() {
   constexpr size_t kEscapeCheckEvery = 4096;
+  UndoGroup group(editor_.engine);
   for (size_t run = 1; !queue_.empty(); ++run) {
     // Synonyms that run each other never end by themselves: Esc stops them.
     if (run % kEscapeCheckEvery == 0 && escapePending(editor_)) {
@@ -280,6 +283,7 @@ int CommandLanguage::runString(std::string_view text, bool fromCommandLine) {
   bool saved = onCommandLine_;
   onCommandLine_ = !fromCommandLine && editor_.slots.inUse(slot) && !editor_.slots.cursorInFile(slot);
   BusyScope busy(editor_.loop);
+  UndoGroup group(editor_.engine);
   Outcome outcome = run(text, fromCommandLine);
   onCommandLine_ = saved;
   return startModeOf(outcome.next);

@@ -276,9 +276,9 @@ constexpr int kLater[] = {
     fn::kVbsrun, fn::kCalc, fn::kMenu, fn::kLoad, fn::kRun, fn::kWrite, fn::kDemoFast, fn::kDemoSlow,
     fn::kDemoEnd, fn::kDemoStep, fn::kOpen, fn::kZip, fn::kUnzip, fn::kSort, fn::kWorkspace, fn::kBookmarks,
     fn::kPrintdoc,
-    // Functions: marks and blocks, undo, formatting, clipboard and export, macros,
+    // Functions: marks and blocks, formatting, clipboard and export, macros,
     // syntax elements, the outside world.
-    fn::kBeginMark, fn::kEndMark, fn::kDeleteAll, fn::kUndo, fn::kRedo, fn::kMarkLine, fn::kMarkChar,
+    fn::kBeginMark, fn::kEndMark, fn::kDeleteAll, fn::kMarkLine, fn::kMarkChar,
     fn::kMarkBlock, fn::kGetWord, fn::kUnmark, fn::kClearMarks, fn::kPushMark, fn::kPopMark, fn::kCopyMark,
     fn::kMoveMark, fn::kOverlayBlock, fn::kDeleteMark, fn::kFillMark, fn::kShiftLeft, fn::kShiftRight,
     fn::kPrintMark, fn::kReflow, fn::kTrimLeading, fn::kTrimTrailing, fn::kTrimCompress, fn::kCenterInMargins,

@@ -175,6 +175,7 @@ struct Document {
   void lineLinked(Line* line, LineIndex index);
   void moveOffLine(Line* line, LineIndex index);
   void renumberAfterRelink();
+  std::vector<LineIndex> indicesOf(const std::vector<Line*>& lines) const;
   void textReplaced();
   void changed() { changedText_ = true; }
 

@@ -84,6 +84,12 @@ int setInsertMode(EngineCall& call);
 // case_changes.cpp
 int changeCase(EngineCall& call);
 
+// undo_functions.cpp
+int undo(EngineCall& call);
+int redo(EngineCall& call);
+int canUndo(EngineCall& call);
+int canRedo(EngineCall& call);
+
 // control_messages.cpp: the edit-control style messages
 int keyDown(EngineCall& call);       // argument 1 virtual-key code, 2 repeat count
 int character(EngineCall& call);     // argument 1 the byte, 2 repeat count

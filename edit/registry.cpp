@@ -14,6 +14,7 @@ using namespace handler;
 constexpr uint32_t kMove = editclass::kMovement;
 constexpr uint32_t kChange = editclass::kChange;
 constexpr uint32_t kNone = 0;
+constexpr uint32_t kInternal = editclass::kInternal;
 
 // Sorted by code.
 constexpr EditFunction kFunctions[] = {
@@ -36,6 +37,8 @@ constexpr EditFunction kFunctions[] = {
     {fn::kSetInsertMode, kNone, setInsertMode},
     {fn::kTab, kChange, tab},
     {fn::kBacktab, kChange, backtab},
+    {fn::kUndo, kChange, undo},
+    {fn::kRedo, kChange, redo},
     {fn::kUp, kMove, up},
     {fn::kDown, kMove, down},
     {fn::kLeft, kMove, left},
@@ -62,6 +65,8 @@ constexpr EditFunction kFunctions[] = {
     {fn::kUppercase, kChange, changeCase},
     {fn::kParagraphMargin, kMove, paragraphMargin},
     {fn::kColumn, kMove, column},
+    {fn::kCanUndo, kInternal, canUndo},
+    {fn::kCanRedo, kInternal, canRedo},
     {fn::kEndWord, kMove, endWord},
     {fn::kFindBlankLine, kMove, findBlankLine},
     {fn::kFirstNonblank, kMove, firstNonblank},

@@ -10,6 +10,7 @@
 #include "core/slot_ops.h"
 #include "core/startup_arguments.h"
 #include "edit/registry.h"
+#include "edit/undo_ring.h"
 #include "platform/directories.h"
 #include "platform/event_loop.h"
 
@@ -75,6 +76,7 @@ EditorSession::EditorSession(Console& console, EventLoop& loop, const std::vecto
   editor_.paths = choosePaths(arguments_.profilePath);
   readMessageFile(editor_);
   editor_.engine.setRegistry(editRegistry());
+  editor_.engine.setUndoFactory([] { return std::make_unique<UndoRing>(); });
   editor_.screen.setUp();
   language_ = std::make_unique<command::CommandLanguage>(editor_);
   language_->loadProfiles();

@@ -16,10 +16,10 @@ intptr_t changingArgument(int code) {
 }
 
 // Functions of the change class that make no change here: match brace
-// only moves, the case changes need a mark.
+// only moves, the case changes need a mark, undo and redo a history.
 bool makesNoChange(int code) {
   return code == fn::kMatchBrace || code == fn::kUppercase || code == fn::kLowercase ||
-         code == fn::kInvertcase || code == fn::kCapitalize;
+         code == fn::kInvertcase || code == fn::kCapitalize || code == fn::kUndo || code == fn::kRedo;
 }
 
 TEST(ReadOnly, ChangingFunctionsChangeNothingAndFail) {
