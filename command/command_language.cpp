@@ -283,7 +283,6 @@ int CommandLanguage::runString(std::string_view text, bool fromCommandLine) {
   bool saved = onCommandLine_;
   onCommandLine_ = !fromCommandLine && editor_.slots.inUse(slot) && !editor_.slots.cursorInFile(slot);
   BusyScope busy(editor_.loop);
-  UndoGroup group(editor_.engine);
   Outcome outcome = run(text, fromCommandLine);
   onCommandLine_ = saved;
   return startModeOf(outcome.next);
@@ -303,7 +302,9 @@ size_t afterLoop(const std::vector<StringPiece>& pieces, size_t open) {
 
 }  // namespace
 
+// A string undoes as one step.
 Outcome CommandLanguage::run(std::string_view text, bool fromCommandLine) {
+  UndoGroup group(editor_.engine);
   std::vector<StringPiece> pieces = cutFunctionString(text, functions_);
   bool savedPlace = onCommandLine_;
   if (fromCommandLine) onCommandLine_ = false;

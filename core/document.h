@@ -115,6 +115,8 @@ struct Document {
     changeCount_ = n;
     changedText_ = false;
   }
+  // Whether the text changed since the changes were last counted.
+  bool hasUncountedChanges() const { return changedText_; }
   // Counts the changes made since it was last called as one: the engine
   // calls it after every function.
   void settleChanges() {

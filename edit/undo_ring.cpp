@@ -30,10 +30,10 @@ bool UndoRing::admit(Document& doc) {
   if (replaying_) return false;
   if (!doc.option(opt::kUndoRecording)) {
     // The records would no longer fit the text.
-    clearHistory();
+    dropHistory();
     return false;
   }
-  if (overflowed_) return false;
+  if (dropping_) return false;
   // A change made outside any function is a step of its own.
   if (!open_) {
     noteSavedState(doc);
@@ -45,7 +45,7 @@ bool UndoRing::admit(Document& doc) {
 void UndoRing::openStep(Document& doc) {
   discardRedo();
   open_ = true;
-  overflowed_ = false;
+  dropping_ = false;
   stepStart_ = records_.size();
   startLine_ = doc.currentLineNumber;
   startColumn_ = doc.cursorColumn;
@@ -53,7 +53,7 @@ void UndoRing::openStep(Document& doc) {
 }
 
 void UndoRing::noteSavedState(const Document& doc) {
-  if (doc.changeCount() == 0) saved_ = state();
+  if (doc.changeCount() == 0 && !doc.hasUncountedChanges()) saved_ = state();
 }
 
 void UndoRing::beginStep(Document& doc, int code) {
@@ -67,8 +67,8 @@ void UndoRing::beginStep(Document& doc, int code) {
 void UndoRing::endStep(Document& doc) {
   if (!open_) return;
   open_ = false;
-  if (overflowed_) {
-    overflowed_ = false;
+  if (dropping_) {
+    dropping_ = false;
     return;
   }
   if (records_.size() == stepStart_) {
@@ -101,10 +101,8 @@ void UndoRing::write(UndoRecord record, size_t keptBytes) {
 bool UndoRing::withinLimit(size_t moreBytes) {
   stepBytes_ += moreBytes;
   if (stepBytes_ <= limits_.stepBytes) return true;
-  // The step cannot be kept whole: neither it nor anything before it can
-  // be undone any longer, and the rest of it is not recorded.
-  clearHistory();
-  overflowed_ = true;
+  // The step cannot be kept whole.
+  dropHistory();
   return false;
 }
 
@@ -248,11 +246,7 @@ void UndoRing::bufferReplaced(Document& doc, ExchangeableBuffer& buffer, std::un
   write({kBufferReplaced, 0, 0, 0, slot}, bytes);
 }
 
-void UndoRing::textReplaced(Document& doc) {
-  clearHistory();
-  startLine_ = doc.currentLineNumber;
-  startColumn_ = doc.cursorColumn;
-}
+void UndoRing::textReplaced(Document&) { dropHistory(); }
 
 bool UndoRing::canUndo(const Document& doc) const { return doc.option(opt::kUndoRecording) && current_ > 0; }
 
@@ -279,6 +273,13 @@ void UndoRing::dropOldestSteps() {
     }
   }
   if (saved_ && *saved_ < dropped_) saved_.reset();
+}
+
+// Neither the open step nor anything before it can be undone any longer,
+// and the rest of the step is not recorded: undo stops here.
+void UndoRing::dropHistory() {
+  clearHistory();
+  if (open_) dropping_ = true;
 }
 
 void UndoRing::clearHistory() {

@@ -81,6 +81,7 @@ class UndoRing final : public UndoLog {
   // Discarding.
   void discardRedo();
   void dropOldestSteps();
+  void dropHistory();
   void clearHistory();
   void releaseKept(UndoRecord& record);
   // The first record of the step that ends at index last.
@@ -113,7 +114,7 @@ class UndoRing final : public UndoLog {
   LineIndex startLine_;   // the cursor where it began
   int startColumn_ = 0;
   size_t stepBytes_ = 0;
-  bool overflowed_ = false;  // it passed the memory limit: nothing of it is kept
+  bool dropping_ = false;  // nothing of it is kept: it passed the memory limit or the history went
   bool replaying_ = false;
 };
 
