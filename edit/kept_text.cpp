@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "edit/free_slots.h"
+
 namespace tarn {
 
 namespace {
@@ -12,14 +14,7 @@ constexpr size_t kSpareBuffers = 2;
 }  // namespace
 
 KeptText::Handle KeptText::keep(std::string_view bytes) {
-  Handle handle;
-  if (!freeTexts_.empty()) {
-    handle = freeTexts_.back();
-    freeTexts_.pop_back();
-  } else {
-    handle = static_cast<Handle>(texts_.size());
-    texts_.push_back({});
-  }
+  Handle handle = takeSlot(texts_, freeTexts_);
   Text text{-1, -1, static_cast<uint32_t>(bytes.size())};
   store(bytes, text.head, text.tail);
   texts_[handle] = text;

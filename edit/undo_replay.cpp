@@ -76,18 +76,11 @@ bool UndoRing::replayStep(Document& doc, size_t first, size_t last, bool undoing
   size_t count = last - first + 1;
   size_t done = 0;
   auto at = [&](size_t k) -> UndoRecord& { return records_[undoing ? last - k : first + k]; };
-  for (; done < count; ++done) {
-    if (!(undoing ? undoRecord(doc, at(done)) : redoRecord(doc, at(done)))) break;
-  }
+  while (done < count && replayRecord(doc, at(done), undoing)) ++done;
   if (done < count) {
     // The records do not fit the text: what was replayed is put back, and
     // a history that cannot be trusted goes.
-    while (done-- > 0) {
-      if (undoing)
-        redoRecord(doc, at(done));
-      else
-        undoRecord(doc, at(done));
-    }
+    while (done-- > 0) replayRecord(doc, at(done), !undoing);
     replaying_ = false;
     clearHistory();
     return false;
@@ -111,69 +104,54 @@ void UndoRing::finishReplay(Document& doc, size_t first, bool undoing) {
   if (saved_ && *saved_ == state()) doc.setChangeCount(0);
 }
 
-bool UndoRing::undoRecord(Document& doc, UndoRecord& record) {
+// Each kind of record, one way or the other. Cursor records are applied
+// once the whole step is back.
+bool UndoRing::replayRecord(Document& doc, UndoRecord& record, bool undoing) {
   switch (record.kind()) {
-    case kInserted: {
-      Line* line = goToLine(doc, record.line);
-      if (!holds(line, record.column, record.count)) return false;
-      kept_.release(record.text);
-      record.text = kept_.keep(line->view().substr(static_cast<size_t>(record.column), static_cast<size_t>(record.count)));
-      doc.deleteCharacters(*line, static_cast<uint32_t>(record.column), static_cast<uint32_t>(record.count));
-      return true;
-    }
-    case kDeleted: {
-      Line* line = goToLine(doc, record.line);
-      if (!holds(line, record.column, 0)) return false;
-      doc.insertCharacters(*line, static_cast<uint32_t>(record.column), kept_.read(record.text, scratch_));
-      return true;
-    }
+    case kInserted:
+      return undoing ? removeBytes(doc, record, true) : insertBytes(doc, record) && forgetKept(record);
+    case kDeleted:
+      return undoing ? insertBytes(doc, record) : removeBytes(doc, record, false);
     case kReplaced:
       return swapBytes(doc, record);
     case kLinesInserted:
-      return takeLines(doc, record);
+      return undoing ? takeLines(doc, record) : putLines(doc, record) && forgetKept(record);
     case kLinesDeleted:
-      return putLines(doc, record);
+      return undoing ? putLines(doc, record) : takeLines(doc, record);
     case kLinesMoved:
-      return moveLinesBack(doc, record, true);
+      return moveLinesBack(doc, record, undoing);
     case kBufferReplaced:
       return exchangeBuffer(record);
     default:
-      return true;  // cursor records are applied once the step is back
+      return true;
   }
 }
 
-bool UndoRing::redoRecord(Document& doc, UndoRecord& record) {
-  switch (record.kind()) {
-    case kInserted: {
-      Line* line = goToLine(doc, record.line);
-      if (!holds(line, record.column, 0)) return false;
-      doc.insertCharacters(*line, static_cast<uint32_t>(record.column), kept_.read(record.text, scratch_));
-      kept_.release(record.text);  // taken from the line again by the next undo
-      record.text = KeptText::kNone;
-      return true;
-    }
-    case kDeleted: {
-      Line* line = goToLine(doc, record.line);
-      if (!holds(line, record.column, record.count)) return false;
-      doc.deleteCharacters(*line, static_cast<uint32_t>(record.column), static_cast<uint32_t>(record.count));
-      return true;
-    }
-    case kReplaced:
-      return swapBytes(doc, record);
-    case kLinesInserted:
-      if (!putLines(doc, record)) return false;
-      kept_.release(record.text);
-      record.text = KeptText::kNone;
-      return true;
-    case kLinesDeleted:
-      return takeLines(doc, record);
-    case kLinesMoved:
-      return moveLinesBack(doc, record, false);
-    case kBufferReplaced:
-      return exchangeBuffer(record);
-    default:
-      return true;
+// What was inserted is in the text again: the next undo takes it from there.
+bool UndoRing::forgetKept(UndoRecord& record) {
+  kept_.release(record.text);
+  record.text = KeptText::kNone;
+  return true;
+}
+
+bool UndoRing::insertBytes(Document& doc, UndoRecord& record) {
+  Line* line = goToLine(doc, record.line);
+  if (!holds(line, record.column, 0)) return false;
+  doc.insertCharacters(*line, static_cast<uint32_t>(record.column), kept_.read(record.text, scratch_));
+  return true;
+}
+
+bool UndoRing::removeBytes(Document& doc, UndoRecord& record, bool keep) {
+  Line* line = goToLine(doc, record.line);
+  if (!holds(line, record.column, record.count)) return false;
+  auto column = static_cast<uint32_t>(record.column);
+  auto count = static_cast<uint32_t>(record.count);
+  if (keep) {
+    kept_.release(record.text);
+    record.text = kept_.keep(line->view().substr(column, count));
   }
+  doc.deleteCharacters(*line, column, count);
+  return true;
 }
 
 // The line holds one version of the bytes and the record the other.

@@ -6,6 +6,7 @@
 #include "core/function_codes.h"
 #include "core/options.h"
 #include "edit/cursor_lines.h"
+#include "edit/free_slots.h"
 #include "edit/kept_lines.h"
 
 namespace tarn {
@@ -233,14 +234,7 @@ void UndoRing::linesMoved(Document& doc, const LinesMoved& moved) {
 
 void UndoRing::bufferReplaced(Document& doc, ExchangeableBuffer& buffer, std::unique_ptr<BufferContents> previous) {
   if (!admit(doc)) return;
-  int32_t slot;
-  if (!freeBuffers_.empty()) {
-    slot = freeBuffers_.back();
-    freeBuffers_.pop_back();
-  } else {
-    slot = static_cast<int32_t>(buffers_.size());
-    buffers_.emplace_back();
-  }
+  int32_t slot = takeSlot(buffers_, freeBuffers_);
   size_t bytes = previous ? previous->size() : 0;
   buffers_[slot] = {&buffer, std::move(previous)};
   write({kBufferReplaced, 0, 0, 0, slot}, bytes);

@@ -89,8 +89,11 @@ class UndoRing final : public UndoLog {
 
   // Replaying (undo_replay.cpp); false when a record does not fit the text.
   bool replayStep(Document& doc, size_t first, size_t last, bool undoing);
-  bool undoRecord(Document& doc, UndoRecord& record);
-  bool redoRecord(Document& doc, UndoRecord& record);
+  bool replayRecord(Document& doc, UndoRecord& record, bool undoing);
+  bool insertBytes(Document& doc, UndoRecord& record);
+  // Takes the record's bytes out of the line; keep: into the record.
+  bool removeBytes(Document& doc, UndoRecord& record, bool keep);
+  bool forgetKept(UndoRecord& record);
   bool swapBytes(Document& doc, UndoRecord& record);
   bool takeLines(Document& doc, UndoRecord& record);
   bool putLines(Document& doc, const UndoRecord& record);

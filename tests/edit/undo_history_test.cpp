@@ -103,5 +103,26 @@ TEST(UndoHistory, AStepPastTheMemoryLimitEndsTheHistory) {
   EXPECT_EQ(f.send(fn::kUndo), 0);
 }
 
+// A change the ring never saw (nothing should make one) leaves records
+// that do not fit the text: undo puts back what it began and gives up.
+TEST(UndoHistory, RecordsThatNoLongerFitTheTextAreNotReplayedInPart) {
+  EditFixture f({"one", "two"});
+  f.place({1, 0});
+  {
+    UndoGroup group(f.editor.engine);
+    f.type("x");
+    f.send(fn::kDown);
+    f.send(fn::kBeginLine);
+    f.type("y");
+  }
+  UndoLog& ring = *f.doc->undoLog();
+  f.doc->removeObserver(ring);
+  f.doc->deleteCharacters(*f.doc->lineAt(LineIndex(2)), 0, 4);
+  f.doc->addObserver(ring);
+  EXPECT_EQ(f.send(fn::kUndo), 0);
+  EXPECT_EQ(f.text(), (Lines{"", "ytwo"}));
+  EXPECT_EQ(f.send(fn::kCanUndo), 0);
+}
+
 }  // namespace
 }  // namespace tarn
