@@ -397,9 +397,16 @@ LineIndex Document::indexOf(const Line* line) const {
   if (line == first) return kFirstLine;
   if (line == last) return lastIndex();
   if (known_) {
+    // A walk through the text moves the known line along with it.
     if (line == known_) return knownIndex_;
-    if (line == known_->next()) return knownIndex_ + 1;
-    if (line == known_->prev()) return knownIndex_ - 1;
+    if (line == known_->next()) {
+      known_ = line;
+      return ++knownIndex_;
+    }
+    if (line == known_->prev()) {
+      known_ = line;
+      return --knownIndex_;
+    }
   }
   // Outward from the current line, both ways at once.
   const Line* up = current ? current : first;

@@ -114,7 +114,11 @@ struct Document {
   void setChangeCount(int n) {
     changeCount_ = n;
     changedText_ = false;
+    if (n == 0) ++saves_;
   }
+  // How often the change count was set to 0 (the text saved): the undo
+  // log tells by it whether a save came in the middle of a step.
+  int saveCount() const { return saves_; }
   // Whether the text changed since the changes were last counted.
   bool hasUncountedChanges() const { return changedText_; }
   // Counts the changes made since it was last called as one: the engine
@@ -183,6 +187,7 @@ struct Document {
 
   int changeCount_ = 0;
   bool changedText_ = false;
+  int saves_ = 0;
   std::vector<ChangeObserver*> observers_;
   std::unique_ptr<UndoLog> undo_;
   // The line last found by indexOf, and its index.

@@ -55,6 +55,18 @@ void UndoRing::openStep(Document& doc) {
 
 void UndoRing::noteSavedState(const Document& doc) {
   if (doc.changeCount() == 0 && !doc.hasUncountedChanges()) saved_ = state();
+  savesSeen_ = doc.saveCount();
+}
+
+// A save in the middle of a step saved either the text the step ends with,
+// or one that undo and redo never come to.
+void UndoRing::noteSaveWithinStep(const Document& doc) {
+  if (doc.saveCount() == savesSeen_) return;
+  if (doc.changeCount() == 0 && !doc.hasUncountedChanges())
+    saved_ = state();
+  else
+    saved_.reset();
+  savesSeen_ = doc.saveCount();
 }
 
 void UndoRing::beginStep(Document& doc, int code) {
@@ -70,11 +82,11 @@ void UndoRing::endStep(Document& doc) {
   open_ = false;
   if (dropping_) {
     dropping_ = false;
-    return;
+    return noteSaveWithinStep(doc);
   }
   if (records_.size() == stepStart_) {
     // A step that only moved the cursor; one that did nothing leaves nothing.
-    if (doc.currentLineNumber == startLine_ && doc.cursorColumn == startColumn_) return;
+    if (doc.currentLineNumber == startLine_ && doc.cursorColumn == startColumn_) return noteSaveWithinStep(doc);
     records_.push_back({kCursor, startLine_.value(), startColumn_, 0});
     current_ = records_.size();
   } else {
@@ -84,6 +96,7 @@ void UndoRing::endStep(Document& doc) {
   UndoRecord& cursor = records_[stepStart_];
   cursor.count = doc.currentLineNumber.value();
   cursor.endColumn = doc.cursorColumn;
+  noteSaveWithinStep(doc);
   dropOldestSteps();
 }
 

@@ -75,6 +75,7 @@ class UndoRing final : public UndoLog {
   void foldIntoPreviousStep(Document& doc);
   void recordText(Document& doc, uint16_t type, const TextChange& change, bool keep);
   void noteSavedState(const Document& doc);
+  void noteSaveWithinStep(const Document& doc);
   // A state of the text: the records in effect, counted from the first ever.
   int64_t state() const { return dropped_ + static_cast<int64_t>(current_); }
 
@@ -106,6 +107,7 @@ class UndoRing final : public UndoLog {
   size_t current_ = 0;   // records [0, current_) are in effect
   int64_t dropped_ = 0;  // records dropped from the front so far
   std::optional<int64_t> saved_;  // the state the file was last saved in, while it can be reached
+  int savesSeen_ = 0;             // the document's saves when saved_ was last looked at
   KeptText kept_;
   std::vector<KeptBuffer> buffers_;
   std::vector<int32_t> freeBuffers_;

@@ -207,6 +207,26 @@ TEST(UndoSteps, UndoingBackToTheSavedTextLeavesNothingUnsaved) {
   EXPECT_NE(f.doc->changeCount(), 0) << "redo past the saved text marks the file modified";
 }
 
+TEST(UndoSteps, ASaveWithinAStepIsFollowed) {
+  for (bool changedAfter : {false, true}) {
+    SCOPED_TRACE(changedAfter ? "changed after the save" : "saved at the end");
+    Undo f({"ab"});
+    f.place({1, 0});
+    {
+      UndoGroup group(f.editor.engine);  // as '1'[save]'2'
+      f.type("1");
+      f.doc->setChangeCount(0);
+      if (changedAfter) f.type("2");
+    }
+    EXPECT_EQ(f.doc->changeCount() != 0, changedAfter);
+    EXPECT_EQ(f.undo(), 1);
+    EXPECT_EQ(f.text(), Lines{"ab"});
+    EXPECT_NE(f.doc->changeCount(), 0) << "the file was saved with the 1";
+    EXPECT_EQ(f.redo(), 1);
+    EXPECT_EQ(f.doc->changeCount() != 0, changedAfter);
+  }
+}
+
 TEST(UndoSteps, SavingKeepsTheHistory) {
   Undo f({"ab", "cd", "ef"});
   f.place({1, 0});
