@@ -89,13 +89,16 @@ int Engine::runFunction(Document& doc, const EditFunction& fn, intptr_t arg1, in
     ~Depth() {
       if (--engine.depth_ != 0) return;
       engine.closeUndoSteps();
-      for (auto& changed : engine.documents_) changed->settleChanges();
+      engine.settleChanges();
     }
   } depth(*this);
   EngineCall call{*this, editor_, doc, fn.code, arg1, arg2, repeat_};
   repeat_ = 1;
   int result = fn.handler(call);
   lastFunction_ = fn.code;
+  // The status line shows what the function leaves: the first change after
+  // a save, or a redo past it, marks the file modified at once.
+  if (depth_ == 1) settleChanges();
   if (!(fn.classBits & editclass::kInternal)) {
     bool moved = placeCurrentLine(doc);
     bool repaintAll = moved || (doc.flags & docflag::kRepaintAll);
@@ -238,6 +241,10 @@ void Engine::suspendUpdates(Document* doc, bool suspend) {
     host_->updatesResumed(*doc);
     host_->statusChanged(*doc);
   }
+}
+
+void Engine::settleChanges() {
+  for (auto& doc : documents_) doc->settleChanges();
 }
 
 void Engine::endUndoGroup() {

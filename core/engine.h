@@ -104,6 +104,7 @@ class Engine {
   // Closes the undo steps of every document, unless a function, a batch
   // or an undo group still runs.
   void closeUndoSteps();
+  void settleChanges();
 
   std::list<std::unique_ptr<Document>> documents_;
   int nextId_ = 1;
