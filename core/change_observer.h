@@ -24,7 +24,8 @@ struct TextChange {
 
 // Lines put back in another order: from is the smallest index one of them
 // had, to the index of the first of them now; count how many moved.
-// previous[k] is the index the line now at to + k had.
+// previous[k] is the index the line now at to + k had (readable during
+// the call only).
 struct LinesMoved {
   LineIndex from;
   LineIndex to;
