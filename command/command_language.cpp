@@ -14,6 +14,7 @@
 #include "core/escape_watch.h"
 #include "core/reentry.h"
 #include "core/update_batch.h"
+#include "core/undo_group.h"
 #include "platform/directories.h"
 #include "platform/event_loop.h"
 #include "platform/vk.h"
@@ -163,6 +164,7 @@ Outcome CommandLanguage::commandLineEnter() {
   return outcome;
 }
 
+// What a key's definition does undoes as one step.
 Outcome CommandLanguage::drain() {
   constexpr size_t kEscapeCheckEvery = 4096;
   bool wasDraining = std::exchange(draining_, true);
@@ -173,6 +175,7 @@ Outcome CommandLanguage::drain() {
   } restore{draining_, wasDraining};
   std::optional<UpdateBatch> batch;
   if (demo_.batched()) batch.emplace(editor_);
+  UndoGroup group(editor_.engine);
   for (size_t run = 1; !queue_.empty(); ++run) {
     // Keys and synonyms that run each other never end by themselves: Esc stops them.
     if (run % kEscapeCheckEvery == 0 && escapePending(editor_)) {
@@ -316,7 +319,9 @@ size_t afterLoop(const std::vector<StringPiece>& pieces, size_t open) {
 
 }  // namespace
 
+// A string undoes as one step.
 Outcome CommandLanguage::run(std::string_view text, bool fromCommandLine) {
+  UndoGroup group(editor_.engine);
   std::vector<StringPiece> pieces = cutFunctionString(text, functions_);
   bool savedPlace = onCommandLine_;
   if (fromCommandLine) onCommandLine_ = false;

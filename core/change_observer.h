@@ -3,6 +3,7 @@
 // Text that a change removes is still readable during the call.
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "core/line_number.h"
@@ -23,10 +24,13 @@ struct TextChange {
 
 // Lines put back in another order: from is the smallest index one of them
 // had, to the index of the first of them now; count how many moved.
+// previous[k] is the index the line now at to + k had (readable during
+// the call only).
 struct LinesMoved {
   LineIndex from;
   LineIndex to;
   int count;
+  std::span<const LineIndex> previous;
 };
 
 class ChangeObserver {

@@ -1,7 +1,5 @@
 #include "core/display_columns.h"
 
-#include <cstring>
-
 #include "core/engine.h"
 #include "core/options.h"
 
@@ -10,7 +8,7 @@ namespace tarn {
 namespace {
 
 bool expandsTabs(std::string_view text, const ColumnRule& rule) {
-  return rule.keepTabs && std::memchr(text.data(), '\t', text.size()) != nullptr;
+  return rule.keepTabs && text.find('\t') != std::string_view::npos;  // an empty view may hold no pointer
 }
 
 }  // namespace

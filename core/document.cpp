@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <utility>
 
 namespace tarn {
 
@@ -347,11 +349,7 @@ void Document::moveOffLine(Line* line, LineIndex index) {
 
 void Document::relinkLines(Line* after, const std::vector<Line*>& lines) {
   if (lines.empty()) return;
-  for (Line* line : lines) line->flags |= kRelinking;
-  LineIndex from;
-  LineIndex n = kFirstLine;
-  for (Line* l = first; l && from == LineIndex(); l = l->next(), ++n)
-    if (l->flags & kRelinking) from = n;
+  std::vector<LineIndex> previous = indicesOf(lines);
   for (Line* line : lines) link(line->prev(), line->next());
   Line* tail = after->next();
   Line* prev = after;
@@ -360,11 +358,32 @@ void Document::relinkLines(Line* after, const std::vector<Line*>& lines) {
     prev = line;
   }
   link(prev, tail);
-  for (Line* line : lines) line->flags &= ~kRelinking;
   renumberAfterRelink();
   changed();
-  LinesMoved moved{from, indexOf(lines.front()), static_cast<int>(lines.size())};
+  LinesMoved moved{*std::min_element(previous.begin(), previous.end()), indexOf(lines.front()),
+                   static_cast<int>(lines.size()), previous};
   for (ChangeObserver* o : observers_) o->linesMoved(*this, moved);
+}
+
+// One walk down to the last of the lines; each line is found again among
+// the walked ones by its address.
+std::vector<LineIndex> Document::indicesOf(const std::vector<Line*>& lines) const {
+  for (Line* line : lines) line->flags |= kRelinking;
+  std::vector<std::pair<const Line*, LineIndex>> found;
+  found.reserve(lines.size());
+  LineIndex n = kFirstLine;
+  for (const Line* l = first; l && found.size() < lines.size(); l = l->next(), ++n)
+    if (l->flags & kRelinking) found.emplace_back(l, n);
+  for (Line* line : lines) line->flags &= ~kRelinking;
+  auto byAddress = [](const std::pair<const Line*, LineIndex>& a, const Line* b) {
+    return std::less<const Line*>()(a.first, b);
+  };
+  std::sort(found.begin(), found.end(), [&](const auto& a, const auto& b) { return byAddress(a, b.first); });
+  std::vector<LineIndex> indices;
+  indices.reserve(lines.size());
+  for (const Line* line : lines)
+    indices.push_back(std::lower_bound(found.begin(), found.end(), line, byAddress)->second);
+  return indices;
 }
 
 // One walk gives every line that something stands on its number again.
@@ -412,9 +431,16 @@ LineIndex Document::indexOf(const Line* line) const {
   if (line == first) return kFirstLine;
   if (line == last) return lastIndex();
   if (known_) {
+    // A walk through the text moves the known line along with it.
     if (line == known_) return knownIndex_;
-    if (line == known_->next()) return knownIndex_ + 1;
-    if (line == known_->prev()) return knownIndex_ - 1;
+    if (line == known_->next()) {
+      known_ = line;
+      return ++knownIndex_;
+    }
+    if (line == known_->prev()) {
+      known_ = line;
+      return --knownIndex_;
+    }
   }
   // Outward from the current line, both ways at once.
   const Line* up = current ? current : first;

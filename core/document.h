@@ -121,7 +121,13 @@ struct Document {
   void setChangeCount(int n) {
     changeCount_ = n;
     changedText_ = false;
+    if (n == 0) ++saves_;
   }
+  // How often the change count was set to 0 (the text saved): the undo
+  // log tells by it whether a save came in the middle of a step.
+  int saveCount() const { return saves_; }
+  // Whether the text changed since the changes were last counted.
+  bool hasUncountedChanges() const { return changedText_; }
   // Counts the changes made since it was last called as one: the engine
   // calls it after every function.
   void settleChanges() {
@@ -188,11 +194,13 @@ struct Document {
   void lineLinked(Line* line, LineIndex index);
   void moveOffLine(Line* line, LineIndex index);
   void renumberAfterRelink();
+  std::vector<LineIndex> indicesOf(const std::vector<Line*>& lines) const;
   void textReplaced();
   void changed() { changedText_ = true; }
 
   int changeCount_ = 0;
   bool changedText_ = false;
+  int saves_ = 0;
   std::vector<ChangeObserver*> observers_;
   std::unique_ptr<UndoLog> undo_;
   // The line last found by indexOf, and its index.

@@ -75,27 +75,31 @@ int Engine::runFunction(Document& doc, const EditFunction& fn, intptr_t arg1, in
     doc.makeSingleLine();
   }
   bool recorded = fn.classBits & (editclass::kMovement | editclass::kChange);
-  if (recorded && doc.undoLog()) doc.undoLog()->beginStep(fn.code);
+  if (recorded && doc.undoLog()) doc.undoLog()->beginStep(doc, fn.code);
   if ((doc.flags & docflag::kCapturing) && !(fn.classBits & editclass::kInternal) && capture_ &&
       fn.code != fn::kMacroDefine)
     capture_->record(doc, fn.code, arg1, arg2);
   std::optional<BusyScope> busy;
   if (editor_) busy.emplace(editor_->loop);
   // A function, with the functions it sends and the other documents it
-  // changes, counts as one change.
+  // changes, counts as one change and undoes as one step; in a batch the
+  // step goes on until the batch ends.
   struct Depth {
     Engine& engine;
     explicit Depth(Engine& e) : engine(e) { ++engine.depth_; }
     ~Depth() {
-      if (--engine.depth_ == 0)
-        for (auto& changed : engine.documents_) changed->settleChanges();
+      if (--engine.depth_ != 0) return;
+      engine.closeUndoSteps();
+      engine.settleChanges();
     }
   } depth(*this);
   EngineCall call{*this, editor_, doc, fn.code, arg1, arg2, repeat_};
   repeat_ = 1;
   int result = fn.handler(call);
   lastFunction_ = fn.code;
-  if (recorded && fn.code != fn::kUndo && !suspended_ && doc.undoLog()) doc.undoLog()->endStep();
+  // The status line shows what the function leaves: the first change after
+  // a save, or a redo past it, marks the file modified at once.
+  if (depth_ == 1) settleChanges();
   if (!(fn.classBits & editclass::kInternal)) {
     bool moved = placeCurrentLine(doc);
     bool repaintAll = moved || (doc.flags & docflag::kRepaintAll);
@@ -239,11 +243,27 @@ void Engine::suspendUpdates(Document* doc, bool suspend) {
   }
   if (!suspended_) return;
   suspended_ = false;
+  closeUndoSteps();
   if (doc && host_) {
     placeCurrentLine(*doc);
     host_->updatesResumed(*doc);
     host_->statusChanged(*doc);
   }
+}
+
+void Engine::settleChanges() {
+  for (auto& doc : documents_) doc->settleChanges();
+}
+
+void Engine::endUndoGroup() {
+  if (grouped_ > 0) --grouped_;
+  closeUndoSteps();
+}
+
+void Engine::closeUndoSteps() {
+  if (depth_ > 0 || suspended_ || grouped_ > 0) return;
+  for (auto& doc : documents_)
+    if (UndoLog* log = doc->undoLog()) log->endStep(*doc);
 }
 
 void Engine::fillStatus(const Document& doc, StatusRecord& s) const {

@@ -93,6 +93,9 @@ class Engine {
   int repeatCount() const { return repeat_; }
   int lastFunction() const { return lastFunction_; }
   bool updatesSuspended() const { return suspended_; }
+  // Functions run between these undo as one step (see undo_group.h).
+  void beginUndoGroup() { ++grouped_; }
+  void endUndoGroup();
 
   void fillStatus(const Document& doc, StatusRecord& status) const;
 
@@ -103,6 +106,10 @@ class Engine {
   Document* create(int bits, const char* name);
   void destroy(Document* doc);
   void suspendUpdates(Document* doc, bool suspend);
+  // Closes the undo steps of every document, unless a function, a batch
+  // or an undo group still runs.
+  void closeUndoSteps();
+  void settleChanges();
 
   std::list<std::unique_ptr<Document>> documents_;
   int nextId_ = 1;
@@ -119,6 +126,7 @@ class Engine {
   int repeat_ = 1;
   int lastFunction_ = 0;
   int depth_ = 0;  // functions running, one inside another
+  int grouped_ = 0;  // undo groups open, one inside another
   bool suspended_ = false;
 };
 

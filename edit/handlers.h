@@ -152,6 +152,11 @@ int cut(EngineCall& call);              // the mark deleted once the dispatcher 
 // clipboard_paste.cpp: argument 1 pasteflag:: bits
 int pasteText(EngineCall& call);  // argument 2: a std::string_view of the text
 int copyFromClipboard(EngineCall& call);
+// undo_functions.cpp
+int undo(EngineCall& call);
+int redo(EngineCall& call);
+int canUndo(EngineCall& call);
+int canRedo(EngineCall& call);
 
 // control_messages.cpp: the edit-control style messages
 int keyDown(EngineCall& call);       // argument 1 virtual-key code, 2 repeat count

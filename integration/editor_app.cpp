@@ -12,6 +12,7 @@
 #include "edit/registry.h"
 #include "integration/syntax_functions.h"
 #include "integration/clipboard_commands.h"
+#include "edit/undo_ring.h"
 #include "platform/directories.h"
 #include "platform/event_loop.h"
 
@@ -80,6 +81,7 @@ EditorSession::EditorSession(Console& console, EventLoop& loop, const std::vecto
   keywordSets_ = std::make_unique<KeywordSets>(editor_.paths.profileDirectory);
   colouring_ = std::make_unique<SyntaxColouring>(editor_, *keywordSets_);
   editor_.screen.setSyntaxPainter(colouring_.get());
+  editor_.engine.setUndoFactory([] { return std::make_unique<UndoRing>(); });
   editor_.screen.setUp();
   language_ = std::make_unique<command::CommandLanguage>(editor_);
   language_->setKeywordSetChooser([this] { colouring_->followCurrentFile(); });

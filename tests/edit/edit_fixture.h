@@ -12,6 +12,7 @@
 #include "core/editor.h"
 #include "core/function_codes.h"
 #include "edit/registry.h"
+#include "edit/undo_ring.h"
 #include "platform/event_loop.h"
 #include "platform/memory_console.h"
 
@@ -34,6 +35,7 @@ class EditFixture {
   explicit EditFixture(const std::vector<std::string>& lines, int rows = 10, int columns = 80)
       : editor(console, loop) {
     editor.engine.setRegistry(editRegistry());
+    editor.engine.setUndoFactory([] { return std::make_unique<UndoRing>(); });
     CreateRequest request{nullptr, nullptr};
     editor.engine.send(nullptr, msg::kCreate, 0, reinterpret_cast<intptr_t>(&request));
     doc = request.result;
@@ -94,7 +96,9 @@ inline void PrintTo(const EditCase& c, std::ostream* out) { *out << c.name; }
 
 inline std::string caseName(const testing::TestParamInfo<EditCase>& info) { return info.param.name; }
 
-// Runs a case and checks result, text, cursor and the change count.
+// Runs a case and checks result, text, cursor and the change count; then
+// undo takes the call back whole and redo makes it again, byte for byte
+// and with the cursor.
 inline void runCase(const EditCase& c) {
   EditFixture f(c.before);
   for (auto [index, value] : c.options) f.setOption(index, value);
@@ -104,6 +108,17 @@ inline void runCase(const EditCase& c) {
   EXPECT_EQ(f.text(), expected);
   EXPECT_EQ(f.cursor(), c.end);
   EXPECT_EQ(f.doc->changeCount() != 0, !c.after.empty()) << "change count " << f.doc->changeCount();
+
+  bool acted = f.text() != c.before || f.cursor() != c.start;
+  EXPECT_EQ(f.send(fn::kUndo), acted ? 1 : 0) << "undo";
+  EXPECT_EQ(f.text(), c.before) << "undone";
+  EXPECT_EQ(f.cursor(), c.start) << "undone";
+  EXPECT_EQ(f.doc->changeCount(), 0) << "undone to the text it started with";
+  if (!acted) return;
+  EXPECT_EQ(f.send(fn::kRedo), 1) << "redo";
+  EXPECT_EQ(f.text(), expected) << "redone";
+  EXPECT_EQ(f.cursor(), c.end) << "redone";
+  EXPECT_EQ(f.doc->changeCount() != 0, !c.after.empty()) << "redone";
 }
 
 }  // namespace tarn

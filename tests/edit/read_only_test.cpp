@@ -30,10 +30,11 @@ intptr_t changingRequest(int code, SearchRequest& request) {
 
 // Functions of the change class that make no change here: match brace
 // only moves, the marked line is in lower case already, an unindented line
-// has no indentation to take back, the pastes need clipboard text.
+// has no indentation to take back, the pastes need clipboard text, undo and
+// redo a history.
 bool makesNoChange(int code) {
   return code == fn::kMatchBrace || code == fn::kLowercase || code == fn::kAlignBacktab ||
-         code == fn::kCopyFromClipboard || code == fn::kPasteText;
+         code == fn::kCopyFromClipboard || code == fn::kPasteText || code == fn::kUndo || code == fn::kRedo;
 }
 
 TEST(ReadOnly, ChangingFunctionsChangeNothingAndFail) {
