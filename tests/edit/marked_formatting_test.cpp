@@ -38,43 +38,25 @@ MarkLeft markLeft(const Document& doc) {
   return {r.kind, toUser(r.first).value(), toUser(r.last).value(), r.firstColumn, r.lastColumn};
 }
 
+// A block function case, the margins it sees and the mark it leaves.
 struct MarkedCase {
-  std::string name;
-  std::vector<std::string> before;
-  MarkSpec mark;
-  Pos cursor;
-  int code;
-  intptr_t arg1;
-  int result;
-  std::vector<std::string> after;  // empty: the text is unchanged
-  Pos end;
+  BlockCase call;
   MarkLeft left;
   Margins margins = {};
-  std::vector<std::pair<int, int>> options = {};
-  intptr_t arg2 = 0;
 };
 
-void PrintTo(const MarkedCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const MarkedCase& c, std::ostream* out) { *out << c.call.name; }
 
 class MarkedFormatting : public testing::TestWithParam<MarkedCase> {};
 
 TEST_P(MarkedFormatting, Run) {
   const MarkedCase& c = GetParam();
-  EditFixture f(c.before);
-  ASSERT_EQ(setMargins(f, c.margins), 1);
-  for (auto [index, value] : c.options) f.setOption(index, value);
-  makeMark(f, c.mark);
-  f.doc->setChangeCount(0);
-  f.place(c.cursor);
-  EXPECT_EQ(f.send(c.code, c.arg1, c.arg2), c.result);
-  const std::vector<std::string>& expected = c.after.empty() ? c.before : c.after;
-  EXPECT_EQ(f.text(), expected);
-  EXPECT_EQ(f.cursor(), c.end);
-  EXPECT_EQ(markLeft(*f.doc), c.left);
-  EXPECT_EQ(f.doc->changeCount() != 0, !c.after.empty()) << "change count " << f.doc->changeCount();
+  runBlockCase(
+      c.call, [&](EditFixture& f) { ASSERT_EQ(setMargins(f, c.margins), 1); },
+      [&](EditFixture& f) { EXPECT_EQ(markLeft(*f.doc), c.left); });
 }
 
-std::string caseName(const testing::TestParamInfo<MarkedCase>& info) { return info.param.name; }
+std::string caseName(const testing::TestParamInfo<MarkedCase>& info) { return info.param.call.name; }
 
 const MarkLeft kNoMark{};
 MarkLeft lines(int first, int last) { return {markkind::kLine, first, last}; }
@@ -90,154 +72,153 @@ constexpr int kReflow = fn::kReformatParagraph;
 INSTANTIATE_TEST_SUITE_P(
     Reflow, MarkedFormatting,
     testing::Values(
-        MarkedCase{"LinesShrinkTheMarkFollowsTheCursorGoesToIt", {"aa bb cc", "dd", "ee ff", "", "next"},
-                   {kLine, {1, 0}, {3, 0}}, {5, 2}, kReflow, 1, 1, {"aa bb cc dd ee ff", "", "next"}, {1, 2},
-                   lines(1, 1)},
-        MarkedCase{"LinesGrowAndTheLinesAroundStay", {"x", "aa bb cc dd ee", "y"}, {kLine, {2, 0}, {2, 0}}, {2, 4},
-                   kReflow, 1, 1, {"x", "aa bb", "cc dd", "ee", "y"}, {2, 4}, lines(2, 4), {1, 5, 1}},
-        MarkedCase{"EachParagraphOnItsOwnBlankLinesStay", {"aa", "bb", "", "cc", "dd"}, {kLine, {1, 0}, {5, 0}},
-                   {1, 0}, kReflow, 1, 1, {"aa bb", "", "cc dd"}, {1, 0}, lines(1, 3)},
-        MarkedCase{"MarkEndingInsideAParagraphFillsOnlyItsLines", {"aa", "bb", "cc"}, {kLine, {1, 0}, {2, 0}},
-                   {1, 0}, kReflow, 1, 1, {"aa bb", "cc"}, {1, 0}, lines(1, 1)},
-        MarkedCase{"CursorInALaterLineKeepsItsCharacter", {"aaa bbb", "ccc ddd"}, {kLine, {1, 0}, {2, 0}}, {2, 5},
-                   kReflow, 1, 1, {"aaa bbb ccc ddd"}, {1, 13}, lines(1, 1)},
-        MarkedCase{"ParagraphMarginOnTheFirstLine", {"aa bb cc dd"}, {kLine, {1, 0}, {1, 0}}, {1, 0}, kReflow, 1, 1,
-                   {"   aa bb", "cc dd"}, {1, 3}, lines(1, 2), {1, 8, 4}},
-        MarkedCase{"TabbedLinesAtTheFileEnd", {"x", "", "a\tb", "cc"}, {kLine, {3, 0}, {4, 0}}, {1, 0}, kReflow, 1,
-                   1, {"x", "", "a\tb cc"}, {3, 0}, lines(3, 3), {}, {kKeepTabs}},
-        MarkedCase{"ToggledLinesAndThoseBetween", {"aa", "bb", "cc", "dd"}, {kToggle, {1, 0}, {3, 0}}, {1, 0},
-                   kReflow, 1, 1, {"aa bb cc", "dd"}, {1, 0}, lines(1, 1)},
-        MarkedCase{"FailsWithACharacterMark", {"aa", "bb"}, {kChar, {1, 0}, {2, 1}}, {1, 0}, kReflow, 1, 0, {},
-                   {1, 0}, characters(1, 2, 0, 1)},
-        MarkedCase{"FailsWithoutAMark", {"aa", "bb"}, {}, {1, 0}, kReflow, 1, 0, {}, {1, 0},
-                   kNoMark}),
+        MarkedCase{{"LinesShrinkTheMarkFollowsTheCursorGoesToIt", {"aa bb cc", "dd", "ee ff", "", "next"},
+                    {kLine, {1, 0}, {3, 0}}, {5, 2}, kReflow, 1, 1, {"aa bb cc dd ee ff", "", "next"}, {1, 2}},
+                    lines(1, 1)},
+        MarkedCase{{"LinesGrowAndTheLinesAroundStay", {"x", "aa bb cc dd ee", "y"}, {kLine, {2, 0}, {2, 0}}, {2, 4},
+                    kReflow, 1, 1, {"x", "aa bb", "cc dd", "ee", "y"}, {2, 4}}, lines(2, 4), {1, 5, 1}},
+        MarkedCase{{"EachParagraphOnItsOwnBlankLinesStay", {"aa", "bb", "", "cc", "dd"}, {kLine, {1, 0}, {5, 0}},
+                    {1, 0}, kReflow, 1, 1, {"aa bb", "", "cc dd"}, {1, 0}}, lines(1, 3)},
+        MarkedCase{{"MarkEndingInsideAParagraphFillsOnlyItsLines", {"aa", "bb", "cc"}, {kLine, {1, 0}, {2, 0}}, {1, 0},
+                    kReflow, 1, 1, {"aa bb", "cc"}, {1, 0}}, lines(1, 1)},
+        MarkedCase{{"CursorInALaterLineKeepsItsCharacter", {"aaa bbb", "ccc ddd"}, {kLine, {1, 0}, {2, 0}}, {2, 5},
+                    kReflow, 1, 1, {"aaa bbb ccc ddd"}, {1, 13}}, lines(1, 1)},
+        MarkedCase{{"ParagraphMarginOnTheFirstLine", {"aa bb cc dd"}, {kLine, {1, 0}, {1, 0}}, {1, 0}, kReflow, 1, 1,
+                    {"   aa bb", "cc dd"}, {1, 3}}, lines(1, 2), {1, 8, 4}},
+        MarkedCase{{"TabbedLinesAtTheFileEnd", {"x", "", "a\tb", "cc"}, {kLine, {3, 0}, {4, 0}}, {1, 0}, kReflow, 1, 1,
+                    {"x", "", "a\tb cc"}, {3, 0}, {kKeepTabs}}, lines(3, 3)},
+        MarkedCase{{"ToggledLinesAndThoseBetween", {"aa", "bb", "cc", "dd"}, {kToggle, {1, 0}, {3, 0}}, {1, 0}, kReflow,
+                    1, 1, {"aa bb cc", "dd"}, {1, 0}}, lines(1, 1)},
+        MarkedCase{{"FailsWithACharacterMark", {"aa", "bb"}, {kChar, {1, 0}, {2, 1}}, {1, 0}, kReflow, 1, 0, {},
+                    {1, 0}}, characters(1, 2, 0, 1)},
+        MarkedCase{{"FailsWithoutAMark", {"aa", "bb"}, {}, {1, 0}, kReflow, 1, 0, {}, {1, 0}}, kNoMark}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     ReformatOverAMark, MarkedFormatting,
     testing::Values(
-        MarkedCase{"BlockCornersKeepTheirLinesWithinAndBelow", {"aa bb", "cc dd", "ee", "", "zz"},
-                   {kBlock, {2, 0}, {5, 1}}, {1, 0}, kReflow, 0, 1, {"aa bb cc dd ee", "", "zz"}, {1, 0},
-                   block(1, 3, 0, 1)},
-        MarkedCase{"CharacterMarkWithinStaysWithin", {"aa", "bb", "cc"}, {kChar, {2, 0}, {3, 1}}, {1, 0}, kReflow, 0,
-                   1, {"aa bb cc"}, {1, 0}, characters(1, 1, 0, 1)},
-        MarkedCase{"LineMarkWithinCoversTheNewLines", {"aa", "bb", "cc", "", "zz"}, {kLine, {2, 0}, {2, 0}}, {1, 0},
-                   kReflow, 0, 1, {"aa bb cc", "", "zz"}, {1, 0}, lines(1, 1)},
-        MarkedCase{"MarkElsewhereKeepsToItsText", {"aa", "bb", "", "zz"}, {kLine, {4, 0}, {4, 0}}, {1, 0}, kReflow,
-                   0, 1, {"aa bb", "", "zz"}, {1, 0}, lines(3, 3)},
-        MarkedCase{"ReformatAllRemovesTheMark", {"aa", "bb"}, {kLine, {1, 0}, {2, 0}}, {1, 0}, fn::kReformatAll, 0,
-                   1, {"aa bb"}, {1, 0}, kNoMark}),
+        MarkedCase{{"BlockCornersKeepTheirLinesWithinAndBelow", {"aa bb", "cc dd", "ee", "", "zz"},
+                    {kBlock, {2, 0}, {5, 1}}, {1, 0}, kReflow, 0, 1, {"aa bb cc dd ee", "", "zz"}, {1, 0}},
+                    block(1, 3, 0, 1)},
+        MarkedCase{{"CharacterMarkWithinStaysWithin", {"aa", "bb", "cc"}, {kChar, {2, 0}, {3, 1}}, {1, 0}, kReflow, 0,
+                    1, {"aa bb cc"}, {1, 0}}, characters(1, 1, 0, 1)},
+        MarkedCase{{"LineMarkWithinCoversTheNewLines", {"aa", "bb", "cc", "", "zz"}, {kLine, {2, 0}, {2, 0}}, {1, 0},
+                    kReflow, 0, 1, {"aa bb cc", "", "zz"}, {1, 0}}, lines(1, 1)},
+        MarkedCase{{"MarkElsewhereKeepsToItsText", {"aa", "bb", "", "zz"}, {kLine, {4, 0}, {4, 0}}, {1, 0}, kReflow, 0,
+                    1, {"aa bb", "", "zz"}, {1, 0}}, lines(3, 3)},
+        MarkedCase{{"ReformatAllRemovesTheMark", {"aa", "bb"}, {kLine, {1, 0}, {2, 0}}, {1, 0}, fn::kReformatAll, 0, 1,
+                    {"aa bb"}, {1, 0}}, kNoMark}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Trims, MarkedFormatting,
     testing::Values(
-        MarkedCase{"LineMarkEveryLine", {"  a  ", " b ", "  c"}, {kLine, {1, 0}, {2, 0}}, {3, 0}, fn::kTrim,
-                   trim::kLeading | trim::kTrailing, 1, {"a", "b", "  c"}, {3, 0}, lines(1, 2)},
-        MarkedCase{"ToggledLineMarkAlsoTheLinesBetween", {" a", " b", " c"}, {kToggle, {1, 0}, {3, 0}}, {1, 0},
-                   fn::kTrim, trim::kLeading, 1, {"a", "b", "c"}, {1, 0}, lines(1, 3)},
-        MarkedCase{"BlockPartOnlyTheTextRightStays", {"ab   cd  ef", "x    y   z"}, {kBlock, {1, 2}, {2, 7}}, {1, 0},
-                   fn::kTrim, trim::kLeading, 1, {"abcd     ef", "x y      z"}, {1, 0}, block(1, 2, 2, 7)},
-        MarkedCase{"CharacterMarkOverSeveralLines", {"aa  bb", "  cc  ", "dd   ee"}, {kChar, {1, 3}, {3, 4}},
-                   {1, 0}, fn::kTrim, trim::kLeading | trim::kTrailing, 1, {"aa bb", "cc", "dd   ee"}, {1, 0},
-                   characters(1, 3, 3, 4)},
-        MarkedCase{"CompressInsideABlockAtTheFileEnd", {"x", "a  b  c  d"}, {kBlock, {2, 0}, {2, 6}}, {2, 9},
-                   fn::kTrim, trim::kCompress, 1, {"x", "a b c    d"}, {2, 9}, block(2, 2, 0, 6)},
-        MarkedCase{"BlockOverKeptTabsWorksOnTheExpandedLine", {"\tx  y"}, {kBlock, {1, 8}, {1, 12}}, {1, 0},
-                   fn::kTrim, trim::kCompress, 1, {"        x y"}, {1, 0}, block(1, 1, 8, 12), {}, {kKeepTabs}}),
+        MarkedCase{{"LineMarkEveryLine", {"  a  ", " b ", "  c"}, {kLine, {1, 0}, {2, 0}}, {3, 0}, fn::kTrim,
+                    trim::kLeading | trim::kTrailing, 1, {"a", "b", "  c"}, {3, 0}}, lines(1, 2)},
+        MarkedCase{{"ToggledLineMarkAlsoTheLinesBetween", {" a", " b", " c"}, {kToggle, {1, 0}, {3, 0}}, {1, 0},
+                    fn::kTrim, trim::kLeading, 1, {"a", "b", "c"}, {1, 0}}, lines(1, 3)},
+        MarkedCase{{"BlockPartOnlyTheTextRightStays", {"ab   cd  ef", "x    y   z"}, {kBlock, {1, 2}, {2, 7}}, {1, 0},
+                    fn::kTrim, trim::kLeading, 1, {"abcd     ef", "x y      z"}, {1, 0}}, block(1, 2, 2, 7)},
+        MarkedCase{{"CharacterMarkOverSeveralLines", {"aa  bb", "  cc  ", "dd   ee"}, {kChar, {1, 3}, {3, 4}}, {1, 0},
+                    fn::kTrim, trim::kLeading | trim::kTrailing, 1, {"aa bb", "cc", "dd   ee"}, {1, 0}},
+                    characters(1, 3, 3, 4)},
+        MarkedCase{{"CompressInsideABlockAtTheFileEnd", {"x", "a  b  c  d"}, {kBlock, {2, 0}, {2, 6}}, {2, 9},
+                    fn::kTrim, trim::kCompress, 1, {"x", "a b c    d"}, {2, 9}}, block(2, 2, 0, 6)},
+        MarkedCase{{"BlockOverKeptTabsWorksOnTheExpandedLine", {"\tx  y"}, {kBlock, {1, 8}, {1, 12}}, {1, 0}, fn::kTrim,
+                    trim::kCompress, 1, {"        x y"}, {1, 0}, {kKeepTabs}}, block(1, 1, 8, 12)}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Sort, MarkedFormatting,
     testing::Values(
-        MarkedCase{"LineMarkSortsItsLinesOnly", {"z", "c", "b", "a", "y"}, {kLine, {2, 0}, {4, 0}}, {2, 0},
-                   fn::kSortLines, 0, 1, {"z", "a", "b", "c", "y"}, {2, 0}, lines(2, 4)},
-        MarkedCase{"BlockColumnsAreTheKey", {"x 3 q", "y 1 r", "z 2 p", "a 0 a"}, {kBlock, {1, 2}, {3, 2}}, {1, 0},
-                   fn::kSortLines, 0, 1, {"y 1 r", "z 2 p", "x 3 q", "a 0 a"}, {1, 0}, block(1, 3, 2, 2)},
-        MarkedCase{"GivenColumnsOverTheBlocks", {"x 3 q", "y 1 r", "z 2 p"}, {kBlock, {1, 2}, {3, 2}}, {1, 0},
-                   fn::kSortLines, 0, 1, {"z 2 p", "x 3 q", "y 1 r"}, {1, 0}, block(1, 3, 2, 2), {}, {},
-                   packedSortColumns(5, 5)},
-        MarkedCase{"CharacterMarkFromCornerToCornerOnItsColumns", {"top", "b2", "a3", "c1", "end"},
-                   {kChar, {2, 1}, {4, 1}}, {1, 0}, fn::kSortLines, 0, 1, {"top", "c1", "b2", "a3", "end"}, {1, 0},
-                   characters(2, 4, 1, 1)},
-        MarkedCase{"CompactShrinksTheMark", {"a", "a", "b", "z"}, {kLine, {1, 0}, {3, 0}}, {4, 0}, fn::kSortLines,
-                   sortbit::kCompact, 1, {"a", "b", "z"}, {3, 0}, lines(1, 2)},
-        MarkedCase{"UniqueKeysOfABlockAtTheFileEnd", {"x", "b1", "a1", "c2"}, {kBlock, {2, 1}, {4, 1}}, {1, 0},
-                   fn::kSortLines, sortbit::kUniqueKeys, 1, {"x", "b1", "c2"}, {1, 0}, block(2, 3, 1, 1)},
-        MarkedCase{"SortedAlreadyIsNoChange", {"a", "b", "c"}, {kLine, {1, 0}, {2, 0}}, {1, 0}, fn::kSortLines, 0, 1,
-                   {}, {1, 0}, lines(1, 2)}),
+        MarkedCase{{"LineMarkSortsItsLinesOnly", {"z", "c", "b", "a", "y"}, {kLine, {2, 0}, {4, 0}}, {2, 0},
+                    fn::kSortLines, 0, 1, {"z", "a", "b", "c", "y"}, {2, 0}}, lines(2, 4)},
+        MarkedCase{{"BlockColumnsAreTheKey", {"x 3 q", "y 1 r", "z 2 p", "a 0 a"}, {kBlock, {1, 2}, {3, 2}}, {1, 0},
+                    fn::kSortLines, 0, 1, {"y 1 r", "z 2 p", "x 3 q", "a 0 a"}, {1, 0}}, block(1, 3, 2, 2)},
+        MarkedCase{{"GivenColumnsOverTheBlocks", {"x 3 q", "y 1 r", "z 2 p"}, {kBlock, {1, 2}, {3, 2}}, {1, 0},
+                    fn::kSortLines, 0, 1, {"z 2 p", "x 3 q", "y 1 r"}, {1, 0}, {}, packedSortColumns(5, 5)},
+                    block(1, 3, 2, 2)},
+        MarkedCase{{"CharacterMarkFromCornerToCornerOnItsColumns", {"top", "b2", "a3", "c1", "end"},
+                    {kChar, {2, 1}, {4, 1}}, {1, 0}, fn::kSortLines, 0, 1, {"top", "c1", "b2", "a3", "end"}, {1, 0}},
+                    characters(2, 4, 1, 1)},
+        MarkedCase{{"CompactShrinksTheMark", {"a", "a", "b", "z"}, {kLine, {1, 0}, {3, 0}}, {4, 0}, fn::kSortLines,
+                    sortbit::kCompact, 1, {"a", "b", "z"}, {3, 0}}, lines(1, 2)},
+        MarkedCase{{"UniqueKeysOfABlockAtTheFileEnd", {"x", "b1", "a1", "c2"}, {kBlock, {2, 1}, {4, 1}}, {1, 0},
+                    fn::kSortLines, sortbit::kUniqueKeys, 1, {"x", "b1", "c2"}, {1, 0}}, block(2, 3, 1, 1)},
+        MarkedCase{{"SortedAlreadyIsNoChange", {"a", "b", "c"}, {kLine, {1, 0}, {2, 0}}, {1, 0}, fn::kSortLines, 0, 1,
+                    {}, {1, 0}}, lines(1, 2)}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     AlignMark, MarkedFormatting,
     testing::Values(
-        MarkedCase{"LineMarkToTheCursorColumn", {"  a", "b", "      c", "   ", "d"}, {kLine, {1, 0}, {4, 0}}, {1, 3},
-                   fn::kAlignMark, 0, 1, {"   a", "   b", "   c", "   ", "d"}, {1, 3}, lines(1, 4)},
-        MarkedCase{"BlockMarkMovesWholeLines", {"a  x", "    b"}, {kBlock, {1, 3}, {2, 4}}, {1, 1}, fn::kAlignMark,
-                   0, 1, {" a  x", " b"}, {1, 1}, block(1, 2, 3, 4)},
-        MarkedCase{"CharacterMarkFromItsFirstToItsLastLine", {"a", "b", "c"}, {kChar, {1, 0}, {2, 0}}, {3, 1},
-                   fn::kAlignMark, 0, 1, {" a", " b", "c"}, {3, 1}, characters(1, 2, 0, 0)},
-        MarkedCase{"FailsWithoutAMark", {"a"}, {}, {1, 2}, fn::kAlignMark, 0, 0, {}, {1, 2}, kNoMark}),
+        MarkedCase{{"LineMarkToTheCursorColumn", {"  a", "b", "      c", "   ", "d"}, {kLine, {1, 0}, {4, 0}}, {1, 3},
+                    fn::kAlignMark, 0, 1, {"   a", "   b", "   c", "   ", "d"}, {1, 3}}, lines(1, 4)},
+        MarkedCase{{"BlockMarkMovesWholeLines", {"a  x", "    b"}, {kBlock, {1, 3}, {2, 4}}, {1, 1}, fn::kAlignMark, 0,
+                    1, {" a  x", " b"}, {1, 1}}, block(1, 2, 3, 4)},
+        MarkedCase{{"CharacterMarkFromItsFirstToItsLastLine", {"a", "b", "c"}, {kChar, {1, 0}, {2, 0}}, {3, 1},
+                    fn::kAlignMark, 0, 1, {" a", " b", "c"}, {3, 1}}, characters(1, 2, 0, 0)},
+        MarkedCase{{"FailsWithoutAMark", {"a"}, {}, {1, 2}, fn::kAlignMark, 0, 0, {}, {1, 2}}, kNoMark}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     MarkTab, MarkedFormatting,
     testing::Values(
-        MarkedCase{"LineMarkFromColumnZero", {"ab", "  cd", ""}, {kLine, {1, 0}, {3, 0}}, {2, 3}, fn::kMarkTab, 0, 1,
-                   {"        ab", "        cd", ""}, {2, 9}, lines(1, 3)},
-        MarkedCase{"BlockFromItsStartColumn", {"ab cd", "ab    ef", "a"}, {kBlock, {1, 2}, {3, 3}}, {1, 0},
-                   fn::kMarkTab, 0, 1, {"ab      cd", "ab      ef", "a"}, {1, 0}, block(1, 3, 2, 3)},
-        MarkedCase{"CharacterMarkFromItsStartOnTheFirstLine", {"ab cd", "  ef"}, {kChar, {1, 2}, {2, 1}}, {1, 0},
-                   fn::kMarkTab, 0, 1, {"ab      cd", "        ef"}, {1, 0}, characters(1, 2, 2, 1)},
-        MarkedCase{"KeptTabAtTheFileEndBecomesBlanks", {"x", "\tab"}, {kLine, {2, 0}, {2, 0}}, {1, 0}, fn::kMarkTab,
-                   0, 1, {"x", "                ab"}, {1, 0}, lines(2, 2), {}, {kKeepTabs}},
-        MarkedCase{"NoStopForOneLineMovesNone", {"  a", "        b"}, {kLine, {1, 0}, {2, 0}}, {1, 0}, fn::kMarkTab,
-                   0, 0, {}, {1, 0}, lines(1, 2), {}, {{opt::kLongestLine, 12}}},
-        MarkedCase{"BacktabLineMark", {"          a", "   b", "c"}, {kLine, {1, 0}, {3, 0}}, {1, 0},
-                   fn::kMarkBacktab, 0, 1, {"        a", "b", "c"}, {1, 0}, lines(1, 3)},
-        MarkedCase{"BacktabCharacterMarkWithinItsPartsOnly", {"ab          cd", "          ef"},
-                   {kChar, {1, 2}, {2, 1}}, {1, 0}, fn::kMarkBacktab, 0, 1, {"ab      cd", "        ef"}, {1, 0},
-                   characters(1, 2, 2, 1)},
-        MarkedCase{"FailsWithoutAMark", {"  a"}, {}, {1, 0}, fn::kMarkTab, 0, 0, {}, {1, 0}, kNoMark}),
+        MarkedCase{{"LineMarkFromColumnZero", {"ab", "  cd", ""}, {kLine, {1, 0}, {3, 0}}, {2, 3}, fn::kMarkTab, 0, 1,
+                    {"        ab", "        cd", ""}, {2, 9}}, lines(1, 3)},
+        MarkedCase{{"BlockFromItsStartColumn", {"ab cd", "ab    ef", "a"}, {kBlock, {1, 2}, {3, 3}}, {1, 0},
+                    fn::kMarkTab, 0, 1, {"ab      cd", "ab      ef", "a"}, {1, 0}}, block(1, 3, 2, 3)},
+        MarkedCase{{"CharacterMarkFromItsStartOnTheFirstLine", {"ab cd", "  ef"}, {kChar, {1, 2}, {2, 1}}, {1, 0},
+                    fn::kMarkTab, 0, 1, {"ab      cd", "        ef"}, {1, 0}}, characters(1, 2, 2, 1)},
+        MarkedCase{{"KeptTabAtTheFileEndBecomesBlanks", {"x", "\tab"}, {kLine, {2, 0}, {2, 0}}, {1, 0}, fn::kMarkTab, 0,
+                    1, {"x", "                ab"}, {1, 0}, {kKeepTabs}}, lines(2, 2)},
+        MarkedCase{{"NoStopForOneLineMovesNone", {"  a", "        b"}, {kLine, {1, 0}, {2, 0}}, {1, 0}, fn::kMarkTab, 0,
+                    0, {}, {1, 0}, {{opt::kLongestLine, 12}}}, lines(1, 2)},
+        MarkedCase{{"BacktabLineMark", {"          a", "   b", "c"}, {kLine, {1, 0}, {3, 0}}, {1, 0}, fn::kMarkBacktab,
+                    0, 1, {"        a", "b", "c"}, {1, 0}}, lines(1, 3)},
+        MarkedCase{{"BacktabCharacterMarkWithinItsPartsOnly", {"ab          cd", "          ef"},
+                    {kChar, {1, 2}, {2, 1}}, {1, 0}, fn::kMarkBacktab, 0, 1, {"ab      cd", "        ef"}, {1, 0}},
+                    characters(1, 2, 2, 1)},
+        MarkedCase{{"FailsWithoutAMark", {"  a"}, {}, {1, 0}, fn::kMarkTab, 0, 0, {}, {1, 0}}, kNoMark}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     AlignBlock, MarkedFormatting,
     testing::Values(
-        MarkedCase{"BlanksGoWhereTheTextBeginsInTheBlock", {"ab   cd", "ab cd", "ab      cd", "abcd", "a"},
-                   {kBlock, {1, 2}, {5, 5}}, {2, 4}, fn::kAlignBlock, 0, 1,
-                   {"abcd", "abcd", "ab      cd", "abcd", "a"}, {2, 3}, block(1, 5, 2, 5)},
-        MarkedCase{"CursorWithinTheBlanksGoesToTheStartColumn", {"x   y"}, {kBlock, {1, 1}, {1, 4}}, {1, 2},
-                   fn::kAlignBlock, 0, 1, {"xy"}, {1, 1}, block(1, 1, 1, 4)},
-        MarkedCase{"FailsWithALineMark", {"x   y"}, {kLine, {1, 0}, {1, 0}}, {1, 0}, fn::kAlignBlock, 0, 0, {}, {1, 0},
-                   lines(1, 1)}),
+        MarkedCase{{"BlanksGoWhereTheTextBeginsInTheBlock", {"ab   cd", "ab cd", "ab      cd", "abcd", "a"},
+                    {kBlock, {1, 2}, {5, 5}}, {2, 4}, fn::kAlignBlock, 0, 1,
+                    {"abcd", "abcd", "ab      cd", "abcd", "a"}, {2, 3}}, block(1, 5, 2, 5)},
+        MarkedCase{{"CursorWithinTheBlanksGoesToTheStartColumn", {"x   y"}, {kBlock, {1, 1}, {1, 4}}, {1, 2},
+                    fn::kAlignBlock, 0, 1, {"xy"}, {1, 1}}, block(1, 1, 1, 4)},
+        MarkedCase{{"FailsWithALineMark", {"x   y"}, {kLine, {1, 0}, {1, 0}}, {1, 0}, fn::kAlignBlock, 0, 0, {},
+                    {1, 0}}, lines(1, 1)}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     CreateTable, MarkedFormatting,
     testing::Values(
-        MarkedCase{"WordsOnTheStopsFromTheFirstAtOrAfterTheText", {"name age", "  bob   42  ", "", "x"},
-                   {kLine, {1, 0}, {3, 0}}, {4, 0}, fn::kCreateTable, 0, 1,
-                   {"        name    age", "        bob     42  ", "", "x"}, {4, 0}, lines(1, 3)},
-        MarkedCase{"AWordReachingTheNextStopGoesToTheOneAfter", {"        abcdefgh x"}, {kLine, {1, 0}, {1, 0}},
-                   {1, 0}, fn::kCreateTable, 0, 1, {"        abcdefgh        x"}, {1, 0}, lines(1, 1)},
-        MarkedCase{"WhereNoStopIsLeftTheRestStays", {"a b c"}, {kLine, {1, 0}, {1, 0}}, {1, 0}, fn::kCreateTable, 0,
-                   1, {"        a       b c"}, {1, 0}, lines(1, 1), {}, {{opt::kLongestLine, 20}}},
-        MarkedCase{"KeptTabsBetweenWordsGiveWay", {"a\tb c"}, {kLine, {1, 0}, {1, 0}}, {1, 0}, fn::kCreateTable, 0,
-                   1, {"        a       b       c"}, {1, 0}, lines(1, 1), {}, {kKeepTabs}},
-        MarkedCase{"FailsWithABlockMark", {"a b"}, {kBlock, {1, 0}, {1, 1}}, {1, 0}, fn::kCreateTable, 0, 0, {},
-                   {1, 0}, block(1, 1, 0, 1)}),
+        MarkedCase{{"WordsOnTheStopsFromTheFirstAtOrAfterTheText", {"name age", "  bob   42  ", "", "x"},
+                    {kLine, {1, 0}, {3, 0}}, {4, 0}, fn::kCreateTable, 0, 1,
+                    {"        name    age", "        bob     42  ", "", "x"}, {4, 0}}, lines(1, 3)},
+        MarkedCase{{"AWordReachingTheNextStopGoesToTheOneAfter", {"        abcdefgh x"}, {kLine, {1, 0}, {1, 0}},
+                    {1, 0}, fn::kCreateTable, 0, 1, {"        abcdefgh        x"}, {1, 0}}, lines(1, 1)},
+        MarkedCase{{"WhereNoStopIsLeftTheRestStays", {"a b c"}, {kLine, {1, 0}, {1, 0}}, {1, 0}, fn::kCreateTable, 0, 1,
+                    {"        a       b c"}, {1, 0}, {{opt::kLongestLine, 20}}}, lines(1, 1)},
+        MarkedCase{{"KeptTabsBetweenWordsGiveWay", {"a\tb c"}, {kLine, {1, 0}, {1, 0}}, {1, 0}, fn::kCreateTable, 0, 1,
+                    {"        a       b       c"}, {1, 0}, {kKeepTabs}}, lines(1, 1)},
+        MarkedCase{{"FailsWithABlockMark", {"a b"}, {kBlock, {1, 0}, {1, 1}}, {1, 0}, fn::kCreateTable, 0, 0, {},
+                    {1, 0}}, block(1, 1, 0, 1)}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     CopyMarkWrap, MarkedFormatting,
     testing::Values(
-        MarkedCase{"WordsBeyondTheMarginGoToANewLine", {"zz", "aaaa bbbb"}, {kChar, {1, 0}, {1, 1}}, {2, 12},
-                   fn::kCopyMark, 0, 1, {"zz", "aaaa bbbb", "zz"}, {3, 0}, characters(1, 1, 0, 1), {1, 10, 1},
-                   {{opt::kWordWrap, 1}}},
-        MarkedCase{"Option5FillsTheParagraph", {"xx yy", "", "aa", "bb"}, {kChar, {1, 0}, {1, 4}}, {3, 2},
-                   fn::kCopyMark, 0, 1, {"xx yy", "", "aaxx yy bb"}, {3, 2}, characters(1, 1, 0, 4), {1, 20, 1},
-                   {{opt::kWordWrap, 1}, {opt::kReformatWhileTyping, 1}}}),
+        MarkedCase{{"WordsBeyondTheMarginGoToANewLine", {"zz", "aaaa bbbb"}, {kChar, {1, 0}, {1, 1}}, {2, 12},
+                    fn::kCopyMark, 0, 1, {"zz", "aaaa bbbb", "zz"}, {3, 0}, {{opt::kWordWrap, 1}}},
+                    characters(1, 1, 0, 1), {1, 10, 1}},
+        MarkedCase{{"Option5FillsTheParagraph", {"xx yy", "", "aa", "bb"}, {kChar, {1, 0}, {1, 4}}, {3, 2},
+                    fn::kCopyMark, 0, 1, {"xx yy", "", "aaxx yy bb"}, {3, 2},
+                    {{opt::kWordWrap, 1}, {opt::kReformatWhileTyping, 1}}}, characters(1, 1, 0, 4), {1, 20, 1}}),
     caseName);
 
 // The functions of the mark act on it in whichever file holds it; the
