@@ -118,7 +118,9 @@ int markToTabStop(EngineCall& call, TabWay way) {
   if (!holder) return 0;
   EngineCall onMark = onMarkHolder(call, *holder);
   MarkRecord before = markRecordOf(*holder);
-  // From the start of each line's marked part: column 0 of a line mark's lines.
+  // Either way from the start of each line's marked part: column 0 of a line
+  // mark's lines, a block's left column, a character mark's start column on
+  // its first line and column 0 on the others.
   bool moved = alignToTabStop(onMark, *markScope(*holder, MarkColumns::MarkedParts), way);
   setColumnsBack(call.engine.marks(), *holder, before);
   holder->flags |= docflag::kRepaintAll;
