@@ -1,6 +1,7 @@
 // Formatting the dispatcher gives effect to: the trims, which the engine's
-// trim function carries out, and the `sort` command, which reads its key
-// columns and letters for the sort engine.
+// trim function carries out, `reflow`, its reformat of the line-marked
+// lines, and the `sort` command, which reads its key columns and letters
+// for the sort engine.
 #include <cstdlib>
 #include <optional>
 
@@ -8,6 +9,7 @@
 #include "command/command_registry.h"
 #include "command/decimal.h"
 #include "core/editor.h"
+#include "core/marks.h"
 #include "core/settings.h"
 #include "core/sort_bits.h"
 #include "core/text_case.h"
@@ -63,9 +65,11 @@ Outcome sortCommand(CommandLanguage& l, const Invocation& inv) {
   if (columns.size() > 2 || std::abs(start) > kLastColumn || end < 0 || end > kLastColumn ||
       (end > 0 && end < std::abs(start)))
     return refused(l, "Invalid sort columns: " + inv.rest);
-  if ((bits & sortbit::kUniqueKeys) && columns.empty()) return refused(l, "sort k needs the key columns");
   Document* doc = l.editor().currentDocument();
   if (!doc) return Outcome::done();
+  // Without columns, the key of k is a block mark's columns.
+  if ((bits & sortbit::kUniqueKeys) && columns.empty() && markKind(*doc) != markkind::kBlock)
+    return refused(l, "sort k needs the key columns or a block mark");
   bool sorted = l.editor().engine.send(doc, fn::kSortLines, bits, packedSortColumns(start, end));
   return sorted ? Outcome::done() : Outcome::failure();
 }
@@ -81,6 +85,9 @@ void registerFormattingCommands(CommandLanguage& language) {
       return l.send(fn::kTrim, bits) ? Outcome::done() : Outcome::failure();
     });
   l.setHandler(fn::kSort, [&l](const Invocation& inv) { return sortCommand(l, inv); });
+  l.setHandler(fn::kReflow, [&l](const Invocation&) {
+    return l.send(fn::kReformatParagraph, 1) ? Outcome::done() : Outcome::failure();
+  });
 }
 
 }  // namespace tarn::command

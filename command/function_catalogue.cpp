@@ -276,9 +276,8 @@ constexpr int kLater[] = {
     fn::kDir, fn::kPrint, fn::kMail, fn::kHistory, fn::kMru, fn::kVbsexec,
     fn::kVbsrun, fn::kMenu, fn::kOpen, fn::kZip, fn::kUnzip, fn::kWorkspace, fn::kBookmarks,
     fn::kPrintdoc,
-    // Functions: formatting over marks, the outside world.
-    fn::kDeleteAll, fn::kPrintMark, fn::kReflow, fn::kAlignMark, fn::kMarkTab,
-    fn::kMarkBacktab, fn::kAlignBlock, fn::kCreateTable, fn::kContextHelp, fn::kLinkTo,
+    // Functions: the outside world.
+    fn::kDeleteAll, fn::kPrintMark, fn::kContextHelp, fn::kLinkTo,
     fn::kMailTo, fn::kPyexec, fn::kPycall, fn::kPyrun,
 };
 

@@ -1,11 +1,16 @@
 #include "edit/alignment.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/engine.h"
+#include "core/marks.h"
 #include "edit/cursor_lines.h"
 #include "edit/handlers.h"
+#include "edit/mark_renewal.h"
+#include "edit/mark_scope.h"
 #include "edit/text_changes.h"
 #include "edit/text_columns.h"
 
@@ -58,12 +63,11 @@ void forEachLine(const LineScope& scope, Each each) {
 
 }  // namespace
 
-void alignToCursor(EngineCall& call, const LineScope& scope) {
+void alignToColumn(EngineCall& call, const LineScope& scope, int column) {
   ColumnRule rule = columnRule(call);
-  int target = call.doc.cursorColumn;
   forEachLine(scope, [&](Line& line, int partColumn) {
     std::optional<TextStart> start = textStart(line, partColumn, rule);
-    if (start && target >= partColumn) moveText(call, line, partColumn, *start, target);
+    if (start && column >= partColumn) moveText(call, line, partColumn, *start, column);
     return true;
   });
 }
@@ -71,6 +75,14 @@ void alignToCursor(EngineCall& call, const LineScope& scope) {
 bool alignToTabStop(EngineCall& call, const LineScope& scope, TabWay way) {
   ColumnRule rule = columnRule(call);
   const TabStops& stops = call.engine.tabStops();
+  struct Move {
+    Line* line;
+    int partColumn;
+    TextStart start;
+    int stop;
+  };
+  // Every line is measured before any moves, so that none moves when one cannot.
+  std::vector<Move> moves;
   bool found = true;
   forEachLine(scope, [&](Line& line, int partColumn) {
     std::optional<TextStart> start = textStart(line, partColumn, rule);
@@ -78,21 +90,73 @@ bool alignToTabStop(EngineCall& call, const LineScope& scope, TabWay way) {
     int stop = way == TabWay::Next ? nextTabStop(stops, start->column)
                                    : std::max(previousTabStop(stops, start->column), partColumn);
     found = stop >= 0 && stop < longestLine(call.doc);
-    if (!found) return false;
-    moveText(call, line, partColumn, *start, stop);
-    // A cursor on the text moves with it.
-    Document& doc = call.doc;
-    if (&line == doc.current && doc.cursorColumn >= start->column) doc.cursorColumn += stop - start->column;
-    return true;
+    if (found) moves.push_back({&line, partColumn, *start, stop});
+    return found;
   });
-  return found;
+  if (!found) return false;
+  Document& doc = call.doc;
+  for (const Move& move : moves) {
+    moveText(call, *move.line, move.partColumn, move.start, move.stop);
+    // A cursor on the text moves with it.
+    if (move.line == doc.current && doc.cursorColumn >= move.start.column)
+      doc.cursorColumn += move.stop - move.start.column;
+  }
+  return true;
 }
 
 namespace handler {
 
+namespace {
+
+// The mark's functions work on the file holding it, wherever that is.
+EngineCall onMarkHolder(const EngineCall& call, Document& holder) {
+  return {call.engine, call.editor, holder, call.code, call.arg1, call.arg2, call.repeat};
+}
+
+int markToTabStop(EngineCall& call, TabWay way) {
+  Document* holder = changeableMarkHolder(call);
+  if (!holder) return 0;
+  EngineCall onMark = onMarkHolder(call, *holder);
+  MarkRecord before = markRecordOf(*holder);
+  // Either way from the start of each line's marked part: column 0 of a line
+  // mark's lines, a block's left column, a character mark's start column on
+  // its first line and column 0 on the others.
+  bool moved = alignToTabStop(onMark, *markScope(*holder, MarkColumns::MarkedParts), way);
+  setColumnsBack(call.engine.marks(), *holder, before);
+  holder->flags |= docflag::kRepaintAll;
+  call.engine.marks().setChanged();
+  return moved;
+}
+
+// Where the blanks at a block's start column end when the text after them
+// begins within the block, else nothing.
+std::optional<size_t> blanksToRemove(std::string_view text, size_t from, const MarkedPart& block,
+                                     const ColumnRule& rule) {
+  size_t end = from;
+  while (end < text.size() && text[end] == ' ') ++end;
+  if (end == from || end == text.size() || isWhite(text[end]) || columnOf(text, end, rule) > block.last)
+    return std::nullopt;
+  return end;
+}
+
+}  // namespace
+
 int align(EngineCall& call) {
   if (!mayEditCurrent(call.doc)) return refuseChange(call);
-  alignToCursor(call, currentLineScope(call.doc));
+  alignToColumn(call, currentLineScope(call.doc), call.doc.cursorColumn);
+  return 1;
+}
+
+// Every line from the mark's first to its last, whole, to the cursor column.
+int alignMark(EngineCall& call) {
+  Document* holder = changeableMarkHolder(call);
+  if (!holder) return 0;
+  EngineCall onMark = onMarkHolder(call, *holder);
+  MarkRecord before = markRecordOf(*holder);
+  alignToColumn(onMark, *markScope(*holder, MarkColumns::WholeLines), call.doc.cursorColumn);
+  setColumnsBack(call.engine.marks(), *holder, before);
+  holder->flags |= docflag::kRepaintAll;
+  call.engine.marks().setChanged();
   return 1;
 }
 
@@ -104,6 +168,36 @@ int alignTab(EngineCall& call) {
 int alignBacktab(EngineCall& call) {
   if (!mayEditCurrent(call.doc)) return refuseChange(call);
   return alignToTabStop(call, currentLineScope(call.doc), TabWay::Previous);
+}
+
+int markTab(EngineCall& call) { return markToTabStop(call, TabWay::Next); }
+
+int markBacktab(EngineCall& call) { return markToTabStop(call, TabWay::Previous); }
+
+// The blanks at the start column of a block mark of this file are removed
+// on each line whose text after them begins within the block; the text
+// moves left to the start column, the cursor with it.
+int alignBlock(EngineCall& call) {
+  Document& doc = call.doc;
+  if (markKind(doc) != markkind::kBlock || doc.mark.flags != markstate::kBothCorners) return 0;
+  if (doc.isReadOnly()) return refuseChange(call);
+  ColumnRule rule = columnRule(call);
+  MarkRecord before = markRecordOf(doc);
+  forEachMarkedLine(doc, [&](Line& line, LineIndex, const MarkedPart& block) {
+    std::string_view text = line.view();
+    TextPosition from = positionAt(text, block.first, rule);
+    if (from.beyond > 0) return;
+    std::optional<size_t> end = blanksToRemove(text, from.index, block, rule);
+    if (!end) return;
+    auto removed = static_cast<int>(*end - from.index);
+    doc.deleteCharacters(line, static_cast<uint32_t>(from.index), static_cast<uint32_t>(removed));
+    if (&line == doc.current && doc.cursorColumn > block.first)
+      doc.cursorColumn = std::max(doc.cursorColumn - removed, block.first);
+  });
+  setColumnsBack(call.engine.marks(), doc, before);
+  doc.flags |= docflag::kRepaintAll;
+  call.engine.marks().setChanged();
+  return 1;
 }
 
 }  // namespace handler

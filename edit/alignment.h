@@ -8,14 +8,16 @@ namespace tarn {
 
 struct EngineCall;
 
-// To the cursor column (`align`): lines without a non-white character stay.
-void alignToCursor(EngineCall& call, const LineScope& scope);
+// To a column (`align`: the cursor's); lines without a non-white character
+// stay.
+void alignToColumn(EngineCall& call, const LineScope& scope, int column);
 
 enum class TabWay { Next, Previous };
 
 // To the next or previous tab stop after or before where the text starts
 // (`align tab`, `align backtab`); lines without a non-white character after
-// the part's start stay. False when a line has no next tab stop.
+// the part's start stay. False, with nothing changed, when a line has no
+// next tab stop.
 bool alignToTabStop(EngineCall& call, const LineScope& scope, TabWay way);
 
 }  // namespace tarn

@@ -1,10 +1,13 @@
 #include "edit/blank_trims.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/engine.h"
 #include "core/settings.h"
 #include "edit/handlers.h"
+#include "edit/mark_renewal.h"
+#include "edit/mark_scope.h"
 #include "edit/text_changes.h"
 #include "edit/text_columns.h"
 
@@ -113,8 +116,13 @@ int trim(EngineCall& call) {
     trimText(*reinterpret_cast<std::string*>(call.arg2), trimBits);
     return 1;
   }
-  if (!mayEditCurrent(call.doc)) return refuseChange(call);
-  trimLines(call, currentLineScope(call.doc), trimBits);
+  // The file's own mark, else the current line.
+  Document& doc = call.doc;
+  std::optional<LineScope> marked = markScope(doc, MarkColumns::MarkedParts);
+  if (doc.isReadOnly() || (!marked && !mayEditCurrent(doc))) return refuseChange(call);
+  MarkRecord before = markRecordOf(doc);
+  trimLines(call, marked ? *marked : currentLineScope(doc), trimBits);
+  setColumnsBack(call.engine.marks(), doc, before);
   return 1;
 }
 

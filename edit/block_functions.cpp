@@ -12,6 +12,7 @@
 #include "edit/handlers.h"
 #include "edit/line_breaks.h"
 #include "edit/text_changes.h"
+#include "edit/word_wrap.h"
 
 namespace tarn::handler {
 
@@ -49,7 +50,7 @@ int cutCursorLines(EngineCall& call) {
 }
 
 // Copy mark and overlay block: the marked text, wherever it is, goes in at
-// the cursor.
+// the cursor, and word wrap follows as after typing.
 int copyToCursor(EngineCall& call, PasteMode mode) {
   Document& doc = call.doc;
   Document* holder = call.engine.marks().holder();
@@ -58,6 +59,7 @@ int copyToCursor(EngineCall& call, PasteMode mode) {
   BufferContents text = markedText(call.engine, *holder);
   call.engine.marks().buffer().replace(std::move(text));
   if (!pasteBuffer(call.engine, doc, mode)) return refuseChange(call);
+  if (doc.option(opt::kWordWrap)) wrapAfterTyping(call);
   call.engine.marks().setChanged();
   return 1;
 }

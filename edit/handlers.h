@@ -119,7 +119,7 @@ int changeForward(EngineCall& call);
 int changeBackward(EngineCall& call);
 int repeatChangeSearch(EngineCall& call);
 // blank_trims.cpp: argument 1 the trim bits; argument 2 a std::string to
-// trim instead of the current line
+// trim instead of the file's mark or current line
 int trim(EngineCall& call);
 
 // reformat.cpp: argument 1 = 1 the line-marked lines
@@ -136,10 +136,18 @@ int centerInMargins(EngineCall& call);
 
 // alignment.cpp
 int align(EngineCall& call);
+int alignMark(EngineCall& call);
 int alignTab(EngineCall& call);
 int alignBacktab(EngineCall& call);
+int markTab(EngineCall& call);
+int markBacktab(EngineCall& call);
+int alignBlock(EngineCall& call);
 
-// line_sort.cpp: argument 1 the sort bits, argument 2 the key columns
+// create_table.cpp
+int createTable(EngineCall& call);
+
+// line_sort.cpp: argument 1 the sort bits, argument 2 the key columns (0:
+// a character or block mark's columns)
 int sortLines(EngineCall& call);
 // keystroke_macros.cpp: macro play honours the repeat count
 int macroDefine(EngineCall& call);

@@ -3,9 +3,13 @@
 #include <vector>
 
 #include "core/engine.h"
+#include "core/marks.h"
+#include "core/sort_bits.h"
 #include "edit/cursor_lines.h"
 #include "edit/handlers.h"
 #include "edit/line_scope.h"
+#include "edit/mark_renewal.h"
+#include "edit/mark_scope.h"
 #include "edit/sort_order.h"
 #include "edit/text_changes.h"
 
@@ -15,7 +19,8 @@ namespace {
 
 // Relinks the scope's lines in sorted order (the line objects stay, and all
 // that stands on them) and deletes those the compacting letters remove.
-void sortScope(Document& doc, const LineScope& scope, const SortRule& rule) {
+// Returns how many lines are left.
+size_t sortScope(Document& doc, const LineScope& scope, const SortRule& rule) {
   std::vector<Line*> lines;
   for (Line* line = scope.first;; line = line->next()) {
     lines.push_back(line);
@@ -28,7 +33,7 @@ void sortScope(Document& doc, const LineScope& scope, const SortRule& rule) {
 
   bool moved = order.size() < lines.size();
   for (size_t i = 0; i < order.size() && !moved; ++i) moved = order[i] != i;
-  if (!moved) return;
+  if (!moved) return lines.size();
   std::vector<Line*> sorted;
   sorted.reserve(order.size());
   std::vector<bool> kept(lines.size(), false);
@@ -45,6 +50,16 @@ void sortScope(Document& doc, const LineScope& scope, const SortRule& rule) {
     moveCursorTo(doc, lines[i], number);
     doc.deleteLine(lines[i]);
   }
+  return sorted.size();
+}
+
+// Without key columns, a character or block mark's first and last columns
+// are the key.
+intptr_t keyColumns(const Document& doc, intptr_t given) {
+  int kind = markKind(doc);
+  if (given != 0 || (kind != markkind::kCharacter && kind != markkind::kBlock)) return given;
+  Mark mark = normalised(doc.mark);
+  return packedSortColumns(mark.firstColumn + 1, mark.lastColumn + 1);
 }
 
 }  // namespace
@@ -58,8 +73,13 @@ int sortLines(EngineCall& call) {
   if (doc.textLineCount() < 1) return 1;
   Line* sentinel = doc.isSentinel(doc.current) ? doc.current : nullptr;
   LineIndex cursorLine = doc.currentLineNumber;
-  LineScope scope{doc.firstText(), firstTextNumber(doc), doc.lastText(), lastTextNumber(doc), {}};
-  sortScope(doc, scope, sortRuleOf(call.arg1, call.arg2));
+  // The lines of the file's mark, else the whole file.
+  LineScope scope = markScope(doc, MarkColumns::WholeLines)
+                        .value_or(LineScope{doc.firstText(), firstTextNumber(doc), doc.lastText(),
+                                            lastTextNumber(doc), {}});
+  MarkRenewal mark(call.engine.marks(), doc, scope.firstNumber, scope.lastNumber);
+  size_t left = sortScope(doc, scope, sortRuleOf(call.arg1, keyColumns(doc, call.arg2)));
+  mark.renew(scope.firstNumber + static_cast<int>(left) - 1);
   // The cursor goes back to its line number (a sentinel line keeps it); its column stays.
   if (sentinel) {
     moveCursorTo(doc, sentinel, sentinel == doc.first ? kFirstLine : doc.lastIndex());

@@ -13,8 +13,10 @@ enum class FirstLine {
 };
 
 // Fills the lines from first to last (not blank) again with the margins of
-// the settings and the file's options. With the cursor on the first line,
-// it stays on its character. Returns the last line of the new run.
+// the settings and the file's options. A cursor on one of the lines stays
+// on its character, one elsewhere on its line. A mark that overlapped the
+// lines is set again around the new ones (edit/mark_renewal.h). Returns the
+// last line of the new run.
 NumberedLine reformatLines(EngineCall& call, NumberedLine first, NumberedLine last, FirstLine firstLine);
 
 // The same from a line that is not blank to the end of its paragraph.

@@ -122,8 +122,13 @@ constexpr EditFunction kFunctions[] = {
     {fn::kInvertcase, kChange, changeCase},
     {fn::kCapitalize, kChange, changeCase},
     {fn::kAlign, kChange, align},
+    {fn::kAlignMark, kChange, alignMark},
     {fn::kAlignTab, kChange, alignTab},
     {fn::kAlignBacktab, kChange, alignBacktab},
+    {fn::kMarkTab, kChange, markTab},
+    {fn::kMarkBacktab, kChange, markBacktab},
+    {fn::kAlignBlock, kChange, alignBlock},
+    {fn::kCreateTable, kChange, createTable},
 };
 
 constexpr bool strictlySorted() {

@@ -182,7 +182,9 @@ class KeywordFileOnDisk : public testing::Test {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
-  const std::string path = testing::TempDir() + "keyword_file_test.kwd";
+  // ctest runs the tests of this fixture side by side: each has a file of its own.
+  const std::string path = testing::TempDir() + "keyword_file_test_" +
+                           testing::UnitTest::GetInstance()->current_test_info()->name() + ".kwd";
 };
 
 TEST_F(KeywordFileOnDisk, LoadsAFileAndFailsOnAMissingOne) {

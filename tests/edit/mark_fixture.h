@@ -2,6 +2,7 @@
 // the text, a mark made by pressing a mark function at two places, the
 // cursor, one call, and what it must leave.
 #pragma once
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,23 +45,29 @@ struct BlockCase {
   std::vector<std::string> after;  // empty: the text is unchanged
   Pos end;
   std::vector<std::pair<int, int>> options = {};  // per-file option index and value
+  intptr_t arg2 = 0;
 };
 
 inline void PrintTo(const BlockCase& c, std::ostream* out) { *out << c.name; }
 
 inline std::string blockCaseName(const testing::TestParamInfo<BlockCase>& info) { return info.param.name; }
 
-inline void runBlockCase(const BlockCase& c) {
+// Runs a case; setUp runs on the new fixture before the mark is made, check
+// after the call's own checks.
+inline void runBlockCase(const BlockCase& c, const std::function<void(EditFixture&)>& setUp = {},
+                         const std::function<void(EditFixture&)>& check = {}) {
   EditFixture f(c.before);
+  if (setUp) setUp(f);
   for (auto [index, value] : c.options) f.setOption(index, value);
   makeMark(f, c.mark);
   f.doc->setChangeCount(0);
   f.place(c.cursor);
-  EXPECT_EQ(f.send(c.code, c.arg1), c.result);
+  EXPECT_EQ(f.send(c.code, c.arg1, c.arg2), c.result);
   const std::vector<std::string>& expected = c.after.empty() ? c.before : c.after;
   EXPECT_EQ(f.text(), expected);
   EXPECT_EQ(f.cursor(), c.end);
   EXPECT_EQ(f.doc->changeCount() != 0, !c.after.empty()) << "change count " << f.doc->changeCount();
+  if (check) check(f);
 }
 
 }  // namespace tarn
