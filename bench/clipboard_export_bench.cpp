@@ -128,7 +128,7 @@ void CopyLinesToClipboard(benchmark::State& state) {
   Session s;
   s.editor.files.edit(sampleFile(), {});
   Document& doc = *s.editor.currentDocument();
-  MarkedText marked{&doc, copied::kLines, {}, true};
+  MarkedText marked{&doc, bufferkind::kMarkedLines, {}, true};
   for (Line* line = doc.firstText(); line != doc.last; line = line->next()) marked.lines.push_back(line->view());
   for (auto _ : state) putOnClipboard(s.editor, marked, &doc, false);
 }

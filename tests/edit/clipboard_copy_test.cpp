@@ -24,11 +24,11 @@ TEST(ClipboardBlock, LineEndsFollowTheKindOfMark) {
   };
   const Case cases[] = {
       // A character mark from the middle of one line to the middle of the next.
-      {marked(copied::kCharacters, {"cdef", "gh"}), "cdef\r\ngh"},
-      {marked(copied::kBlock, {"ab", "cd", "ef"}), "ab\r\ncd\r\nef"},
-      {marked(copied::kLines, {"one", "two"}), "one\r\ntwo\r\n"},
-      {marked(copied::kLines, {"one", "last of the file"}, false), "one\r\nlast of the file"},
-      {marked(copied::kCharacters, {""}), ""},
+      {marked(bufferkind::kCharacters, {"cdef", "gh"}), "cdef\r\ngh"},
+      {marked(bufferkind::kBlock, {"ab", "cd", "ef"}), "ab\r\ncd\r\nef"},
+      {marked(bufferkind::kMarkedLines, {"one", "two"}), "one\r\ntwo\r\n"},
+      {marked(bufferkind::kMarkedLines, {"one", "last of the file"}, false), "one\r\nlast of the file"},
+      {marked(bufferkind::kCharacters, {""}), ""},
   };
   for (const Case& c : cases) EXPECT_EQ(clipboardText(c.text), c.expected);
 }
@@ -79,7 +79,7 @@ class PutOnClipboard : public ::testing::Test {
 
 TEST_F(PutOnClipboard, HtmlDocumentsOfferTheHtmlFormWithItsOffsets) {
   Document& page = named("page.htm");
-  putOnClipboard(f->editor, marked(copied::kLines, {"<html><pre>", "caf\x82", "</pre></html>"}), &page, false);
+  putOnClipboard(f->editor, marked(bufferkind::kMarkedLines, {"<html><pre>", "caf\x82", "</pre></html>"}), &page, false);
   EXPECT_EQ(read(ClipFormat::Text), "<html><pre>\r\ncaf\u00e9\r\n</pre></html>\r\n");
   std::string html = read(ClipFormat::Html);
   EXPECT_EQ(htmlClipboardBody(html), read(ClipFormat::Text));
@@ -110,7 +110,7 @@ TEST_F(PutOnClipboard, RichFormsGoWithTheKindOfDocument) {
     if (c.set >= 0) window.flags = winflag::kKeywordSet | static_cast<uint32_t>(c.set) << 16;
     Document& doc = named(c.name);
     doc.owner = &window;
-    putOnClipboard(f->editor, marked(copied::kCharacters, {"x"}), &doc, false);
+    putOnClipboard(f->editor, marked(bufferkind::kCharacters, {"x"}), &doc, false);
     doc.owner = nullptr;
     EXPECT_EQ(read(ClipFormat::Text), "x") << c.name;
     EXPECT_EQ(htmlClipboardBody(read(ClipFormat::Html)), c.html) << c.name << " " << c.set;
@@ -120,15 +120,15 @@ TEST_F(PutOnClipboard, RichFormsGoWithTheKindOfDocument) {
 
 TEST_F(PutOnClipboard, AppendingKeepsBothTextsInOrder) {
   Document& page = named("page.htm");
-  putOnClipboard(f->editor, marked(copied::kCharacters, {"first", "piece"}), &page, false);
-  putOnClipboard(f->editor, marked(copied::kCharacters, {"second"}), &page, true);
+  putOnClipboard(f->editor, marked(bufferkind::kCharacters, {"first", "piece"}), &page, false);
+  putOnClipboard(f->editor, marked(bufferkind::kCharacters, {"second"}), &page, true);
   EXPECT_EQ(read(ClipFormat::Text), "first\r\npiecesecond");
   // One header, before both.
   std::string html = read(ClipFormat::Html);
   EXPECT_EQ(htmlClipboardBody(html), "first\r\npiecesecond");
   EXPECT_EQ(html.find("Version:", 1), std::string::npos);
 
-  putOnClipboard(f->editor, marked(copied::kLines, {"anew"}), &page, false);
+  putOnClipboard(f->editor, marked(bufferkind::kMarkedLines, {"anew"}), &page, false);
   EXPECT_EQ(read(ClipFormat::Text), "anew\r\n");
 }
 

@@ -42,7 +42,7 @@ size_t field(const std::string& block, const std::string& name) {
 TEST_F(EditorOnX, HtmlPageOffersTextAndHtmlWithOffsets) {
   EditFixture f({""});
   f.doc->name = "page.htm";
-  MarkedText marked{f.doc, copied::kLines, {"<html><body><pre>", "a &lt; b \x82", "</pre></body></html>"}, true};
+  MarkedText marked{f.doc, bufferkind::kMarkedLines, {"<html><body><pre>", "a &lt; b \x82", "</pre></body></html>"}, true};
   putOnClipboard(f.editor, marked, f.doc, false);
   const std::string text = "<html><body><pre>\r\na &lt; b \u00e9\r\n</pre></body></html>\r\n";
   EXPECT_EQ(out(f), text);
@@ -60,7 +60,7 @@ TEST_F(EditorOnX, HtmlPageOffersTextAndHtmlWithOffsets) {
 TEST_F(EditorOnX, RtfDocumentOffersRtf) {
   EditFixture f({""});
   f.doc->name = "letter.rtf";
-  putOnClipboard(f.editor, MarkedText{f.doc, copied::kCharacters, {"{\\rtf1 hi}"}, true}, f.doc, false);
+  putOnClipboard(f.editor, MarkedText{f.doc, bufferkind::kCharacters, {"{\\rtf1 hi}"}, true}, f.doc, false);
   EXPECT_EQ(out(f), "{\\rtf1 hi}");
   EXPECT_EQ(out(f, {"-t", "text/rtf"}), "{\\rtf1 hi}");
 }
