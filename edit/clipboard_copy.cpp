@@ -4,7 +4,6 @@
 #include <string>
 
 #include "core/editor.h"
-#include "core/function_codes.h"
 #include "core/text_case.h"
 #include "edit/clipboard_block.h"
 #include "edit/clipboard_paste.h"
@@ -102,7 +101,7 @@ int copyToClipboard(EngineCall& call) {
 // The dispatcher has copied the text already.
 int cut(EngineCall& call) {
   if (call.doc.isReadOnly()) return refuseChange(call);
-  return call.engine.send(&call.doc, fn::kDeleteMark);
+  return deleteMark(call);
 }
 
 }  // namespace handler
