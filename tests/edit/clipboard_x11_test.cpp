@@ -2,7 +2,6 @@
 // xclip as the other program: what a copy offers, and pastes of what xclip
 // put there.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cstdlib>
 
@@ -18,15 +17,8 @@ namespace {
 using fixtures::xclipIn;
 using fixtures::xclipOut;
 
-class EditorOnX : public fixtures::XDisplayTest {
+class EditorOnX : public fixtures::EditorOnXTest {
  protected:
-  void SetUp() override {
-    XDisplayTest::SetUp();
-    setenv("DISPLAY", display().name().c_str(), 1);
-    unsetenv("WAYLAND_DISPLAY");
-  }
-  void TearDown() override { unsetenv("DISPLAY"); }
-
   std::string out(ColouringFixture& f, std::vector<std::string> args = {}) {
     return xclipOut(display(), f.loop, std::move(args));
   }
