@@ -16,7 +16,8 @@ bool exportCurrentFile(Editor& editor, const SyntaxColouring& colouring, ExportK
   std::string target = name.empty() ? source->name + (kind == ExportKind::Html ? ".html" : ".rtf") : std::string(name);
 
   ExportPalette palette(editor.settings, colouring.setIndexOf(*source));
-  std::unique_ptr<ExportWriter> writer = ExportWriter::make(kind, palette, colouring.setOf(*source), consolePage(editor));
+  std::unique_ptr<ExportWriter> writer =
+      ExportWriter::make(kind, palette, colouring.setOf(*source), consolePage(editor));
   for (Line* line = source->firstText(); line && !source->isSentinel(line); line = line->next()) writer->add(line->view());
   std::vector<std::string> lines = writer->finish();
 

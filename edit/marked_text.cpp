@@ -17,7 +17,8 @@ std::optional<MarkedText> copyMarkedText(Editor& editor) {
   if (bufferkind::isLines(text.kind) && marked) text.lastLineEnded = !(marked->last->flags & lineflag::kNoLineEnd);
   const Document& lines = buffer.document();
   text.lines.reserve(static_cast<size_t>(lines.textLineCount()));
-  for (const Line* line = lines.firstText(); line != lines.last; line = line->next()) text.lines.push_back(line->view());
+  for (const Line* line = lines.firstText(); line != lines.last; line = line->next())
+    text.lines.push_back(line->view());
   return text;
 }
 

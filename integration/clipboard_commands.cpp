@@ -30,8 +30,9 @@ void registerClipboardCommands(command::CommandLanguage& language, const SyntaxC
   language.setHandler(fn::kAppendToClipboard, [&editor, &colouring](const Invocation&) {
     return result(copyMarkToClipboard(editor, colouring, true));
   });
-  language.setHandler(msg::kCut,
-                      [&editor, &colouring](const Invocation&) { return result(cutMarkToClipboard(editor, colouring)); });
+  language.setHandler(msg::kCut, [&editor, &colouring](const Invocation&) {
+    return result(cutMarkToClipboard(editor, colouring));
+  });
   language.setHandler(fn::kBlockFromClipboard, [&language](const Invocation&) {
     return result(language.send(fn::kCopyFromClipboard, pasteflag::kBlock) != 0);
   });

@@ -52,7 +52,8 @@ TEST_F(EditorOnX, HtmlPageOffersTextAndHtmlWithOffsets) {
 TEST_F(EditorOnX, RtfDocumentOffersRtf) {
   ColouringFixture f({""});
   f.doc->name = "letter.rtf";
-  putOnClipboard(f.editor, f.colouring, MarkedText{f.doc, bufferkind::kCharacters, {"{\\rtf1 hi}"}, true}, f.doc, false);
+  MarkedText marked{f.doc, bufferkind::kCharacters, {"{\\rtf1 hi}"}, true};
+  putOnClipboard(f.editor, f.colouring, marked, f.doc, false);
   EXPECT_EQ(out(f), "{\\rtf1 hi}");
   EXPECT_EQ(out(f, {"-t", "text/rtf"}), "{\\rtf1 hi}");
 }

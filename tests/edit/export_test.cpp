@@ -112,7 +112,8 @@ TEST_F(ExportReadBack, HtmlParserFindsTheTextInItsColours) {
 
 TEST_F(ExportReadBack, UnrtfFindsTheTextInItsColours) {
   if (!programOnPath("unrtf")) GTEST_SKIP() << "unrtf is needed";
-  std::vector<fixtures::ReadChar> read = fixtures::readRtf(joined(exported(ExportKind::Rtf, source, &set, settings, 2)));
+  std::vector<fixtures::ReadChar> read =
+      fixtures::readRtf(joined(exported(ExportKind::Rtf, source, &set, settings, 2)));
   ASSERT_FALSE(read.empty());
   fixtures::expectClassColours(read, source, set, ExportPalette(settings, 2), true);
 }

@@ -122,7 +122,8 @@ TEST_F(KeystrokeMacros, APasteOverABlockIsRecordedAsThePasteAlone) {
   unsetenv("DISPLAY");
   unsetenv("WAYLAND_DISPLAY");
   EditFixture g({"abc", "def"});
-  g.setOption(opt::kBehaviour, behaviour::kTypeOverBlockRemovesIt);  // bit 2 clear: delete mark without a mark deletes lines
+  // Bit 2 clear: delete mark without a mark would delete lines.
+  g.setOption(opt::kBehaviour, behaviour::kTypeOverBlockRemovesIt);
   g.editor.clipboard.copy({"X", "", ""});
   g.place({1, 1});
   g.send(fn::kMarkBlock);
