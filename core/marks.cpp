@@ -234,6 +234,14 @@ void Marks::setCorners(Document& doc, int kind, int state, const LinePlace& a, c
   doc.flags |= docflag::kRepaintAll;
 }
 
+void Marks::select(Document& doc, int kind, const LinePlace& from, const LinePlace& to) {
+  unmarkAll();
+  doc.anchor = from;
+  bool onePlace = from.line == to.line && from.column == to.column;
+  setCorners(doc, kind, onePlace ? markstate::kOneCorner : markstate::kBothCorners, from, to);
+  setChanged();
+}
+
 bool Marks::restore(Document& doc, const MarkRecord& record) {
   if (doc.isCommandLine()) return false;
   LineIndex firstText = kFirstLine + 1;
@@ -294,6 +302,36 @@ std::string Marks::unexpandedText(const Document& doc, const Line& line) const {
   auto it = expanded_.find(&line);
   if (it != expanded_.end() && it->second.expanded == line.view()) return it->second.original;
   return compressBlanks(line.view(), columnRule(engine_, doc));
+}
+
+ShownSpan::ShownSpan(const Marks& marks, Document& doc, const LinePlace& first, int lastColumn)
+    : doc_(doc), holder_(marks.holder()) {
+  if (holder_) {
+    mark_ = holder_->mark;
+    range_ = holder_->range;
+    for (Line* line = range_.first; line; line = line->next()) {
+      if (line->flags & lineflag::kInRange) markedLines_.push_back(line);
+      line->flags &= ~lineflag::kInRange;
+      if (line == range_.last) break;
+    }
+    holder_->mark = Mark{};
+    holder_->range = OperationRange{};
+    holder_->flags |= docflag::kRepaintAll;
+  }
+  int state = first.column == lastColumn ? markstate::kOneCorner : markstate::kBothCorners;
+  doc.mark = Mark{markkind::kBlock, state, first.line, first.column, first.lineNumber,
+                  first.line,       lastColumn, first.lineNumber};
+  doc.flags |= docflag::kRepaintAll;
+}
+
+ShownSpan::~ShownSpan() {
+  doc_.mark = Mark{};
+  doc_.flags |= docflag::kRepaintAll;
+  if (!holder_) return;
+  holder_->mark = mark_;
+  holder_->range = range_;
+  for (Line* line : markedLines_) line->flags |= lineflag::kInRange;
+  holder_->flags |= docflag::kRepaintAll;
 }
 
 }  // namespace tarn

@@ -161,6 +161,10 @@ class Marks {
   // either order. In a file that keeps tabs, the lines of a block mark that
   // hold tabs are expanded to blanks while the mark lasts.
   void setCorners(Document& doc, int kind, int state, const LinePlace& a, const LinePlace& b);
+  // A new character or block mark from one place to another (either
+  // order), made the one mark of the editor: every mark there was goes
+  // first. Marking again spans from `from`; one place leaves one corner set.
+  void select(Document& doc, int kind, const LinePlace& from, const LinePlace& to);
   // Sets a mark from a record; false when the record names no valid mark of
   // the document.
   bool restore(Document& doc, const MarkRecord& record);
@@ -188,6 +192,26 @@ class Marks {
   // went stays until the next unmark, unread: only flagged lines reached
   // through a document are looked up.
   std::unordered_map<const Line*, Expansion> expanded_;
+};
+
+// While it lives, a span of one line is shown as the block mark, for a
+// question about it (the change prompt); the mark the editor had is set
+// aside meanwhile and comes back as it was, singly toggled lines and all.
+// The text stays as it is: no tabs are expanded for the span, nor given
+// back by the mark set aside.
+class ShownSpan {
+ public:
+  ShownSpan(const Marks& marks, Document& doc, const LinePlace& first, int lastColumn);
+  ~ShownSpan();
+  ShownSpan(const ShownSpan&) = delete;
+  ShownSpan& operator=(const ShownSpan&) = delete;
+
+ private:
+  Document& doc_;
+  Document* holder_;
+  Mark mark_;
+  OperationRange range_;
+  std::vector<Line*> markedLines_;
 };
 
 // --- template definitions ----------------------------------------------

@@ -1,20 +1,21 @@
 #include "edit/block_mark_replacement.h"
 
 #include "core/engine.h"
-#include "core/function_codes.h"
+#include "core/marks.h"
 #include "core/options.h"
+#include "edit/handlers.h"
 
 namespace tarn {
 
-namespace {
-constexpr int kBlockMark = 2;  // the mark's kind
-}  // namespace
-
+// The functions are run as part of the call (not sent on their own), so
+// that a keystroke capture records the typing or the paste alone.
 void removeBlockMarkFirst(EngineCall& call) {
   Document& doc = call.doc;
-  if (doc.mark.type != kBlockMark || !(doc.option(opt::kBehaviour) & behaviour::kTypeOverBlockRemovesIt)) return;
-  bool within = doc.currentLineNumber >= doc.mark.firstLineNumber && doc.currentLineNumber <= doc.mark.lastLineNumber;
-  call.engine.send(&doc, within ? fn::kDeleteMark : fn::kUnmark);
+  if (markKind(doc) != markkind::kBlock || !(doc.option(opt::kBehaviour) & behaviour::kTypeOverBlockRemovesIt)) return;
+  if (markedPart(doc, doc.current, doc.currentLineNumber))
+    handler::deleteMark(call);
+  else
+    handler::unmark(call);
 }
 
 }  // namespace tarn

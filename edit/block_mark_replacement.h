@@ -7,8 +7,8 @@ namespace tarn {
 struct EngineCall;
 
 // With behaviour bit 1 and a block mark in the file: the marked text is
-// deleted when the cursor line lies within the mark's lines, otherwise the
-// mark alone is removed.
+// deleted (into the line buffer) when the cursor line lies within the
+// mark's lines, otherwise the mark alone is removed.
 void removeBlockMarkFirst(EngineCall& call);
 
 }  // namespace tarn

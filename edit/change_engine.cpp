@@ -5,10 +5,10 @@
 #include <string>
 
 #include "core/editor.h"
+#include "core/marks.h"
 #include "core/view_placement.h"
 #include "edit/handlers.h"
 #include "edit/match_splice.h"
-#include "edit/search_marks.h"
 #include "edit/search_places.h"
 #include "edit/text_changes.h"
 
@@ -29,15 +29,15 @@ Answer confirm(EngineCall& call, const FoundMatch& found, int promptRow, const C
   putCursor(doc, found.line, found.number, found.match.whole.start.column, rule);
   if (promptRow >= 0) setWindowTop(doc, found.number - promptRow);
   placeCurrentLine(doc);
-  Mark kept = doc.mark;
-  std::string_view text = found.line->view();
-  showBlockMark(call.engine, doc, found.line, found.number, doc.cursorColumn,
-                columnOf(text, lastByteOnLine(found), rule), false);
-  editor->screen.windowChanged(doc, true);
-  editor->screen.message(kConfirmPrompt);
-  int key = editor->input.readKey();
-  editor->screen.clearMessage();
-  restoreMark(doc, kept);
+  int key;
+  {
+    ShownSpan shown(call.engine.marks(), doc, {found.line, doc.cursorColumn, found.number},
+                    columnOf(found.line->view(), lastByteOnLine(found), rule));
+    editor->screen.windowChanged(doc, true);
+    editor->screen.message(kConfirmPrompt);
+    key = editor->input.readKey();
+    editor->screen.clearMessage();
+  }
   editor->screen.windowChanged(doc, true);
   switch (key) {
     case -1:

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "core/line_buffer.h"
+
 namespace tarn {
 
 namespace {
@@ -35,7 +37,7 @@ std::string clipboardText(const MarkedText& marked) {
   size_t size = 0;
   for (std::string_view line : marked.lines) size += line.size() + 2;
   text.reserve(size);
-  const bool stream = marked.kind == copied::kCharacters || marked.kind == copied::kBlock;
+  const bool stream = !bufferkind::isLines(marked.kind);
   for (size_t i = 0; i < marked.lines.size(); ++i) {
     text += marked.lines[i];
     bool last = i + 1 == marked.lines.size();

@@ -4,14 +4,13 @@
 #include <string>
 
 #include "core/editor.h"
-#include "core/function_codes.h"
 #include "core/text_case.h"
 #include "edit/clipboard_block.h"
 #include "edit/clipboard_paste.h"
-#include "edit/document_syntax.h"
 #include "edit/handlers.h"
 #include "edit/keyword_set_selection.h"
 #include "edit/marked_text.h"
+#include "edit/syntax_colouring.h"
 #include "edit/text_changes.h"
 
 namespace tarn {
@@ -46,8 +45,8 @@ std::string formBlock(Editor& editor, ClipFormat form, const std::string& text, 
 // The rich form a document's text goes in besides the plain text: HTML for
 // a ".htm" or ".html" file coloured by the set of ".html" files, RTF for an
 // ".rtf" file coloured by the set of ".rtf" files.
-std::optional<ClipFormat> richFormOf(Editor& editor, const Document& doc) {
-  int set = documentSyntax(editor, doc).index;
+std::optional<ClipFormat> richFormOf(Editor& editor, const SyntaxColouring& colouring, const Document& doc) {
+  int set = colouring.setIndexOf(doc);
   auto setOf = [&](std::string_view sample) { return selectKeywordSet(editor.settings.syntax, set, sample); };
   if ((endsWithIgnoringCase(doc.name, ".htm") || endsWithIgnoringCase(doc.name, ".html")) && setOf("x.html") == set)
     return ClipFormat::Html;
@@ -57,25 +56,26 @@ std::optional<ClipFormat> richFormOf(Editor& editor, const Document& doc) {
 
 }  // namespace
 
-void putOnClipboard(Editor& editor, const MarkedText& marked, const Document* current, bool append) {
+void putOnClipboard(Editor& editor, const SyntaxColouring& colouring, const MarkedText& marked,
+                    const Document* current, bool append) {
   std::string text = utf8Text(editor, marked);
   ClipboardContent content;
   content.text = formBlock(editor, ClipFormat::Text, text, append);
   if (current)
-    if (auto rich = richFormOf(editor, *current)) content.in(*rich) = formBlock(editor, *rich, text, append);
+    if (auto rich = richFormOf(editor, colouring, *current)) content.in(*rich) = formBlock(editor, *rich, text, append);
   editor.clipboard.copy(content);
 }
 
-bool copyMarkToClipboard(Editor& editor, bool append) {
+bool copyMarkToClipboard(Editor& editor, const SyntaxColouring& colouring, bool append) {
   std::optional<MarkedText> marked = markedText(editor);
-  if (marked) putOnClipboard(editor, *marked, editor.currentDocument(), append);
+  if (marked) putOnClipboard(editor, colouring, *marked, editor.currentDocument(), append);
   return marked.has_value();
 }
 
-bool cutMarkToClipboard(Editor& editor) {
+bool cutMarkToClipboard(Editor& editor, const SyntaxColouring& colouring) {
   std::optional<MarkedText> marked = markedText(editor);
   if (!marked) return false;
-  putOnClipboard(editor, *marked, editor.currentDocument(), false);
+  putOnClipboard(editor, colouring, *marked, editor.currentDocument(), false);
   return editor.engine.send(marked->holder, msg::kCut) != 0;
 }
 
@@ -102,7 +102,7 @@ int copyToClipboard(EngineCall& call) {
 // The dispatcher has copied the text already.
 int cut(EngineCall& call) {
   if (call.doc.isReadOnly()) return refuseChange(call);
-  return call.engine.send(&call.doc, fn::kDeleteMark);
+  return deleteMark(call);
 }
 
 }  // namespace handler

@@ -9,6 +9,7 @@ namespace tarn {
 struct Document;
 struct Editor;
 struct MarkedText;
+class SyntaxColouring;
 
 // Argument 1 bits of the engine's copy (0x301).
 namespace clipbits {
@@ -20,13 +21,14 @@ constexpr int kRtf = 0x4;     // the RTF form, beside the text
 // The marked text as the clipboard's text, after the text it holds when
 // appending; when current is an HTML or RTF document (named so, and coloured
 // by the set of such files), in that rich form as well.
-void putOnClipboard(Editor& editor, const MarkedText& marked, const Document* current, bool append);
+void putOnClipboard(Editor& editor, const SyntaxColouring& colouring, const MarkedText& marked,
+                    const Document* current, bool append);
 
 // `copy to clipboard` (append false) and `append to clipboard`: false when
 // no file holds a mark.
-bool copyMarkToClipboard(Editor& editor, bool append);
+bool copyMarkToClipboard(Editor& editor, const SyntaxColouring& colouring, bool append);
 
 // Cut: copied, then the mark deleted in its file.
-bool cutMarkToClipboard(Editor& editor);
+bool cutMarkToClipboard(Editor& editor, const SyntaxColouring& colouring);
 
 }  // namespace tarn

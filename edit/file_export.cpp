@@ -6,18 +6,18 @@
 #include "core/editor.h"
 #include "core/function_codes.h"
 #include "edit/clipboard_paste.h"
-#include "edit/document_syntax.h"
+#include "edit/syntax_colouring.h"
 
 namespace tarn {
 
-bool exportCurrentFile(Editor& editor, ExportKind kind, std::string_view name) {
+bool exportCurrentFile(Editor& editor, const SyntaxColouring& colouring, ExportKind kind, std::string_view name) {
   Document* source = editor.currentDocument();
   if (!source) return false;
   std::string target = name.empty() ? source->name + (kind == ExportKind::Html ? ".html" : ".rtf") : std::string(name);
 
-  DocumentSyntax syntax = documentSyntax(editor, *source);
-  ExportPalette palette(editor.settings, syntax.index);
-  std::unique_ptr<ExportWriter> writer = ExportWriter::make(kind, palette, syntax.set, consolePage(editor));
+  ExportPalette palette(editor.settings, colouring.setIndexOf(*source));
+  std::unique_ptr<ExportWriter> writer =
+      ExportWriter::make(kind, palette, colouring.setOf(*source), consolePage(editor));
   for (Line* line = source->firstText(); line && !source->isSentinel(line); line = line->next()) writer->add(line->view());
   std::vector<std::string> lines = writer->finish();
 

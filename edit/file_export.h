@@ -9,9 +9,12 @@
 namespace tarn {
 
 struct Editor;
+class SyntaxColouring;
 
-// name: the export's file name; empty for the file's name with ".html" or
-// ".rtf" added. False when no file is open or the window cannot be opened.
-bool exportCurrentFile(Editor& editor, ExportKind kind, std::string_view name);
+// In the colours of the keyword set that colours the file (plain without
+// one). name: the export's file name; empty for the file's name with
+// ".html" or ".rtf" added. False when no file is open or the window cannot
+// be opened.
+bool exportCurrentFile(Editor& editor, const SyntaxColouring& colouring, ExportKind kind, std::string_view name);
 
 }  // namespace tarn

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "core/engine.h"
+#include "core/marks.h"
 #include "edit/handlers.h"
-#include "edit/search_marks.h"
 #include "edit/search_places.h"
 
 namespace tarn::handler {
@@ -12,6 +12,27 @@ namespace tarn::handler {
 namespace {
 
 SearchRequest* requestOf(const EngineCall& call) { return reinterpret_cast<SearchRequest*>(call.arg2); }
+
+// The bytes [start, end) of the found line that the match covers.
+struct FoundBytes {
+  int start;
+  int end;
+};
+
+// The found text becomes the one mark, a block. In a file that keeps tabs
+// the block's line has its tabs expanded now, which moves its bytes but not
+// its columns: the match's bytes are found again by its columns.
+FoundBytes selectFound(EngineCall& call, const FoundMatch& found, FoundBytes bytes, const ColumnRule& rule) {
+  std::string_view text = found.line->view();
+  const int first = columnOf(text, bytes.start, rule);
+  const int last = columnOf(text, lastByteOnLine(found), rule);
+  call.engine.marks().select(call.doc, markkind::kBlock, {found.line, first, found.number},
+                             {found.line, last, found.number});
+  text = found.line->view();
+  const auto start = static_cast<int>(positionAt(text, first, rule).index);
+  if (bytes.end == bytes.start) return {start, start};
+  return {start, static_cast<int>(positionAt(text, last, rule).index) + 1};
+}
 
 int locate(EngineCall& call, SearchDirection direction) {
   SearchRequest* request = requestOf(call);
@@ -40,15 +61,13 @@ int locate(EngineCall& call, SearchDirection direction) {
   const SearchMatch& match = found->match;
   MatchPlace cursor = placeOf(*found, match.cursor.value_or(match.whole.start));
   putCursor(doc, cursor.line, cursor.number, cursor.column, rule);
+  FoundBytes bytes{match.whole.start.column,
+                   lastByteOnLine(*found) + (match.whole.start == match.whole.end ? 0 : 1)};
+  if (record.has(searchbit::kSelect)) bytes = selectFound(call, *found, bytes, rule);
   if (match.cursor && *match.cursor != match.whole.start)
-    record.marker = {&doc, cursor.line, doc.cursorColumn, found->line, found->number, match.whole.start.column};
-  request->matchStart = match.whole.start.column;
-  request->matchEnd = lastByteOnLine(*found) + (match.whole.start == match.whole.end ? 0 : 1);
-  if (record.has(searchbit::kSelect)) {
-    std::string_view text = found->line->view();
-    showBlockMark(call.engine, doc, found->line, found->number, columnOf(text, match.whole.start.column, rule),
-                  columnOf(text, lastByteOnLine(*found), rule), true);
-  }
+    record.marker = {&doc, cursor.line, doc.cursorColumn, found->line, found->number, bytes.start};
+  request->matchStart = bytes.start;
+  request->matchEnd = bytes.end;
   return 1;
 }
 

@@ -93,14 +93,9 @@ int getWord(EngineCall& call) {
   while (start > 0 && !separators.isSeparator(text[start - 1])) --start;
   size_t end = at.index;
   while (end + 1 < text.size() && !separators.isSeparator(text[end + 1])) ++end;
-  Marks& marks = call.engine.marks();
-  marks.unmarkAll();
   LinePlace first{doc.current, columnOf(text, start, rule), doc.currentLineNumber};
   LinePlace last{doc.current, columnOf(text, end, rule), doc.currentLineNumber};
-  doc.anchor = first;
-  marks.setCorners(doc, markkind::kCharacter, end > start ? markstate::kBothCorners : markstate::kOneCorner,
-                   first, last);
-  marks.setChanged();
+  call.engine.marks().select(doc, markkind::kCharacter, first, last);
   return 1;
 }
 

@@ -1,9 +1,25 @@
 #include "edit/marked_text.h"
 
+#include "core/block_text.h"
+#include "core/editor.h"
+#include "core/marks.h"
+
 namespace tarn {
 
-// Marks and the line buffer come with the block functions; until then no
-// file holds a mark.
-std::optional<MarkedText> copyMarkedText(Editor&) { return std::nullopt; }
+std::optional<MarkedText> copyMarkedText(Editor& editor) {
+  Engine& engine = editor.engine;
+  Document* holder = engine.marks().holder();
+  if (!holder) return std::nullopt;
+  std::optional<MarkLines> marked = markLines(*holder);
+  copyMarkToBuffer(engine, *holder);
+  const LineBuffer& buffer = engine.marks().buffer();
+  MarkedText text{holder, buffer.kind(), {}, true};
+  if (bufferkind::isLines(text.kind) && marked) text.lastLineEnded = !(marked->last->flags & lineflag::kNoLineEnd);
+  const Document& lines = buffer.document();
+  text.lines.reserve(static_cast<size_t>(lines.textLineCount()));
+  for (const Line* line = lines.firstText(); line != lines.last; line = line->next())
+    text.lines.push_back(line->view());
+  return text;
+}
 
 }  // namespace tarn

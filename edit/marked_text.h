@@ -10,19 +10,12 @@ namespace tarn {
 struct Document;
 struct Editor;
 
-// The kind of text the line buffer holds.
-namespace copied {
-constexpr int kCharacters = 1;
-constexpr int kBlock = 2;
-constexpr int kLines = 32;  // and 33
-}  // namespace copied
-
 struct MarkedText {
   Document* holder = nullptr;  // the file that holds the mark
-  int kind = 0;                // copied::
+  int kind = 0;                // what the line buffer holds (bufferkind)
   // The line buffer's lines, valid until the buffer changes.
   std::vector<std::string_view> lines;
-  // False when the last line had no line end in its file.
+  // False when the last marked line of a line mark had no line end in its file.
   bool lastLineEnded = true;
 };
 

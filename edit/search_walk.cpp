@@ -2,8 +2,8 @@
 
 #include <climits>
 
+#include "core/marks.h"
 #include "edit/line_source.h"
-#include "edit/search_marks.h"
 
 namespace tarn {
 
@@ -54,7 +54,7 @@ std::optional<SearchMatch> SearchWalk::findInLine(Line* line, LineIndex number, 
   if (!forward && from > length) from = length;
   bool scoped = scope_.inside || scope_.outside;
   // Inside the mark alone, a line the mark does not reach holds nothing.
-  if (scope_.inside && !scope_.outside && !markedColumns(doc_, line, number)) return std::nullopt;
+  if (scope_.inside && !scope_.outside && !markedPart(doc_, line, number)) return std::nullopt;
   while (from >= 0 && from <= length) {
     FollowingLines following(doc_, line);
     std::optional<SearchMatch> match = search_.find(line->view(), from, direction_, &following);
@@ -66,9 +66,9 @@ std::optional<SearchMatch> SearchWalk::findInLine(Line* line, LineIndex number, 
 }
 
 // A match counts when its first and last bytes on the line lie in the
-// scope: within the marked columns, or (outside the mark) clear of them.
+// scope: within the marked part of the line, or (outside the mark) clear of it.
 bool SearchWalk::admits(const Line* line, LineIndex number, const SearchMatch& match) const {
-  std::optional<MarkedColumns> marked = markedColumns(doc_, line, number);
+  std::optional<MarkedPart> marked = markedPart(doc_, line, number);
   std::string_view text = line->view();
   int start = columnOf(text, match.whole.start.column, rule_);
   int endByte = match.whole.end.line == 0 ? match.whole.end.column : static_cast<int>(text.size());

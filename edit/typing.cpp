@@ -2,8 +2,8 @@
 #include <string>
 
 #include "core/editor.h"
-#include "core/marks.h"
 #include "core/options.h"
+#include "edit/block_mark_replacement.h"
 #include "edit/cursor_lines.h"
 #include "edit/handlers.h"
 #include "edit/line_breaks.h"
@@ -40,24 +40,13 @@ void typeByte(EngineCall& call, size_t at, char byte, bool insert) {
   doc.cursorColumn = columnOf(line.view(), at + 1, columnRule(call));
 }
 
-// Behaviour bit 1: typing over a block mark. On a line of the block its text
-// is deleted first (into the line buffer); elsewhere the mark only goes.
-void typeOverBlock(EngineCall& call) {
-  Document& doc = call.doc;
-  if (!(doc.option(opt::kBehaviour) & behaviour::kTypeOverBlockRemovesIt) || doc.mark.type != markkind::kBlock) return;
-  if (markedPart(doc, doc.current, doc.currentLineNumber))
-    deleteMark(call);
-  else
-    call.engine.marks().unmarkAll();
-}
-
 }  // namespace
 
 int typeCharacter(EngineCall& call) {
   Document& doc = call.doc;
   if (call.arg1 < 1 || call.arg1 > 255) return 0;
   if (doc.isReadOnly()) return refuseChange(call);
-  typeOverBlock(call);
+  removeBlockMarkFirst(call);
   if (doc.cursorColumn + 1 >= longestLine(doc)) return 0;
   char byte = static_cast<char>(call.arg1);
   bool literal = call.arg2 & kLiteral;

@@ -22,23 +22,27 @@ std::string_view fileName(const Invocation& inv) { return inv.args.empty() ? std
 
 }  // namespace
 
-void registerClipboardCommands(command::CommandLanguage& language) {
+void registerClipboardCommands(command::CommandLanguage& language, const SyntaxColouring& colouring) {
   Editor& editor = language.editor();
-  language.setHandler(fn::kCopyToClipboard,
-                      [&editor](const Invocation&) { return result(copyMarkToClipboard(editor, false)); });
-  language.setHandler(fn::kAppendToClipboard,
-                      [&editor](const Invocation&) { return result(copyMarkToClipboard(editor, true)); });
-  language.setHandler(msg::kCut, [&editor](const Invocation&) { return result(cutMarkToClipboard(editor)); });
+  language.setHandler(fn::kCopyToClipboard, [&editor, &colouring](const Invocation&) {
+    return result(copyMarkToClipboard(editor, colouring, false));
+  });
+  language.setHandler(fn::kAppendToClipboard, [&editor, &colouring](const Invocation&) {
+    return result(copyMarkToClipboard(editor, colouring, true));
+  });
+  language.setHandler(msg::kCut, [&editor, &colouring](const Invocation&) {
+    return result(cutMarkToClipboard(editor, colouring));
+  });
   language.setHandler(fn::kBlockFromClipboard, [&language](const Invocation&) {
     return result(language.send(fn::kCopyFromClipboard, pasteflag::kBlock) != 0);
   });
   language.setHandler(fn::kAppend,
                       [&editor](const Invocation& inv) { return result(appendMarkToFile(editor, fileName(inv))); });
-  language.setHandler(fn::kHtml, [&editor](const Invocation& inv) {
-    return result(exportCurrentFile(editor, ExportKind::Html, fileName(inv)));
+  language.setHandler(fn::kHtml, [&editor, &colouring](const Invocation& inv) {
+    return result(exportCurrentFile(editor, colouring, ExportKind::Html, fileName(inv)));
   });
-  language.setHandler(fn::kRtf, [&editor](const Invocation& inv) {
-    return result(exportCurrentFile(editor, ExportKind::Rtf, fileName(inv)));
+  language.setHandler(fn::kRtf, [&editor, &colouring](const Invocation& inv) {
+    return result(exportCurrentFile(editor, colouring, ExportKind::Rtf, fileName(inv)));
   });
 }
 

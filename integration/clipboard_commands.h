@@ -9,6 +9,10 @@ class CommandLanguage;
 
 namespace tarn {
 
-void registerClipboardCommands(command::CommandLanguage& language);
+class SyntaxColouring;
+
+// The rich clipboard forms and the export take the files' keyword sets from
+// the colouring.
+void registerClipboardCommands(command::CommandLanguage& language, const SyntaxColouring& colouring);
 
 }  // namespace tarn

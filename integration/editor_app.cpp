@@ -88,7 +88,7 @@ EditorSession::EditorSession(Console& console, EventLoop& loop, const std::vecto
   registerSyntaxFunctions(*language_, *colouring_, *keywordSets_);
   calculator_ = std::make_unique<EditorCalculator>(editor_, language_->variables());
   language_->setCalculator(calculator_.get());
-  registerClipboardCommands(*language_);
+  registerClipboardCommands(*language_, *colouring_);
   language_->loadProfiles();
   startMode_ = runStartupActions(editor_, arguments_);
   if (startMode_ == kEndEditor) return;

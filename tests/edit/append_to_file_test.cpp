@@ -28,11 +28,11 @@ TEST(AppendToFile, MarkedTextGoesAtTheEndWithTheHoldersLineEnds) {
   std::ofstream(file, std::ios::binary) << "old\r\n";
   EditFixture f({""});
 
-  MarkedText lines{f.doc, copied::kLines, {"one", "two"}, true};
+  MarkedText lines{f.doc, bufferkind::kMarkedLines, {"one", "two"}, true};
   ASSERT_TRUE(appendToFile(f.editor, lines, file));
   EXPECT_EQ(contents(file), "old\r\none\r\ntwo\r\n");
   f.doc->options[opt::kLineEnd] = lineend::kLf;
-  MarkedText characters{f.doc, copied::kCharacters, {"piece"}, true};
+  MarkedText characters{f.doc, bufferkind::kCharacters, {"piece"}, true};
   ASSERT_TRUE(appendToFile(f.editor, characters, file));
   EXPECT_EQ(contents(file), "old\r\none\r\ntwo\r\npiece\n");
   // A file that is not there yet is made.

@@ -1,14 +1,15 @@
 // The marked text going to the clipboard: line ends by kind, the HTML form
-// and its offsets, appending, and which documents get a rich form.
+// and its offsets, appending, which documents get a rich form, and the
+// mark copied and cut wherever it is.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <cstdlib>
 
-#include "core/window.h"
 #include "edit/clipboard_block.h"
 #include "edit/clipboard_copy.h"
-#include "edit_fixture.h"
+#include "mark_fixture.h"
+#include "colouring_fixture.h"
 
 namespace tarn {
 namespace {
@@ -24,11 +25,11 @@ TEST(ClipboardBlock, LineEndsFollowTheKindOfMark) {
   };
   const Case cases[] = {
       // A character mark from the middle of one line to the middle of the next.
-      {marked(copied::kCharacters, {"cdef", "gh"}), "cdef\r\ngh"},
-      {marked(copied::kBlock, {"ab", "cd", "ef"}), "ab\r\ncd\r\nef"},
-      {marked(copied::kLines, {"one", "two"}), "one\r\ntwo\r\n"},
-      {marked(copied::kLines, {"one", "last of the file"}, false), "one\r\nlast of the file"},
-      {marked(copied::kCharacters, {""}), ""},
+      {marked(bufferkind::kCharacters, {"cdef", "gh"}), "cdef\r\ngh"},
+      {marked(bufferkind::kBlock, {"ab", "cd", "ef"}), "ab\r\ncd\r\nef"},
+      {marked(bufferkind::kMarkedLines, {"one", "two"}), "one\r\ntwo\r\n"},
+      {marked(bufferkind::kMarkedLines, {"one", "last of the file"}, false), "one\r\nlast of the file"},
+      {marked(bufferkind::kCharacters, {""}), ""},
   };
   for (const Case& c : cases) EXPECT_EQ(clipboardText(c.text), c.expected);
 }
@@ -66,7 +67,7 @@ class PutOnClipboard : public ::testing::Test {
   void SetUp() override {
     unsetenv("DISPLAY");
     unsetenv("WAYLAND_DISPLAY");
-    f = std::make_unique<EditFixture>(std::vector<std::string>{""});
+    f = std::make_unique<ColouringFixture>(std::vector<std::string>{""});
   }
   Document& named(const std::string& name) {
     f->doc->name = name;
@@ -74,12 +75,16 @@ class PutOnClipboard : public ::testing::Test {
   }
   std::string read(ClipFormat form) { return f->editor.clipboard.read(form); }
 
-  std::unique_ptr<EditFixture> f;
+  void put(const MarkedText& marked, const Document* current, bool append) {
+    putOnClipboard(f->editor, f->colouring, marked, current, append);
+  }
+
+  std::unique_ptr<ColouringFixture> f;
 };
 
 TEST_F(PutOnClipboard, HtmlDocumentsOfferTheHtmlFormWithItsOffsets) {
   Document& page = named("page.htm");
-  putOnClipboard(f->editor, marked(copied::kLines, {"<html><pre>", "caf\x82", "</pre></html>"}), &page, false);
+  put(marked(bufferkind::kMarkedLines, {"<html><pre>", "caf\x82", "</pre></html>"}), &page, false);
   EXPECT_EQ(read(ClipFormat::Text), "<html><pre>\r\ncaf\u00e9\r\n</pre></html>\r\n");
   std::string html = read(ClipFormat::Html);
   EXPECT_EQ(htmlClipboardBody(html), read(ClipFormat::Text));
@@ -106,12 +111,9 @@ TEST_F(PutOnClipboard, RichFormsGoWithTheKindOfDocument) {
       {"letter.rtf", -1, "", ""},
   };
   for (const Case& c : cases) {
-    WindowRecord window;
-    if (c.set >= 0) window.flags = winflag::kKeywordSet | static_cast<uint32_t>(c.set) << 16;
     Document& doc = named(c.name);
-    doc.owner = &window;
-    putOnClipboard(f->editor, marked(copied::kCharacters, {"x"}), &doc, false);
-    doc.owner = nullptr;
+    f->colouring.colourWith(doc, c.set);
+    put(marked(bufferkind::kCharacters, {"x"}), &doc, false);
     EXPECT_EQ(read(ClipFormat::Text), "x") << c.name;
     EXPECT_EQ(htmlClipboardBody(read(ClipFormat::Html)), c.html) << c.name << " " << c.set;
     EXPECT_EQ(read(ClipFormat::Rtf), c.rtf) << c.name << " " << c.set;
@@ -120,24 +122,72 @@ TEST_F(PutOnClipboard, RichFormsGoWithTheKindOfDocument) {
 
 TEST_F(PutOnClipboard, AppendingKeepsBothTextsInOrder) {
   Document& page = named("page.htm");
-  putOnClipboard(f->editor, marked(copied::kCharacters, {"first", "piece"}), &page, false);
-  putOnClipboard(f->editor, marked(copied::kCharacters, {"second"}), &page, true);
+  put(marked(bufferkind::kCharacters, {"first", "piece"}), &page, false);
+  put(marked(bufferkind::kCharacters, {"second"}), &page, true);
   EXPECT_EQ(read(ClipFormat::Text), "first\r\npiecesecond");
   // One header, before both.
   std::string html = read(ClipFormat::Html);
   EXPECT_EQ(htmlClipboardBody(html), "first\r\npiecesecond");
   EXPECT_EQ(html.find("Version:", 1), std::string::npos);
 
-  putOnClipboard(f->editor, marked(copied::kLines, {"anew"}), &page, false);
+  put(marked(bufferkind::kMarkedLines, {"anew"}), &page, false);
   EXPECT_EQ(read(ClipFormat::Text), "anew\r\n");
 }
 
 TEST_F(PutOnClipboard, NothingMarkedFails) {
   EXPECT_EQ(f->send(fn::kCopyToClipboard), 0);
   EXPECT_EQ(f->editor.screen.lastMessage(), "No marked text");
-  EXPECT_FALSE(copyMarkToClipboard(f->editor, true));
-  EXPECT_FALSE(cutMarkToClipboard(f->editor));
+  EXPECT_FALSE(copyMarkToClipboard(f->editor, f->colouring, true));
+  EXPECT_FALSE(cutMarkToClipboard(f->editor, f->colouring));
   EXPECT_EQ(read(ClipFormat::Text), "");
+}
+
+// Each kind of mark, through the line buffer.
+TEST_F(PutOnClipboard, EachKindOfMarkIsCopiedWithItsLineEnds) {
+  struct Case {
+    const char* name;
+    MarkSpec mark;
+    std::vector<Pos> toggled;  // lines marked one at a time
+    std::string text;
+  };
+  const Case cases[] = {
+      {"character mark over two lines", {fn::kMarkChar, {1, 2}, {2, 1}}, {}, "cdef\r\ngh"},
+      {"block", {fn::kMarkBlock, {2, 4}, {1, 1}}, {}, "bcde\r\nhijk"},
+      {"block past the line ends", {fn::kMarkBlock, {2, 3}, {3, 6}}, {}, "jkl\r\nt"},
+      {"lines", {fn::kMarkLine, {1, 3}, {2, 0}}, {}, "abcdef\r\nghijkl\r\n"},
+      {"lines to the last, which had no line end", {fn::kMarkLine, {3, 0}, {2, 0}}, {}, "ghijkl\r\nlast"},
+      {"lines marked one at a time", {}, {{3, 0}, {1, 0}}, "abcdef\r\nlast"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ColouringFixture holder({"abcdef", "ghijkl", "last"});
+    holder.doc->lastText()->flags |= lineflag::kNoLineEnd;
+    makeMark(holder, c.mark);
+    for (Pos line : c.toggled) {
+      holder.place(line);
+      holder.send(fn::kToggleLineMark);
+    }
+    ASSERT_TRUE(copyMarkToClipboard(holder.editor, holder.colouring, false));
+    EXPECT_EQ(holder.editor.clipboard.read(ClipFormat::Text), c.text);
+    EXPECT_EQ(holder.text(), (std::vector<std::string>{"abcdef", "ghijkl", "last"}));
+  }
+}
+
+TEST_F(PutOnClipboard, CutTakesTheMarkedTextAway) {
+  ColouringFixture g({"abcdef", "ghijkl"});
+  makeMark(g, {fn::kMarkChar, {1, 4}, {2, 1}});
+  ASSERT_TRUE(cutMarkToClipboard(g.editor, g.colouring));
+  EXPECT_EQ(g.editor.clipboard.read(ClipFormat::Text), "ef\r\ngh");
+  EXPECT_EQ(g.text(), (std::vector<std::string>{"abcdijkl"}));
+  EXPECT_EQ(g.editor.engine.marks().holder(), nullptr);
+
+  // A read-only file gives its text to the clipboard and keeps it.
+  makeMark(g, {fn::kMarkLine, {1, 0}, {1, 0}});
+  g.doc->flags |= docflag::kReadOnly;
+  EXPECT_FALSE(cutMarkToClipboard(g.editor, g.colouring));
+  EXPECT_EQ(g.editor.clipboard.read(ClipFormat::Text), "abcdijkl\r\n");
+  EXPECT_EQ(g.text(), (std::vector<std::string>{"abcdijkl"}));
+  EXPECT_EQ(g.editor.screen.lastMessage(), "Impossible to change a read only file!");
 }
 
 }  // namespace

@@ -2,14 +2,13 @@
 // xclip as the other program: what a copy offers, and pastes of what xclip
 // put there.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cstdlib>
 
 #include "edit/clipboard_block.h"
 #include "edit/clipboard_copy.h"
 #include "edit/clipboard_paste.h"
-#include "edit_fixture.h"
+#include "colouring_fixture.h"
 #include "fixtures/x_display.h"
 
 namespace tarn {
@@ -18,19 +17,12 @@ namespace {
 using fixtures::xclipIn;
 using fixtures::xclipOut;
 
-class EditorOnX : public fixtures::XDisplayTest {
+class EditorOnX : public fixtures::EditorOnXTest {
  protected:
-  void SetUp() override {
-    XDisplayTest::SetUp();
-    setenv("DISPLAY", display().name().c_str(), 1);
-    unsetenv("WAYLAND_DISPLAY");
-  }
-  void TearDown() override { unsetenv("DISPLAY"); }
-
-  std::string out(EditFixture& f, std::vector<std::string> args = {}) {
+  std::string out(ColouringFixture& f, std::vector<std::string> args = {}) {
     return xclipOut(display(), f.loop, std::move(args));
   }
-  void put(EditFixture& f, const std::string& text) {
+  void put(ColouringFixture& f, const std::string& text) {
     ASSERT_TRUE(xclipIn(display(), text, [&] { return f.editor.clipboard.read(ClipFormat::Text); }));
   }
 };
@@ -40,10 +32,10 @@ size_t field(const std::string& block, const std::string& name) {
 }
 
 TEST_F(EditorOnX, HtmlPageOffersTextAndHtmlWithOffsets) {
-  EditFixture f({""});
+  ColouringFixture f({""});
   f.doc->name = "page.htm";
-  MarkedText marked{f.doc, copied::kLines, {"<html><body><pre>", "a &lt; b \x82", "</pre></body></html>"}, true};
-  putOnClipboard(f.editor, marked, f.doc, false);
+  MarkedText marked{f.doc, bufferkind::kMarkedLines, {"<html><body><pre>", "a &lt; b \x82", "</pre></body></html>"}, true};
+  putOnClipboard(f.editor, f.colouring, marked, f.doc, false);
   const std::string text = "<html><body><pre>\r\na &lt; b \u00e9\r\n</pre></body></html>\r\n";
   EXPECT_EQ(out(f), text);
   std::string html = out(f, {"-t", "text/html"});
@@ -58,15 +50,16 @@ TEST_F(EditorOnX, HtmlPageOffersTextAndHtmlWithOffsets) {
 }
 
 TEST_F(EditorOnX, RtfDocumentOffersRtf) {
-  EditFixture f({""});
+  ColouringFixture f({""});
   f.doc->name = "letter.rtf";
-  putOnClipboard(f.editor, MarkedText{f.doc, copied::kCharacters, {"{\\rtf1 hi}"}, true}, f.doc, false);
+  MarkedText marked{f.doc, bufferkind::kCharacters, {"{\\rtf1 hi}"}, true};
+  putOnClipboard(f.editor, f.colouring, marked, f.doc, false);
   EXPECT_EQ(out(f), "{\\rtf1 hi}");
   EXPECT_EQ(out(f, {"-t", "text/rtf"}), "{\\rtf1 hi}");
 }
 
 TEST_F(EditorOnX, PastesWhatXclipPutThere) {
-  EditFixture f({"abcXYZ", "0123456789abc", "short"});
+  ColouringFixture f({"abcXYZ", "0123456789abc", "short"});
   put(f, "1\n2 \u00fc\n3");
   f.place({1, 3});
   EXPECT_EQ(f.send(fn::kCopyFromClipboard), 1);

@@ -3,21 +3,12 @@
 // unrtf): the text comes back and every character has its class's colour.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "edit/export_writer.h"
-#include "edit/token_classes.h"
-#include "edit/tokenizer.h"
+#include "fixtures/export_read_back.h"
 #include "keyword_text.h"
-#include "platform/piped_program.h"
-#include "platform/process.h"
 
 namespace tarn {
 namespace {
-
-namespace fs = std::filesystem;
 
 std::vector<std::string> exported(ExportKind kind, const std::vector<std::string>& lines, const KeywordSet* set,
                                   const Settings& settings = {}, int index = 0) {
@@ -80,63 +71,6 @@ TEST(Export, LongLinesAreCutWithoutLosingText) {
   EXPECT_EQ(escaped[1].size(), 975u * 4);
 }
 
-// A reader of the exported file's text: per character its colour and
-// whether it is in italics, one line each ("colour italic code"), from the
-// part inside container. Line breaks are "<br>" (and raw ones dropped) when
-// brTags, else the text's own.
-constexpr const char* kReader = R"(
-import sys, html.parser
-class Reader(html.parser.HTMLParser):
-    def __init__(self, container, br):
-        super().__init__(convert_charrefs=True)
-        self.container, self.br, self.inside = container, br, 0
-        self.colours, self.italic = [], 0
-    def colour(self):
-        return next((c for c in reversed(self.colours) if c), '-').lstrip('#').lower()
-    def emit(self, ch):
-        if self.inside:
-            print(self.colour(), self.italic, ord(ch))
-    def handle_starttag(self, tag, attrs):
-        if tag == self.container: self.inside += 1
-        elif tag == 'font': self.colours.append(dict(attrs).get('color'))
-        elif tag == 'i': self.italic += 1
-        elif tag == 'br' and self.br: self.emit('\n')
-    def handle_endtag(self, tag):
-        if tag == self.container: self.inside -= 1
-        elif tag == 'font' and self.colours: self.colours.pop()
-        elif tag == 'i': self.italic -= 1
-    def handle_data(self, data):
-        for ch in data.replace('\r\n', '\n'):
-            if not (self.br and ch == '\n'): self.emit(ch)
-Reader(sys.argv[2], sys.argv[3] == 'br').feed(open(sys.argv[1], encoding='utf-8', errors='replace').read())
-)";
-
-struct ReadChar {
-  std::string colour;
-  bool italic;
-  char32_t ch;
-};
-
-std::vector<ReadChar> readBack(const std::string& html, const std::string& container, bool brTags) {
-  fs::path file = fs::temp_directory_path() / ("tarn-export-" + std::to_string(getpid()) + ".html");
-  std::ofstream(file, std::ios::binary) << html;
-  PipedRun run;
-  run.collectOutput = true;
-  run.timeout = std::chrono::seconds(20);
-  auto result = runPiped({"python3", "-c", kReader, file.string(), container, brTags ? "br" : "text"}, run);
-  fs::remove(file);
-  std::vector<ReadChar> chars;
-  if (!result || result->status != 0) return chars;
-  std::istringstream in(result->output);
-  for (ReadChar c; in >> c.colour >> c.italic;) {
-    uint32_t code;
-    in >> code;
-    c.ch = code;
-    chars.push_back(c);
-  }
-  return chars;
-}
-
 std::string joined(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
@@ -154,38 +88,6 @@ class ExportReadBack : public ::testing::Test {
                                   colour::kBlack, colour::kWhite,     colour::kBlue, colour::kLightRed};
   }
 
-  // Each character's expected colour and remark state; blanks (whose colour
-  // is whatever is open) are left out when skipBlanks.
-  void expectClasses(const std::vector<ReadChar>& read, bool skipBlanks) {
-    ExportPalette palette(settings, 2);
-    bool inRemark = false;
-    std::vector<ReadChar> expected;
-    for (const std::string& line : source) {
-      std::vector<char> classes(line.size());
-      inRemark = tokenizeLine(set, line, inRemark, classes);
-      for (size_t i = 0; i < line.size(); ++i) {
-        if (skipBlanks && line[i] == ' ') continue;
-        bool remark = classes[i] == token::kBlockRemark || classes[i] == token::kLineRemark;
-        std::string colour = line[i] == ' ' ? "" : std::string(colourName(palette.of(classes[i]).foreground));
-        expected.push_back({colour, remark, static_cast<unsigned char>(line[i])});
-      }
-      if (!skipBlanks) expected.push_back({"", false, U'\n'});
-    }
-    std::vector<ReadChar> got;
-    for (const ReadChar& c : read)
-      if (!(skipBlanks && (c.ch == U' ' || c.ch == U'\n'))) got.push_back(c);
-    ASSERT_EQ(got.size(), expected.size());
-    for (size_t i = 0; i < got.size(); ++i) {
-      EXPECT_EQ(got[i].ch, expected[i].ch) << "character " << i;
-      if (!expected[i].colour.empty()) {
-        EXPECT_EQ(got[i].colour, expected[i].colour) << "character " << i << " '" << char(expected[i].ch) << "'";
-      }
-      if (expected[i].ch != U'\n') {
-        EXPECT_EQ(got[i].italic, expected[i].italic) << "character " << i;
-      }
-    }
-  }
-
   Settings settings;
   KeywordSet set = cSet();
   std::vector<std::string> source{
@@ -200,26 +102,20 @@ class ExportReadBack : public ::testing::Test {
 };
 
 TEST_F(ExportReadBack, HtmlParserFindsTheTextInItsColours) {
-  std::string html = joined(exported(ExportKind::Html, source, &set, settings, 2));
-  std::vector<ReadChar> read = readBack(html, "pre", false);
+  std::vector<fixtures::ReadChar> read =
+      fixtures::readHtml(joined(exported(ExportKind::Html, source, &set, settings, 2)), "pre", false);
   ASSERT_FALSE(read.empty());
   EXPECT_EQ(read.front().ch, U'\n');  // the line end after the opening tags
   read.erase(read.begin());
-  expectClasses(read, false);
+  fixtures::expectClassColours(read, source, set, ExportPalette(settings, 2), false);
 }
 
 TEST_F(ExportReadBack, UnrtfFindsTheTextInItsColours) {
   if (!programOnPath("unrtf")) GTEST_SKIP() << "unrtf is needed";
-  fs::path file = fs::temp_directory_path() / ("tarn-export-" + std::to_string(getpid()) + ".rtf");
-  std::ofstream(file, std::ios::binary) << joined(exported(ExportKind::Rtf, source, &set, settings, 2));
-  PipedRun run;
-  run.collectOutput = true;
-  run.timeout = std::chrono::seconds(20);
-  auto html = runPiped({"unrtf", "--html", file.string()}, run);
-  fs::remove(file);
-  ASSERT_TRUE(html && html->status == 0);
-  // unrtf joins runs of blanks: the other characters are compared.
-  expectClasses(readBack(html->output, "body", true), true);
+  std::vector<fixtures::ReadChar> read =
+      fixtures::readRtf(joined(exported(ExportKind::Rtf, source, &set, settings, 2)));
+  ASSERT_FALSE(read.empty());
+  fixtures::expectClassColours(read, source, set, ExportPalette(settings, 2), true);
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
+#include "colouring_fixture.h"
 #include "edit/file_export.h"
-#include "edit_fixture.h"
 
 namespace tarn {
 namespace {
@@ -20,7 +20,7 @@ class FileExport : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir); }
 
-  Document* open(EditFixture& f, const std::string& name, std::vector<std::string> lines) {
+  Document* open(ColouringFixture& f, const std::string& name, std::vector<std::string> lines) {
     EXPECT_TRUE(f.editor.files.edit((dir / name).string(), {}));
     Document* doc = f.editor.currentDocument();
     f.editor.engine.send(doc, fn::kReplaceText, 0, reinterpret_cast<intptr_t>(&lines));
@@ -36,12 +36,12 @@ class FileExport : public ::testing::Test {
 };
 
 TEST_F(FileExport, ExportGoesToAWindowOfItsOwn) {
-  EditFixture f({""});
-  EXPECT_FALSE(exportCurrentFile(f.editor, ExportKind::Html, ""));  // no file open
+  ColouringFixture f({""});
+  EXPECT_FALSE(exportCurrentFile(f.editor, f.colouring, ExportKind::Html, ""));  // no file open
   Document* source = open(f, "src.c", {"a < b", "{x}"});
   const int sourceSlot = f.editor.slots.current();
 
-  ASSERT_TRUE(exportCurrentFile(f.editor, ExportKind::Html, ""));
+  ASSERT_TRUE(exportCurrentFile(f.editor, f.colouring, ExportKind::Html, ""));
   EXPECT_EQ(f.editor.slots.current(), sourceSlot);
   EXPECT_EQ(f.editor.slots.usedCount(), 2);
   ASSERT_TRUE(f.editor.files.edit((dir / "src.c.html").string(), {}));
@@ -56,17 +56,30 @@ TEST_F(FileExport, ExportGoesToAWindowOfItsOwn) {
 
   // A second export replaces the first; a name of one's own is taken.
   f.editor.slots.setCurrent(sourceSlot);
-  ASSERT_TRUE(exportCurrentFile(f.editor, ExportKind::Html, ""));
+  ASSERT_TRUE(exportCurrentFile(f.editor, f.colouring, ExportKind::Html, ""));
   EXPECT_EQ(text(*html).size(), 8u);
-  ASSERT_TRUE(exportCurrentFile(f.editor, ExportKind::Rtf, (dir / "out.rtf").string()));
+  ASSERT_TRUE(exportCurrentFile(f.editor, f.colouring, ExportKind::Rtf, (dir / "out.rtf").string()));
   EXPECT_EQ(f.editor.slots.usedCount(), 3);
   EXPECT_EQ(text(*source), (std::vector<std::string>{"a < b", "{x}"}));
 }
 
+// The colours are those of the set that colours the file.
+TEST_F(FileExport, TheFilesKeywordSetColoursTheExport) {
+  ColouringFixture f({""});
+  Document* source = open(f, "src.c", {"x = 1; // so"});
+  f.colouring.colourWith(*source, 0);
+  ASSERT_TRUE(exportCurrentFile(f.editor, f.colouring, ExportKind::Html, (dir / "coloured.html").string()));
+  ASSERT_TRUE(f.editor.files.edit((dir / "coloured.html").string(), {}));
+  std::vector<std::string> html = text(*f.editor.currentDocument());
+  ASSERT_EQ(html.size(), 7u);
+  EXPECT_NE(html[3].find("<i>// so</i>"), std::string::npos) << html[3];
+  EXPECT_NE(html[3].find("<font color=#"), std::string::npos) << html[3];
+}
+
 TEST_F(FileExport, FileIsNotExportedOntoItself) {
-  EditFixture f({""});
+  ColouringFixture f({""});
   Document* source = open(f, "page.html", {"<p>"});
-  EXPECT_FALSE(exportCurrentFile(f.editor, ExportKind::Html, (dir / "page.html").string()));
+  EXPECT_FALSE(exportCurrentFile(f.editor, f.colouring, ExportKind::Html, (dir / "page.html").string()));
   EXPECT_EQ(f.editor.screen.lastMessage(), "A file cannot be exported onto itself");
   EXPECT_EQ(text(*source), std::vector<std::string>{"<p>"});
 }

@@ -1,6 +1,8 @@
 // Learning and playing back keystroke macros on the engine.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
+#include "core/options.h"
 #include "edit_fixture.h"
 
 namespace tarn {
@@ -111,6 +113,27 @@ TEST_F(KeystrokeMacros, OnlyTheRecordingViewIsRecorded) {
   EXPECT_EQ(state(), 0u);
   f.editor.engine.send(other, fn::kMacroPlay);
   EXPECT_EQ(std::string(other->firstText()->view()), "za");
+}
+
+// Pasting over a block mark (behaviour bit 1) deletes the block as part of
+// the paste: the recording holds the paste alone, so that playing it back
+// where nothing is marked deletes no lines.
+TEST_F(KeystrokeMacros, APasteOverABlockIsRecordedAsThePasteAlone) {
+  unsetenv("DISPLAY");
+  unsetenv("WAYLAND_DISPLAY");
+  EditFixture g({"abc", "def"});
+  // Bit 2 clear: delete mark without a mark would delete lines.
+  g.setOption(opt::kBehaviour, behaviour::kTypeOverBlockRemovesIt);
+  g.editor.clipboard.copy({"X", "", ""});
+  g.place({1, 1});
+  g.send(fn::kMarkBlock);
+  g.send(fn::kMacroDefine);
+  EXPECT_EQ(g.send(fn::kCopyFromClipboard), 1);
+  g.send(fn::kMacroDefine);
+  EXPECT_EQ(g.text(), (std::vector<std::string>{"aXc", "def"}));
+  g.place({2, 0});
+  EXPECT_EQ(g.send(fn::kMacroPlay), 1);
+  EXPECT_EQ(g.text(), (std::vector<std::string>{"aXc", "Xdef"}));
 }
 
 }  // namespace

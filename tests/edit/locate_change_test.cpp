@@ -1,16 +1,30 @@
 // The engine's locate and change: where the walk starts and goes, what a
 // change leaves in the text and where the cursor ends, the scopes of the
-// mark, the prompt's answers, and the functions that read the records.
+// mark, the prompt's answers and the mark it puts back, the found text
+// selected, and the functions that read the records.
 #include <gtest/gtest.h>
 
 #include "core/search_request.h"
-#include "edit_fixture.h"
+#include "mark_fixture.h"
 #include "platform/vk.h"
 
 namespace tarn {
 namespace {
 
 using namespace searchbit;
+
+// A second file of the fixture's engine, holding lines, its cursor on the first.
+Document& secondDocument(EditFixture& f, const std::vector<std::string>& lines) {
+  CreateRequest request{nullptr, nullptr};
+  f.editor.engine.send(nullptr, msg::kCreate, 0, reinterpret_cast<intptr_t>(&request));
+  Document& doc = *request.result;
+  doc.freeLines();
+  for (const std::string& line : lines) doc.appendLine(makeLine(line));
+  doc.addSentinels();
+  doc.current = doc.firstText();
+  doc.currentLineNumber = kFirstLine + 1;
+  return doc;
+}
 
 constexpr uint32_t kPlain = kPlainText;                   // plain text, exact case
 constexpr uint32_t kPlainAnyCase = kPlainText | kIgnoreCase;
@@ -151,31 +165,18 @@ TEST(Change, ReadOnlyFileIsRefused) {
   EXPECT_EQ(f.editor.screen.lastMessage(), "Impossible to change a read only file!");
 }
 
-// The mark kinds of the scope options, set directly: the marks are not
-// this module's.
-constexpr int kCharacterMark = 1;
-constexpr int kBlockMark = 2;
+// A mark made with the mark functions, and lines toggled into a line mark.
+struct ScopeMark {
+  MarkSpec mark;
+  std::vector<int> toggled = {};
+};
 
-void markColumns(EditFixture& f, int type, Pos first, Pos last) {
-  Mark& m = f.doc->mark;
-  m.type = type;
-  m.flags = 2;
-  m.firstLineNumber = toIndex(UserLine(first.line));
-  m.firstLine = f.doc->lineAt(m.firstLineNumber);
-  m.firstColumn = first.column;
-  m.lastLineNumber = toIndex(UserLine(last.line));
-  m.lastLine = f.doc->lineAt(m.lastLineNumber);
-  m.lastColumn = last.column;
-}
-
-void markLines(EditFixture& f, int first, int last) {
-  OperationRange& r = f.doc->range;
-  r.firstNumber = toIndex(UserLine(first));
-  r.lastNumber = toIndex(UserLine(last));
-  r.first = f.doc->lineAt(r.firstNumber);
-  r.last = f.doc->lineAt(r.lastNumber);
-  r.count = last - first + 1;
-  for (Line* l = r.first; l != r.last->next(); l = l->next()) l->flags |= lineflag::kInRange;
+void make(EditFixture& f, const ScopeMark& m) {
+  makeMark(f, m.mark);
+  for (int line : m.toggled) {
+    f.place({line, 0});
+    f.send(fn::kToggleLineMark);
+  }
 }
 
 std::vector<std::string> changedInScope(EditFixture& f, uint32_t scope) {
@@ -189,27 +190,26 @@ TEST(Change, ScopesOfTheMark) {
   const std::vector<std::string> lines = {"aaaa", "aaaa", "aaaa"};
   struct Case {
     const char* name;
-    int type;  // 0: a line mark over lines 2 and 3
-    Pos first, last;
+    ScopeMark mark;
     std::vector<std::string> inside, outside;
   };
   for (const Case& c : {
-           Case{"block", kBlockMark, {1, 1}, {2, 2}, {"a__a", "a__a", "aaaa"}, {"_aa_", "_aa_", "____"}},
-           Case{"character over lines", kCharacterMark, {1, 2}, {3, 0}, {"aa__", "____", "_aaa"}, {"__aa", "aaaa", "a___"}},
-           Case{"character on one line", kCharacterMark, {2, 3}, {2, 1}, {"aaaa", "a___", "aaaa"}, {"____", "_aaa", "____"}},
-           Case{"line", 0, {2, 0}, {3, 0}, {"aaaa", "____", "____"}, {"____", "aaaa", "aaaa"}},
+           Case{"block", {{fn::kMarkBlock, {1, 1}, {2, 2}}}, {"a__a", "a__a", "aaaa"}, {"_aa_", "_aa_", "____"}},
+           Case{"block of one corner", {{fn::kMarkBlock, {2, 1}, {2, 1}}}, {"aaaa", "a_aa", "aaaa"}, {"____", "_a__", "____"}},
+           Case{"character over lines", {{fn::kMarkChar, {1, 2}, {3, 0}}}, {"aa__", "____", "_aaa"}, {"__aa", "aaaa", "a___"}},
+           Case{"character on one line", {{fn::kMarkChar, {2, 3}, {2, 1}}}, {"aaaa", "a___", "aaaa"}, {"____", "_aaa", "____"}},
+           Case{"lines", {{fn::kMarkLine, {3, 0}, {2, 0}}}, {"aaaa", "____", "____"}, {"____", "aaaa", "aaaa"}},
+           // The lines marked, not those between them.
+           Case{"lines marked one at a time", {{}, {1, 3}}, {"____", "aaaa", "____"}, {"aaaa", "____", "aaaa"}},
        }) {
     SCOPED_TRACE(c.name);
     for (bool inside : {true, false}) {
       EditFixture f(lines);
-      if (c.type == 0)
-        markLines(f, c.first.line, c.last.line);
-      else
-        markColumns(f, c.type, c.first, c.last);
+      make(f, c.mark);
       EXPECT_EQ(changedInScope(f, inside ? kInsideMark : kOutsideMark), inside ? c.inside : c.outside);
     }
     EditFixture both(lines);
-    markColumns(both, kBlockMark, {1, 1}, {1, 1});
+    make(both, c.mark);
     EXPECT_EQ(changedInScope(both, kInsideMark | kOutsideMark), (std::vector<std::string>(3, "____")));
   }
 }
@@ -240,41 +240,109 @@ TEST(Change, PromptAnswers) {
     EXPECT_EQ(f.text(), std::vector<std::string>{c.after});
     EXPECT_EQ(request.escaped, c.escaped);
     EXPECT_EQ(request.answeredAll, c.answeredAll);
-    EXPECT_EQ(f.doc->mark.type, 0) << "the match's mark is gone after the prompt";
+    EXPECT_EQ(f.editor.engine.marks().holder(), nullptr) << "the match's mark is gone after the prompt";
   }
 }
 
-TEST(Change, ThePromptKeepsTheScopeMark) {
-  EditFixture f({"aaaa"});
-  markColumns(f, kBlockMark, {1, 1}, {1, 2});
-  f.console.queue(InputRecord::keyEvent(vk::kA + 24, 'y'));
+// While the prompt shows the match as the block mark, the user's mark is
+// set aside; afterwards it is back as it was, whatever its kind and file.
+// A file that keeps tabs keeps them on the prompted line: the match's
+// bytes stay where they were found.
+TEST(Change, ThePromptPutsTheUsersMarkBack) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> lines;
+    ScopeMark mark;
+    uint32_t scope;
+    std::vector<std::string> after;
+    bool keepTabs = false;
+  };
+  for (const Case& c : {
+           Case{"block in the scope", {"aaaa"}, {{fn::kMarkBlock, {1, 1}, {1, 2}}}, kInsideMark, {"abba"}},
+           Case{"lines marked one at a time", {"aa", "aa", "aa"}, {{}, {3, 1}}, kInsideMark, {"bb", "aa", "bb"}},
+           Case{"character over lines", {"aa", "aa"}, {{fn::kMarkChar, {1, 1}, {2, 0}}}, kOutsideMark, {"ba", "ab"}},
+           Case{"block over kept tabs", {"\taa", "x\ta"}, {{fn::kMarkBlock, {1, 0}, {1, 9}}}, 0,
+                {"        bb", "x\tb"}, true},
+       }) {
+    SCOPED_TRACE(c.name);
+    EditFixture f(c.lines);
+    if (c.keepTabs) f.setOption(opt::kKeepTabs, 1);
+    make(f, c.mark);
+    const MarkRecord before = markRecordOf(*f.doc);
+    std::vector<const Line*> marked;
+    for (const Line* l = f.doc->firstText(); l != f.doc->last; l = l->next())
+      if (l->flags & lineflag::kInRange) marked.push_back(l);
+    for (int i = 0; i < 4; ++i) f.console.queue(InputRecord::keyEvent(vk::kA + 24, 'y'));
+    f.place({1, 0});
+    SearchRequest request{kPlain | kChangeAll | kPrompt | kIncludeCursor | c.scope, "a", "b"};
+    f.send(fn::kChangeForward, 0, reinterpret_cast<intptr_t>(&request));
+    EXPECT_EQ(f.text(), c.after);
+    const MarkRecord after = markRecordOf(*f.doc);
+    EXPECT_EQ(std::tie(after.kind, after.state, after.first, after.last, after.firstColumn, after.lastColumn),
+              std::tie(before.kind, before.state, before.first, before.last, before.firstColumn, before.lastColumn));
+    std::vector<const Line*> still;
+    for (const Line* l = f.doc->firstText(); l != f.doc->last; l = l->next())
+      if (l->flags & lineflag::kInRange) still.push_back(l);
+    EXPECT_EQ(still, marked);
+  }
+
+  // A mark in another file comes back there.
+  EditFixture f({"a"});
+  Document& other = secondDocument(f, {"x"});
+  EXPECT_EQ(f.editor.engine.send(&other, fn::kMarkLine), 1);
   f.console.queue(InputRecord::keyEvent(vk::kA + 24, 'y'));
   f.place({1, 0});
-  SearchRequest request{kPlain | kChangeAll | kPrompt | kInsideMark, "a", "b"};
-  EXPECT_EQ(f.send(fn::kChangeForward, 0, reinterpret_cast<intptr_t>(&request)), 2);
-  EXPECT_EQ(f.text(), std::vector<std::string>{"abba"});
-  EXPECT_EQ(f.doc->mark.type, kBlockMark);
-  EXPECT_EQ(f.doc->mark.firstColumn, 1);
-  EXPECT_EQ(f.doc->mark.lastColumn, 2);
+  SearchRequest request{kPlain | kPrompt | kIncludeCursor, "a", "b"};
+  EXPECT_EQ(f.send(fn::kChangeForward, 0, reinterpret_cast<intptr_t>(&request)), 1);
+  EXPECT_EQ(f.editor.engine.marks().holder(), &other);
+  EXPECT_EQ(markKind(other), markkind::kLine);
 }
 
 TEST(Locate, SelectMakesTheFoundTextTheOnlyMark) {
   EditFixture f({"xx abc", "abc"});
-  markLines(f, 2, 2);
+  makeMark(f, {fn::kMarkLine, {2, 0}, {2, 0}});
   f.place({1, 0});
   SearchRequest request{kPlain | kSelect, "abc", {}};
   ASSERT_EQ(f.send(fn::kLocateForward, 0, reinterpret_cast<intptr_t>(&request)), 1);
   EXPECT_EQ(f.doc->range.first, nullptr) << "the line mark was removed";
   EXPECT_EQ(f.doc->lineAt(toIndex(UserLine(2)))->flags & lineflag::kInRange, 0);
-  const Mark& m = f.doc->mark;
-  EXPECT_EQ(m.type, kBlockMark);
-  EXPECT_EQ(toUser(m.firstLineNumber).value(), 1);
-  EXPECT_EQ(m.firstColumn, 3);
-  EXPECT_EQ(m.lastColumn, 5);
+  EXPECT_EQ(markKind(*f.doc), markkind::kBlock);
+  EXPECT_EQ(corners(f), (std::pair<Pos, Pos>{{1, 3}, {1, 5}}));
+  EXPECT_EQ(f.doc->mark.flags, markstate::kBothCorners);
   request = SearchRequest{kPlain | kSelect, "c", {}};
   ASSERT_EQ(f.send(fn::kLocateForward, 0, reinterpret_cast<intptr_t>(&request)), 1);
-  EXPECT_EQ(f.doc->mark.flags, 1) << "a one-character match leaves one corner";
-  EXPECT_EQ(f.doc->mark.firstColumn, 5);
+  EXPECT_EQ(f.doc->mark.flags, markstate::kOneCorner) << "a one-character match leaves one corner";
+  EXPECT_EQ(corners(f), (std::pair<Pos, Pos>{{1, 5}, {1, 5}}));
+  // Marking again spans from the found text.
+  f.place({2, 0});
+  EXPECT_EQ(f.send(fn::kMarkBlock), 1);
+  EXPECT_EQ(corners(f), (std::pair<Pos, Pos>{{1, 0}, {2, 5}}));
+
+  // A mark in another file goes.
+  Document& other = secondDocument(f, {"y"});
+  EXPECT_EQ(f.editor.engine.send(&other, fn::kMarkLine), 1);
+  f.place({1, 0});
+  request = SearchRequest{kPlain | kSelect, "abc", {}};
+  ASSERT_EQ(f.send(fn::kLocateForward, 0, reinterpret_cast<intptr_t>(&request)), 1);
+  EXPECT_EQ(markKind(other), markkind::kNone);
+  EXPECT_EQ(f.editor.engine.marks().holder(), f.doc);
+}
+
+// In a file that keeps tabs the selected line's tabs become blanks; the
+// found bytes reported are those of the text as it is now.
+TEST(Locate, SelectOverKeptTabsReportsTheBytesOfTheExpandedLine) {
+  EditFixture f({"\tabc d", "x"});
+  f.setOption(opt::kKeepTabs, 1);
+  f.place({1, 0});
+  SearchRequest request{kPlain | kSelect, "abc", {}};
+  ASSERT_EQ(f.send(fn::kLocateForward, 0, reinterpret_cast<intptr_t>(&request)), 1);
+  const std::string line = f.text().front();
+  EXPECT_EQ(line, "        abc d");
+  EXPECT_EQ(line.substr(static_cast<size_t>(request.matchStart),
+                        static_cast<size_t>(request.matchEnd - request.matchStart)),
+            "abc");
+  EXPECT_EQ(f.cursor(), (Pos{1, 8}));
+  EXPECT_EQ(corners(f), (std::pair<Pos, Pos>{{1, 8}, {1, 10}}));
 }
 
 TEST(Change, RepeatChangeSearchGoesOnWithTheRecord) {

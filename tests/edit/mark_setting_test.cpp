@@ -1,4 +1,6 @@
 // Making, extending and removing the mark, and going to its ends.
+#include <stdlib.h>
+
 #include "core/options.h"
 #include "mark_fixture.h"
 
@@ -190,28 +192,35 @@ TEST(MarkSetting, ADoubleClickMarksTheWordThere) {
   EXPECT_EQ(corners(f), (Corners{{2, 6}, {2, 10}}));
 }
 
-// Behaviour bit 1: typing on a line of a block mark types in place of the
-// block; typing elsewhere only removes the mark.
-TEST(MarkSetting, TypingOverABlockRemovesItWhenBit1IsSet) {
+// Behaviour bit 1: typing or pasting on a line of a block mark puts the
+// text in place of the block; elsewhere the mark only goes. A paste leaves
+// the cursor at its start.
+TEST(MarkSetting, TypingOrPastingOverABlockRemovesItWhenBit1IsSet) {
   struct Case {
     int behaviour;
     Pos cursor;
     std::vector<std::string> after;
-    Pos end;
+    Pos typed, pasted;  // where the cursor ends
   };
-  for (const Case& c : {
-           Case{30 | behaviour::kTypeOverBlockRemovesIt, {1, 2}, {"aXdef", "gjkl", "mn"}, {1, 2}},
-           Case{30 | behaviour::kTypeOverBlockRemovesIt, {3, 0}, {"abcdef", "ghijkl", "Xmn"}, {3, 1}},
-           Case{30, {1, 2}, {"abXcdef", "ghijkl", "mn"}, {1, 3}},
-       }) {
-    EditFixture f({"abcdef", "ghijkl", "mn"});
-    f.setOption(opt::kBehaviour, c.behaviour);
-    makeMark(f, {fn::kMarkBlock, {1, 1}, {2, 2}});
-    f.place(c.cursor);
-    EXPECT_EQ(f.send(fn::kTypeChar, 'X'), 1);
-    EXPECT_EQ(f.text(), c.after);
-    EXPECT_EQ(f.cursor(), c.end);
-    EXPECT_EQ(f.editor.engine.marks().holder() != nullptr, c.behaviour == 30);
+  unsetenv("DISPLAY");
+  unsetenv("WAYLAND_DISPLAY");
+  for (bool paste : {false, true}) {
+    for (const Case& c : {
+             Case{30 | behaviour::kTypeOverBlockRemovesIt, {1, 2}, {"aXdef", "gjkl", "mn"}, {1, 2}, {1, 1}},
+             Case{30 | behaviour::kTypeOverBlockRemovesIt, {3, 0}, {"abcdef", "ghijkl", "Xmn"}, {3, 1}, {3, 0}},
+             Case{30, {1, 2}, {"abXcdef", "ghijkl", "mn"}, {1, 3}, {1, 2}},
+         }) {
+      SCOPED_TRACE(paste ? "pasted" : "typed");
+      EditFixture f({"abcdef", "ghijkl", "mn"});
+      f.setOption(opt::kBehaviour, c.behaviour);
+      makeMark(f, {fn::kMarkBlock, {1, 1}, {2, 2}});
+      f.place(c.cursor);
+      f.editor.clipboard.copy({"X", "", ""});
+      EXPECT_EQ(paste ? f.send(fn::kCopyFromClipboard) : f.send(fn::kTypeChar, 'X'), 1);
+      EXPECT_EQ(f.text(), c.after);
+      EXPECT_EQ(f.cursor(), paste ? c.pasted : c.typed);
+      EXPECT_EQ(f.editor.engine.marks().holder() != nullptr, c.behaviour == 30);
+    }
   }
 }
 
