@@ -78,11 +78,9 @@ TerminalConsole::TerminalConsole(EventLoop& loop, Options options)
     throw std::runtime_error(std::string("cannot read the terminal settings: ") + std::strerror(errno));
   termios raw = rawMode(saved_);
   tcsetattr(options_.input, TCSANOW, &raw);  // keys typed ahead are kept
-  // The answers are taken as they come: nothing waits for them, so a
-  // terminal that answers nothing costs no time. Until the terminal is
-  // known to speak kitty's protocol, xterm's modifyOtherKeys is asked for.
-  send(std::string(kSaveTitle) + screenModes() + std::string(kOtherKeys) + std::string(kQueries));
-  answersDue_ = SteadyClock::now() + options_.answerTimeout;
+  // Until the terminal is known to speak kitty's protocol, xterm's
+  // modifyOtherKeys is asked for.
+  send(std::string(kSaveTitle) + screenModes() + std::string(kOtherKeys));
   terminal_guard::arm(options_.output, saved_, undo());
   bind(loop);
   collect();
@@ -94,12 +92,21 @@ TerminalConsole::~TerminalConsole() {
   unbind();
 }
 
+// The answers are taken as they come: nothing waits for them, so a
+// terminal that answers nothing costs no time.
+void TerminalConsole::askKeyboardProtocol() {
+  if (negotiation_ != Negotiation::NotAsked || suspended_ || ended_) return;
+  send(kQueries);
+  negotiation_ = Negotiation::AwaitingAnswers;
+  answersDue_ = SteadyClock::now() + options_.answerTimeout;
+}
+
 // The device attributes answer last: by then the kitty flags came, if the
 // terminal has them.
 void TerminalConsole::takeReplies() {
   TerminalReply reply;
   while (decoder_.nextReply(reply)) {
-    if (negotiation_ == Negotiation::Done) continue;  // late or unasked answers
+    if (!negotiating()) continue;  // late or unasked answers
     if (reply.kind == TerminalReply::Kind::KittyFlags) kittyReply_ = reply;
     if (reply.kind == TerminalReply::Kind::DeviceAttributes) {
       std::optional<TerminalReply> kitty = std::move(kittyReply_);
@@ -134,7 +141,7 @@ void TerminalConsole::answered(const std::optional<TerminalReply>& kitty) {
 // At the end, answers still on their way are read (for as long as they were
 // given) so that they do not spill into the shell.
 void TerminalConsole::awaitLastAnswers() {
-  while (!ended_ && negotiation_ != Negotiation::Done) {
+  while (!ended_ && negotiating()) {
     auto left = std::chrono::ceil<std::chrono::milliseconds>(answersDue_ - SteadyClock::now()).count();
     if (left <= 0) break;
     pollfd p{options_.input, POLLIN, 0};
@@ -216,6 +223,7 @@ void TerminalConsole::collect() {
 // decoder counts as passed: the timeouts count quiet time, not busy time.
 bool TerminalConsole::waitInput(EventLoop& loop) {
   bind(loop);
+  askKeyboardProtocol();
   while (queue_.empty()) {
     // Output that failed also means the terminal is gone.
     if (ended_) loop.terminate();

@@ -81,11 +81,17 @@ class TerminalConsole : public Console {
 
   // The kitty keyboard flags in force, 0 when the terminal lacks the protocol.
   int kittyFlags() const { return kittyFlags_; }
-  // Whether the terminal's answers to the start's questions are still awaited.
-  bool negotiating() const { return negotiation_ != Negotiation::Done; }
+  // Asks the terminal which keyboard protocol it speaks, once: the first
+  // wait for input does. A run that reads no key asks nothing, and so has
+  // no answers to wait for at its end.
+  void askKeyboardProtocol();
+  // Whether the terminal's answers to those questions are still awaited.
+  bool negotiating() const {
+    return negotiation_ == Negotiation::AwaitingAnswers || negotiation_ == Negotiation::AwaitingCheck;
+  }
 
  private:
-  enum class Negotiation { AwaitingAnswers, AwaitingCheck, Done };
+  enum class Negotiation { NotAsked, AwaitingAnswers, AwaitingCheck, Done };
   void takeReplies();
   void answered(const std::optional<TerminalReply>& kitty);
   void awaitLastAnswers();
@@ -114,7 +120,7 @@ class TerminalConsole : public Console {
   EventLoop::Clock::time_point lastInput_{};
   uint64_t reads_ = 0;  // reads that brought bytes
   int kittyFlags_ = 0;
-  Negotiation negotiation_ = Negotiation::AwaitingAnswers;
+  Negotiation negotiation_ = Negotiation::NotAsked;
   std::optional<TerminalReply> kittyReply_;
   std::chrono::steady_clock::time_point answersDue_;
   bool suspended_ = false;

@@ -35,8 +35,10 @@ bool sameSettings(const termios& a, const termios& b) {
          a.c_lflag == b.c_lflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
 }
 
-// Runs the loop until the terminal's answers have been taken.
+// Asks the terminal's keyboard protocol, as the first wait for a key does,
+// and runs the loop until the answers have been taken.
 void settle(TerminalConsole& console, EventLoop& loop) {
+  console.askKeyboardProtocol();
   auto end = std::chrono::steady_clock::now() + 2s;
   while (console.negotiating() && std::chrono::steady_clock::now() < end) loop.runOnce(20ms);
 }
@@ -73,6 +75,25 @@ TEST(TerminalConsole, SilentTerminalGetsLegacyModesWithoutWaiting) {
   termios after{};
   tcgetattr(terminal.slave(), &after);
   EXPECT_TRUE(sameSettings(before, after));
+}
+
+// A run that reads no key (function strings that end the editor) asks the
+// terminal nothing, so that its end waits for no answer.
+TEST(TerminalConsole, TheKeyboardProtocolIsAskedAtTheFirstWaitForAKey) {
+  FakeTerminal terminal({.kitty = true});
+  EventLoop loop;
+  TerminalConsole console(loop, on(terminal));
+  console.clear(0x07);
+  console.flush();
+  console.pollInput();
+  EXPECT_TRUE(terminal.waitFor("\x1b[>4;2m\x1b="));
+  EXPECT_EQ(terminal.output().find("\x1b[c"), std::string::npos);
+  EXPECT_FALSE(console.negotiating());
+  terminal.type("x");
+  EXPECT_EQ(next(console, loop), "key+ vk=58 ch=78 st=0020");
+  EXPECT_TRUE(terminal.waitFor("\x1b[?u\x1b[c"));
+  settle(console, loop);
+  EXPECT_EQ(console.kittyFlags(), 31);
 }
 
 TEST(TerminalConsole, KittyFlagsArePushedCheckedAndPopped) {
