@@ -79,12 +79,7 @@ void Document::setUndoLog(std::unique_ptr<UndoLog> log) {
 }
 
 void Document::freeLines() {
-  Line* line = first;
-  while (line) {
-    Line* next = line->next();
-    freeLine(line);
-    line = next;
-  }
+  LineArena::instance().releaseChain(first);
   first = last = current = nullptr;
   lineCount = 0;
   view = View{};

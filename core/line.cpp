@@ -44,11 +44,6 @@ uint32_t roundedCapacity(uint32_t capacity) {
 
 }  // namespace
 
-Line* Line::prev() const { return LineArena::instance().record(prevIndex); }
-Line* Line::next() const { return LineArena::instance().record(nextIndex); }
-void Line::setPrev(Line* line) { prevIndex = line ? LineArena::indexOf(line) : 0; }
-void Line::setNext(Line* line) { nextIndex = line ? LineArena::indexOf(line) : 0; }
-
 uint32_t Line::capacity() const {
   if (capacityQuads != kCapacityWithText) return capacityQuads * 4u;
   uint32_t capacity;

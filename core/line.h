@@ -49,3 +49,6 @@ void freeLine(Line* line);
 void growLine(Line* line, uint32_t n);
 
 }  // namespace tarn
+
+// The neighbour links are inline, with the arena that holds the records.
+#include "core/line_arena.h"  // IWYU pragma: export

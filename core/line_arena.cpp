@@ -18,9 +18,27 @@ namespace tarn {
 
 static_assert(sizeof(Line) == 24, "a line record is 24 bytes");
 
-LineArena& LineArena::instance() {
-  static LineArena arena;
-  return arena;
+// Constant-initialized, so that it is there before any static that holds
+// lines is made, and goes after them.
+constinit LineArena LineArena::arena_;
+
+void LineArena::releaseChain(Line* first) {
+  if (!first) return;
+  pendingChains_.push_back(first);
+#if defined(__SANITIZE_ADDRESS__)
+  releasePendingChains();
+#endif
+}
+
+void LineArena::releasePendingChains() {
+  for (Line* line : pendingChains_) {
+    while (line) {
+      Line* next = line->next();
+      freeLine(line);
+      line = next;
+    }
+  }
+  pendingChains_.clear();
 }
 
 LineArena::~LineArena() {
@@ -29,6 +47,7 @@ LineArena::~LineArena() {
 }
 
 Line* LineArena::allocateRecord() {
+  if (!pendingChains_.empty()) releasePendingChains();
   Line* line;
   if (freeRecords_) {
     line = record(freeRecords_);

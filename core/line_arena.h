@@ -17,7 +17,7 @@ class LineArena {
  public:
   static constexpr uint32_t kLargestPooled = 512;
 
-  static LineArena& instance();
+  static LineArena& instance() { return arena_; }
 
   Line* allocateRecord();
   void releaseRecord(Line* line);
@@ -37,13 +37,23 @@ class LineArena {
   // Bytes held from the system for records and pooled buffers.
   size_t reservedBytes() const { return reserved_; }
 
+  // Gives back the lines of a chain linked by their next lines (a whole
+  // text). They are walked when a line is next made, so that a file closed
+  // right before the program ends costs no walk through its lines.
+  // Sanitizer builds give them back at once, for their checks.
+  void releaseChain(Line* first);
+
  private:
   // Slot 0 of every block holds the block's number.
   static constexpr uint32_t kRecordsPerBlock = kLargeBlockBytes / sizeof(Line);
   static constexpr size_t kSlabBytes = kLargeBlockBytes;
 
-  LineArena() = default;
+  constexpr LineArena() = default;
   ~LineArena();
+
+  void releasePendingChains();
+
+  static LineArena arena_;
 
   std::vector<Line*> blocks_;
   uint32_t nextFresh_ = 1;    // slot 0 of block 0 is its header, so index 0 is "no line"
@@ -56,6 +66,13 @@ class LineArena {
   char* slabCursor_ = nullptr;
   size_t slabLeft_ = 0;
   size_t reserved_ = 0;
+  std::vector<Line*> pendingChains_;
 };
+
+// A line's neighbours, found from their arena indices.
+inline Line* Line::prev() const { return LineArena::instance().record(prevIndex); }
+inline Line* Line::next() const { return LineArena::instance().record(nextIndex); }
+inline void Line::setPrev(Line* line) { prevIndex = line ? LineArena::indexOf(line) : 0; }
+inline void Line::setNext(Line* line) { nextIndex = line ? LineArena::indexOf(line) : 0; }
 
 }  // namespace tarn
