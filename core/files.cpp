@@ -1,6 +1,7 @@
 #include "core/files.h"
 
 #include <cerrno>
+#include <memory>
 
 #include "core/binary_signatures.h"
 #include "core/editor.h"
@@ -21,7 +22,8 @@ namespace tarn {
 
 namespace {
 
-constexpr size_t kBlockSize = 4096;
+// Large enough that reading a big file costs few system calls.
+constexpr size_t kBlockSize = size_t{1} << 18;
 
 // Reads until the block is full or the file ends; -1 on a read error.
 ssize_t readBlock(fs::File& file, char* block) {
@@ -186,7 +188,8 @@ bool Files::read(Document& doc, const std::string& path) {
     lastReadFailed_ = true;
     return false;
   }
-  char block[kBlockSize];
+  std::unique_ptr<char[]> buffer(new char[kBlockSize]);
+  char* block = buffer.get();
   ssize_t n = readBlock(file, block);
   std::string_view first(block, n > 0 ? static_cast<size_t>(n) : 0);
   bool encrypted = startsWithEncryptedHeader(first);

@@ -11,7 +11,7 @@ namespace tarn {
 
 namespace {
 
-constexpr size_t kBufferSize = 4096;
+constexpr size_t kBufferSize = size_t{1} << 18;
 constexpr char kCtrlZ = 0x1A;
 
 // The expansion tab stop after a column, or -1 beyond the last one.
@@ -59,17 +59,16 @@ void compressBlanks(std::string_view text, const WriteRules& rules, std::string&
   }
 }
 
-// Bytes on their way to the file: flushed when the next piece would not fit.
+// Bytes on their way to the file: lines are encoded straight into it, and
+// it is written once it holds a block's worth.
 class OutputBuffer {
  public:
-  explicit OutputBuffer(fs::File& file) : file_(file) { bytes_.reserve(kBufferSize); }
+  explicit OutputBuffer(fs::File& file) : file_(file) { bytes_.reserve(kBufferSize + 1024); }
 
-  bool add(std::string_view piece) {
-    if (bytes_.size() + piece.size() > kBufferSize && !flush()) return false;
-    if (piece.size() > kBufferSize) return file_.writeAll(piece);
-    bytes_ += piece;
-    return true;
-  }
+  std::string& bytes() { return bytes_; }
+
+  // Writes the bytes when a block's worth has gathered.
+  bool pass() { return bytes_.size() < kBufferSize || flush(); }
 
   bool flush() {
     bool ok = file_.writeAll(bytes_);
@@ -114,17 +113,17 @@ void encodeLine(std::string_view text, const WriteRules& rules, int lineEnd, std
 
 bool writeDocument(Document& doc, const WriteRules& rules, bool append, fs::File& file) {
   OutputBuffer out(file);
-  if (rules.password && !append && !out.add(kEncryptedHeader)) return false;
+  if (rules.password && !append) out.bytes() += kEncryptedHeader;
   Line* first = append ? doc.first : doc.firstText();
   Line* last = append ? doc.last : doc.lastText();
-  std::string bytes;
+  std::string trimmed;
   for (Line* line = first; line; line = line == last ? nullptr : line->next()) {
     if (append && isSentinelLine(doc, line)) continue;
     if (!append && rules.lineTrim) {
       // The document keeps the trimmed text it was saved with.
-      bytes.assign(line->view());
-      bytes.resize(trimBlanks(bytes.data(), line->length, rules.lineTrim));
-      if (bytes.size() < line->length) doc.setText(*line, bytes);
+      trimmed.assign(line->view());
+      trimmed.resize(trimBlanks(trimmed.data(), line->length, rules.lineTrim));
+      if (trimmed.size() < line->length) doc.setText(*line, trimmed);
     }
     int lineEnd = rules.lineEnd;
     if (rules.keepLineEnds) {
@@ -132,14 +131,13 @@ bool writeDocument(Document& doc, const WriteRules& rules, bool append, fs::File
       // A line without a line end in its file gets one once lines follow it.
       if (lineEnd == lineend::kNone && line != last) lineEnd = rules.lineEnd;
     }
-    bytes.clear();
     if (rules.marks && (line->flags & lineflag::kTabsExpanded))
-      encodeLine(rules.marks->unexpandedText(doc, *line), rules, lineEnd, bytes);
+      encodeLine(rules.marks->unexpandedText(doc, *line), rules, lineEnd, out.bytes());
     else
-      encodeLine(line->view(), rules, lineEnd, bytes);
-    if (!out.add(bytes)) return false;
+      encodeLine(line->view(), rules, lineEnd, out.bytes());
+    if (!out.pass()) return false;
   }
-  if (rules.eofMark && !append && !rules.password && !out.add(std::string_view(&kCtrlZ, 1))) return false;
+  if (rules.eofMark && !append && !rules.password) out.bytes() += kCtrlZ;
   return out.flush();
 }
 

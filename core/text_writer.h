@@ -1,6 +1,6 @@
 // Turning the lines of a document into the bytes of its file: trimming,
 // enciphering, blank compression at the expansion tab stops, line ends and
-// the Ctrl-Z end byte, written through a 4096-byte buffer.
+// the Ctrl-Z end byte, written in blocks of 256 KB.
 #pragma once
 #include <string>
 #include <string_view>
