@@ -71,6 +71,17 @@ TEST(TextSearch, PlainTextForwardAndBackward) {
       SearchCase{"abc", kPlainIgnoringCase, "ABCxaBc", 3, kBackward, "0-3"},
       SearchCase{"b", kPlainExact, "b", 0, kBackward, "0-1"},
       SearchCase{"a", kPlainExact, std::string(40, 'x') + "a", 0, kForward, "40-41"},
+      // Ignoring case, the first letter is looked for sixteen bytes at a
+      // time: matches on either side of those steps and of their halves,
+      // bytes one bit away from it.
+      SearchCase{"zebra", kPlainIgnoringCase, std::string(37, '@') + "`{[ZEBRA", 0, kForward, "40-45"},
+      SearchCase{"q", kPlainIgnoringCase, std::string(7, 'p') + "Q", 0, kForward, "7-8"},
+      SearchCase{"q", kPlainIgnoringCase, std::string(8, 'p') + "Q" + std::string(20, 'p'), 0, kForward, "8-9"},
+      SearchCase{"q", kPlainIgnoringCase, std::string(15, 'p') + "Q", 0, kForward, "15-16"},
+      SearchCase{"q", kPlainIgnoringCase, std::string(16, 'p') + "q", 0, kForward, "16-17"},
+      SearchCase{"q", kPlainIgnoringCase, "Q" + std::string(6, 'p') + "qQ", 1, kForward, "7-8"},
+      SearchCase{"q", kPlainIgnoringCase, "\x91\xd1QPqpQ", 5, kForward, "6-7"},
+      SearchCase{"q", kPlainIgnoringCase, std::string(30, 'Z'), 0, kForward, "none"},
   });
   Search search(kPlainExact);
   EXPECT_FALSE(search.search.prepare("", kPlainExact, search.separators));
