@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <numeric>
 #include <utility>
 
 namespace tarn {
@@ -345,6 +346,12 @@ void Document::moveOffLine(Line* line, LineIndex index) {
 void Document::relinkLines(Line* after, const std::vector<Line*>& lines) {
   if (lines.empty()) return;
   std::vector<LineIndex> previous = indicesOf(lines);
+  relinkLines(after, indexOf(after), lines, previous);
+}
+
+void Document::relinkLines(Line* after, LineIndex afterIndex, const std::vector<Line*>& lines,
+                           const std::vector<LineIndex>& previous) {
+  if (lines.empty()) return;
   for (Line* line : lines) link(line->prev(), line->next());
   Line* tail = after->next();
   Line* prev = after;
@@ -353,10 +360,10 @@ void Document::relinkLines(Line* after, const std::vector<Line*>& lines) {
     prev = line;
   }
   link(prev, tail);
-  renumberAfterRelink();
+  LineIndex to = renumberAfterRelink(afterIndex, lines, previous);
   changed();
-  LinesMoved moved{*std::min_element(previous.begin(), previous.end()), indexOf(lines.front()),
-                   static_cast<int>(lines.size()), previous};
+  LinesMoved moved{*std::min_element(previous.begin(), previous.end()), to, static_cast<int>(lines.size()),
+                   previous};
   for (ChangeObserver* o : observers_) o->linesMoved(*this, moved);
 }
 
@@ -381,20 +388,62 @@ std::vector<LineIndex> Document::indicesOf(const std::vector<Line*>& lines) cons
   return indices;
 }
 
-// One walk gives every line that something stands on its number again.
-void Document::renumberAfterRelink() {
+// Everything that stands on a line gets its number again, worked out from
+// the numbers before the move without walking the text: a moved line is
+// its place among the lines after `after`; another line moves up by the
+// moved lines that were above it, and down by them all when it is below
+// their new place. Returns the index of the first moved line.
+LineIndex Document::renumberAfterRelink(LineIndex afterIndex, const std::vector<Line*>& lines,
+                                   const std::vector<LineIndex>& previous) {
   known_ = nullptr;
-  LineIndex n = kFirstLine;
-  for (Line* l = first; l; l = l->next(), ++n) {
-    if (l == current) currentLineNumber = n;
-    if (l == view.topLine) view.topLineNumber = n;
-    for (Bookmark& b : bookmarks)
-      if (b.line == l) b.lineNumber = n;
-    if (mark.type && l == mark.firstLine) mark.firstLineNumber = n;
-    if (mark.type && l == mark.lastLine) mark.lastLineNumber = n;
-    if (l == anchor.line) anchor.lineNumber = n;
-    if (l == range.first) range.firstNumber = n;
-    if (l == range.last) range.lastNumber = n;
+  struct Place {
+    const Line* line;
+    LineIndex* number;
+    bool moved = false;
+  };
+  std::vector<Place> places;
+  auto add = [&](const Line* line, LineIndex& number) {
+    if (line) places.push_back({line, &number});
+  };
+  add(current, currentLineNumber);
+  add(view.topLine, view.topLineNumber);
+  for (Bookmark& b : bookmarks) add(b.line, b.lineNumber);
+  if (mark.type) {
+    add(mark.firstLine, mark.firstLineNumber);
+    add(mark.lastLine, mark.lastLineNumber);
+  }
+  add(anchor.line, anchor.lineNumber);
+  if (range.first) {
+    add(range.first, range.firstNumber);
+    add(range.last, range.lastNumber);
+  }
+  auto byLine = [](const Place& a, const Place& b) { return std::less<const Line*>()(a.line, b.line); };
+  std::sort(places.begin(), places.end(), byLine);
+
+  // The old numbers the counting needs: those of the places and of `after`.
+  std::vector<LineIndex> asked{afterIndex};
+  for (const Place& p : places) asked.push_back(*p.number);
+  std::sort(asked.begin(), asked.end());
+  asked.erase(std::unique(asked.begin(), asked.end()), asked.end());
+  // above[i]: how many moved lines stood above the line numbered asked[i].
+  std::vector<int> above(asked.size() + 1, 0);
+  for (LineIndex p : previous) ++above[std::upper_bound(asked.begin(), asked.end(), p) - asked.begin()];
+  std::partial_sum(above.begin(), above.end(), above.begin());
+  auto movedAbove = [&](LineIndex n) { return above[std::lower_bound(asked.begin(), asked.end(), n) - asked.begin()]; };
+  const LineIndex afterNow = afterIndex - movedAbove(afterIndex);
+
+  for (size_t k = 0; k < lines.size(); ++k) {
+    auto [from, to] = std::equal_range(places.begin(), places.end(), Place{lines[k], nullptr}, byLine);
+    for (auto it = from; it != to; ++it) {
+      *it->number = afterNow + 1 + static_cast<int>(k);
+      it->moved = true;
+    }
+  }
+  const int count = static_cast<int>(lines.size());
+  for (Place& p : places) {
+    if (p.moved) continue;
+    LineIndex stays = *p.number - movedAbove(*p.number);
+    *p.number = stays > afterNow ? stays + count : stays;
   }
   // Corners and range ends keep their order after lines moved between them.
   if (mark.type && mark.firstLineNumber > mark.lastLineNumber) {
@@ -405,6 +454,7 @@ void Document::renumberAfterRelink() {
     std::swap(range.first, range.last);
     std::swap(range.firstNumber, range.lastNumber);
   }
+  return afterNow + 1;
 }
 
 Line* Document::lineAt(LineIndex index) const {

@@ -176,6 +176,10 @@ struct Document {
   // right after `after` (a line not among them): moving the lines of a mark,
   // sorting. The lines keep their identity, and all that stands on them stays.
   void relinkLines(Line* after, const std::vector<Line*>& lines);
+  // The same for a caller that knows the indices: `after` is at afterIndex
+  // and lines[k] at previous[k]. Nothing is walked to find them.
+  void relinkLines(Line* after, LineIndex afterIndex, const std::vector<Line*>& lines,
+                   const std::vector<LineIndex>& previous);
 
   // Stores a line's length and raises the longest-line value: for a line
   // being built, before it is linked in.
@@ -193,7 +197,8 @@ struct Document {
  private:
   void lineLinked(Line* line, LineIndex index);
   void moveOffLine(Line* line, LineIndex index);
-  void renumberAfterRelink();
+  LineIndex renumberAfterRelink(LineIndex afterIndex, const std::vector<Line*>& lines,
+                                const std::vector<LineIndex>& previous);
   std::vector<LineIndex> indicesOf(const std::vector<Line*>& lines) const;
   void textReplaced();
   void changed() { changedText_ = true; }

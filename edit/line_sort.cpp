@@ -35,14 +35,16 @@ size_t sortScope(Document& doc, const LineScope& scope, const SortRule& rule) {
   for (size_t i = 0; i < order.size() && !moved; ++i) moved = order[i] != i;
   if (!moved) return lines.size();
   std::vector<Line*> sorted;
+  std::vector<LineIndex> previous;
   sorted.reserve(order.size());
+  previous.reserve(order.size());
   std::vector<bool> kept(lines.size(), false);
   for (uint32_t i : order) {
     sorted.push_back(lines[i]);
+    previous.push_back(scope.firstNumber + static_cast<int>(i));
     kept[i] = true;
   }
-  Line* before = scope.first->prev();
-  doc.relinkLines(before, sorted);
+  doc.relinkLines(scope.first->prev(), scope.firstNumber - 1, sorted, previous);
   // The lines removed now follow the sorted ones.
   LineIndex number = scope.firstNumber + static_cast<int>(sorted.size());
   for (size_t i = 0; i < lines.size(); ++i) {

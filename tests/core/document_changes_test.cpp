@@ -2,7 +2,11 @@
 // and what stands on lines that are inserted, deleted or moved.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+#include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/document.h"
@@ -192,6 +196,87 @@ TEST_F(DocumentChanges, RelinkedLinesTakeWhatStandsOnThemAlong) {
   EXPECT_EQ(doc.mark.firstLine, b) << "the corners keep their order";
   EXPECT_EQ(doc.mark.lastLineNumber, LineIndex(4));
   EXPECT_EQ(recorder.seen, (std::vector<std::string>{"moved 2 5 2", "moved 2 2 3"}));
+}
+
+// Whatever stands on a line keeps to it through any relinking: the numbers
+// worked out without a walk are those a walk finds, with or without the
+// indices given by the caller.
+TEST(DocumentRelinking, EveryPlaceKeepsItsLineThroughAnyMove) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 300; ++round) {
+    Document doc(1, 0, OptionRow{});
+    const int count = 3 + static_cast<int>(random() % 10);
+    for (int i = 0; i < count; ++i) doc.appendLine(makeLine(std::to_string(i)));
+    doc.addSentinels();
+    auto anyLine = [&](bool sentinels) {
+      int n = sentinels ? 1 + static_cast<int>(random() % (count + 2)) : 2 + static_cast<int>(random() % count);
+      return std::pair{doc.lineAt(LineIndex(n)), LineIndex(n)};
+    };
+    std::tie(doc.current, doc.currentLineNumber) = anyLine(true);
+    std::tie(doc.view.topLine, doc.view.topLineNumber) = anyLine(true);
+    for (Bookmark& b : doc.bookmarks)
+      if (random() % 3 == 0) std::tie(b.line, b.lineNumber) = anyLine(false);
+    doc.mark.type = 1;
+    std::tie(doc.mark.firstLine, doc.mark.firstLineNumber) = anyLine(false);
+    doc.mark.lastLine = doc.mark.firstLine;
+    doc.mark.lastLineNumber = doc.mark.firstLineNumber;
+    while (doc.mark.lastLine->next() != doc.last && random() % 2) {
+      doc.mark.lastLine = doc.mark.lastLine->next();
+      ++doc.mark.lastLineNumber;
+    }
+    std::tie(doc.anchor.line, doc.anchor.lineNumber) = anyLine(false);
+    doc.range = OperationRange{doc.mark.firstLineNumber, doc.mark.lastLineNumber, doc.mark.firstLine,
+                               doc.mark.lastLine, 1};
+
+    // Some text lines, in a shuffled order, go after a line not among them.
+    std::vector<Line*> lines;
+    std::vector<LineIndex> previous;
+    std::vector<Line*> stay{doc.first};
+    LineIndex n = kFirstLine + 1;
+    for (Line* l = doc.firstText(); l != doc.last; l = l->next(), ++n) {
+      if (random() % 2) {
+        lines.push_back(l);
+        previous.push_back(n);
+      } else {
+        stay.push_back(l);
+      }
+    }
+    if (lines.empty()) continue;
+    std::vector<size_t> order(lines.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::shuffle(order.begin(), order.end(), random);
+    std::vector<Line*> shuffled;
+    std::vector<LineIndex> shuffledPrevious;
+    for (size_t k : order) {
+      shuffled.push_back(lines[k]);
+      shuffledPrevious.push_back(previous[k]);
+    }
+    Line* after = stay[random() % stay.size()];
+    if (round % 2)
+      doc.relinkLines(after, shuffled);
+    else
+      doc.relinkLines(after, doc.indexOf(after), shuffled, shuffledPrevious);
+
+    auto walked = [&](const Line* line) {
+      LineIndex i = kFirstLine;
+      for (const Line* l = doc.first; l != line; l = l->next()) ++i;
+      return i;
+    };
+    EXPECT_EQ(doc.currentLineNumber, walked(doc.current)) << round;
+    EXPECT_EQ(doc.view.topLineNumber, walked(doc.view.topLine)) << round;
+    for (const Bookmark& b : doc.bookmarks) {
+      if (!b.isSet()) continue;
+      EXPECT_EQ(b.lineNumber, walked(b.line)) << round;
+    }
+    EXPECT_EQ(doc.mark.firstLineNumber, walked(doc.mark.firstLine)) << round;
+    EXPECT_EQ(doc.mark.lastLineNumber, walked(doc.mark.lastLine)) << round;
+    EXPECT_LE(doc.mark.firstLineNumber, doc.mark.lastLineNumber) << round;
+    EXPECT_EQ(doc.anchor.lineNumber, walked(doc.anchor.line)) << round;
+    EXPECT_EQ(doc.range.firstNumber, walked(doc.range.first)) << round;
+    EXPECT_EQ(doc.range.lastNumber, walked(doc.range.last)) << round;
+    EXPECT_LE(doc.range.firstNumber, doc.range.lastNumber) << round;
+    EXPECT_EQ(doc.indexOf(shuffled.front()), walked(shuffled.front())) << round;
+  }
 }
 
 TEST_F(DocumentChanges, SetTextChangesOnlyWhatDiffers) {
