@@ -26,12 +26,18 @@ struct Entry {
 
 // What is sorted: a 128-bit lead that orders the lines as the comparison
 // does wherever two leads differ, and the line's index. Most comparisons
-// end at the lead, without reaching the text.
+// end at the lead, without reaching the text; those of short texts end
+// there too, as the lead holds all that they compare.
 struct Lead {
   uint64_t high;
   uint64_t low;
   uint32_t index;
+  uint32_t wholeLength;  // the length of the text the lead holds whole, else kPartial
 };
+
+constexpr uint32_t kPartial = UINT32_MAX;
+// The lead keeps the first 16 bytes but the last bit of the sixteenth.
+constexpr size_t kWholeInLead = 15;
 
 int compareBytes(std::string_view a, std::string_view b, bool ignoreCase) {
   size_t n = std::min(a.size(), b.size());
@@ -79,7 +85,7 @@ class Comparison {
   // or the first bytes of the key (of the whole line when it is short).
   Lead lead(const Entry& e, uint32_t index) const {
     bool reaches = !isShort(e);
-    Lead l{0, 0, index};
+    Lead l{0, 0, index, wholeLength(e)};
     if (numbers_ && reaches) {
       l.high = orderedBits(e.number) >> 1;
     } else {
@@ -104,6 +110,11 @@ class Comparison {
   bool before(const Lead& a, const Lead& b, const std::vector<Entry>& entries) const {
     if (a.high != b.high) return a.high < b.high;
     if (a.low != b.low) return a.low < b.low;
+    if (a.wholeLength != kPartial && b.wholeLength != kPartial) {
+      // Alike in every byte the two hold: the shorter is the beginning of the other.
+      if (a.wholeLength == b.wholeLength) return a.index < b.index;
+      return descending_ ? a.wholeLength > b.wholeLength : a.wholeLength < b.wholeLength;
+    }
     int c = compare(entries[a.index], entries[b.index]);
     if (c != 0) return descending_ ? c > 0 : c < 0;
     return a.index < b.index;
@@ -123,6 +134,13 @@ class Comparison {
 
  private:
   bool isShort(const Entry& e) const { return e.length < static_cast<uint32_t>(rule_.keyStart); }
+  // The length of the bytes the comparison of a line looks at, when the
+  // lead holds them all (a number never counts as held).
+  uint32_t wholeLength(const Entry& e) const {
+    if (isShort(e)) return e.length <= kWholeInLead ? e.length : kPartial;
+    bool keyAlone = !numbers_ && rule_.keyStart == 1 && rule_.keyEnd == 0;
+    return keyAlone && e.keyLength <= kWholeInLead ? e.keyLength : kPartial;
+  }
   // With a key end: its columns, none when it lies before the start.
   size_t keyLength() const { return static_cast<size_t>(std::max(rule_.keyEnd - rule_.keyStart + 1, 0)); }
 
