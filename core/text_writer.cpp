@@ -118,6 +118,9 @@ bool writeDocument(Document& doc, const WriteRules& rules, bool append, fs::File
   Line* last = append ? doc.last : doc.lastText();
   std::string trimmed;
   for (Line* line = first; line; line = line == last ? nullptr : line->next()) {
+    // Lines put in another order (sorted) lie anywhere: the next one's
+    // text is fetched while this one is written.
+    if (Line* next = line->next()) __builtin_prefetch(next->text);
     if (append && isSentinelLine(doc, line)) continue;
     if (!append && rules.lineTrim) {
       // The document keeps the trimmed text it was saved with.
