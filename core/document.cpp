@@ -487,19 +487,31 @@ LineIndex Document::indexOf(const Line* line) const {
       return --knownIndex_;
     }
   }
-  // Outward from the current line, both ways at once.
-  const Line* up = current ? current : first;
-  const Line* down = up;
-  LineIndex upIndex = current ? currentLineNumber : kFirstLine;
-  LineIndex downIndex = upIndex;
-  while (up || down) {
-    if (up == line || down == line) {
-      known_ = line;
-      knownIndex_ = up == line ? upIndex : downIndex;
-      return knownIndex_;
+  // Outward from the current line and from the line last found, both ways
+  // at once: work going down a text far from the cursor stays near the
+  // latter.
+  struct Walk {
+    const Line* at;
+    LineIndex index;
+    bool down;
+  };
+  const Line* start = current ? current : first;
+  LineIndex startIndex = current ? currentLineNumber : kFirstLine;
+  Walk walks[4] = {{start, startIndex, false}, {start, startIndex, true}, {known_, knownIndex_, false},
+                   {known_, knownIndex_, true}};
+  for (bool going = true; going;) {
+    going = false;
+    for (Walk& w : walks) {
+      if (!w.at) continue;
+      if (w.at == line) {
+        known_ = line;
+        knownIndex_ = w.index;
+        return knownIndex_;
+      }
+      w.at = w.down ? w.at->next() : w.at->prev();
+      w.index += w.down ? 1 : -1;
+      going = true;
     }
-    if (up) up = up->prev(), --upIndex;
-    if (down) down = down->next(), ++downIndex;
   }
   return LineIndex();
 }
