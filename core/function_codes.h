@@ -267,7 +267,7 @@ constexpr int kQuery = 0x95D;     // a query that must not give an empty documen
 // Text given by the caller (argument 2 points to it) put into the document.
 constexpr int kInsertLines = 0x960;  // a std::vector<std::string>: after the current line
 constexpr int kSetLineText = 0x961;  // a std::string_view: the current line's text
-constexpr int kReplaceText = 0x962;  // a std::vector<std::string>: the whole text
+constexpr int kReplaceText = 0x962;  // a std::vector<std::string> (a LineSupply, given_text.h): the whole text
 constexpr int kSetOption = 0x969;
 constexpr int kGetOption = 0x96A;
 constexpr int kLastSearchText = 0x985;  // argument 2: a buffer of kLongestSearchText + 1 bytes

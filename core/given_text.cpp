@@ -45,10 +45,14 @@ int setLineText(EngineCall& call) {
 // The cursor goes to the top-of-file line; the change count stays.
 int replaceText(EngineCall& call) {
   Document& doc = call.doc;
-  const std::vector<std::string>* lines = givenLines(call);
-  if (!lines || !mayFill(doc)) return 0;
+  if (!call.arg2 || !mayFill(doc)) return 0;
   doc.freeLines();
-  for (const std::string& text : *lines) doc.appendLine(makeLine(text));
+  if (call.arg1 & giventext::kSupplied) {
+    auto* supply = reinterpret_cast<LineSupply*>(call.arg2);
+    for (std::string_view text; supply->next(text);) doc.appendLine(makeLine(text));
+  } else {
+    for (const std::string& text : *givenLines(call)) doc.appendLine(makeLine(text));
+  }
   doc.addSentinels();
   doc.cursorColumn = 0;
   doc.flags |= docflag::kRepaintAll;

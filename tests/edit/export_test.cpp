@@ -15,7 +15,10 @@ std::vector<std::string> exported(ExportKind kind, const std::vector<std::string
   ExportPalette palette(settings, set ? index : -1);
   auto writer = ExportWriter::make(kind, palette, set, CodePage::oem437());
   for (const std::string& line : lines) writer->add(line);
-  return writer->finish();
+  writer->finish();
+  std::vector<std::string> written;
+  for (std::string_view line; writer->takeLine(line);) written.emplace_back(line);
+  return written;
 }
 
 // The lines between the opening and the closing lines.
@@ -69,6 +72,29 @@ TEST(Export, LongLinesAreCutWithoutLosingText) {
   ASSERT_EQ(escaped.size(), 2u);
   EXPECT_EQ(escaped[0].size(), 2025u * 4);
   EXPECT_EQ(escaped[1].size(), 975u * 4);
+}
+
+// Lines taken as they are written, the way a document being filled takes
+// them, are those taken at the end.
+TEST(Export, LinesTakenAsTheyComeAreTheWholeText) {
+  KeywordSet set = cSet();
+  const std::vector<std::string> source{"int a; /* r", std::string(8200, 'x') + " */ b", "", "return \"<&>\";"};
+  for (ExportKind kind : {ExportKind::Html, ExportKind::Rtf}) {
+    ExportPalette palette(Settings{}, 0);
+    auto writer = ExportWriter::make(kind, palette, &set, CodePage::oem437());
+    std::vector<std::string> taken;
+    auto take = [&] {
+      for (std::string_view line; writer->takeLine(line);) taken.emplace_back(line);
+    };
+    take();
+    for (const std::string& line : source) {
+      writer->add(line);
+      take();
+    }
+    writer->finish();
+    take();
+    EXPECT_EQ(taken, exported(kind, source, &set));
+  }
 }
 
 std::string joined(const std::vector<std::string>& lines) {
