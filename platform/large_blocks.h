@@ -1,5 +1,7 @@
-// Large blocks of memory for the line arena, backed by huge pages where the
-// system offers them, so that filling a big file costs few page faults.
+// Large blocks of memory for the line arena. They are not advised onto
+// huge pages: finding and clearing 2 MB at a time (compacting memory first
+// when none lies free) stalled big loads for up to seconds, where pages
+// taken one at a time cost a steady few milliseconds.
 #pragma once
 #include <cstddef>
 
