@@ -41,6 +41,7 @@ BufferContents withLinesAdded(const LineBuffer& buffer, BufferContents added) {
 // The repeat count of lines from the current one move into the line buffer.
 int cutCursorLines(EngineCall& call) {
   Document& doc = call.doc;
+  if (doc.isReadOnly()) return refuseChange(call);
   if (!mayEditCurrent(doc)) return 0;
   BufferContents cut = cursorLines(doc, call.repeat);
   size_t n = cut.lines.size();
