@@ -134,7 +134,7 @@ int CommandLanguage::step() {
   }
   if (onCommandLine_ && event.keyClass == 0 && event.key.virtualKeyCode == vk::kReturn)
     return startModeOf(commandLineEnter().next);
-  if (event.expandBlank && !onCommandLine_) expandBlank();
+  if (event.expandBlank || event.autocompleteBlank) completeBeforeBlank(event);
   return startModeOf(runKey(event).next);
 }
 
