@@ -18,6 +18,8 @@ constexpr uint16_t kLinesDeleted = 'Y';    // line, count lines; text: the delet
 constexpr uint16_t kLinesMoved = 'S';      // line: where they went, column: the first place they had,
                                            // count lines; text: the places they had, when not in order
 constexpr uint16_t kBufferReplaced = 'P';  // text: the slot of the line buffer's other contents
+constexpr uint16_t kTabExpansion = 'X';    // line; text: what the line stands for in the other state
+                                           // (none: its own text), packed
 // Added to every record of a step but its last.
 constexpr uint16_t kContinues = 0x100;
 }  // namespace undotype

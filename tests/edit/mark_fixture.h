@@ -50,17 +50,22 @@ inline void PrintTo(const BlockCase& c, std::ostream* out) { *out << c.name; }
 
 inline std::string blockCaseName(const testing::TestParamInfo<BlockCase>& info) { return info.param.name; }
 
+// Runs a case, then undoes and redoes the call (the text before it is the
+// marked text: tabs a block mark expanded stay expanded).
 inline void runBlockCase(const BlockCase& c) {
   EditFixture f(c.before);
   for (auto [index, value] : c.options) f.setOption(index, value);
   makeMark(f, c.mark);
   f.doc->setChangeCount(0);
   f.place(c.cursor);
+  const UndoState before = undoState(f);
   EXPECT_EQ(f.send(c.code, c.arg1), c.result);
   const std::vector<std::string>& expected = c.after.empty() ? c.before : c.after;
   EXPECT_EQ(f.text(), expected);
   EXPECT_EQ(f.cursor(), c.end);
   EXPECT_EQ(f.doc->changeCount() != 0, !c.after.empty()) << "change count " << f.doc->changeCount();
+  if (c.result == 0) expectState(f, before, "failed: nothing changed");
+  expectUndoAndRedo(f, before);
 }
 
 }  // namespace tarn
