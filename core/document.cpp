@@ -267,22 +267,16 @@ void Document::setText(Line& line, std::string_view text) {
   insertCharacters(line, column, text.substr(prefix, text.size() - prefix - suffix));
 }
 
-void Document::setTextUncounted(Line& line, std::string_view text) {
-  bool pending = changedText_;
-  besideText_ = true;
-  setText(line, text);
-  besideText_ = false;
-  changedText_ = pending;
-}
-
 void Document::expandTabs(Line& line, std::string_view expanded) {
   setTabExpansion(line, TabExpansion{std::string(line.view()), std::string(expanded)});
-  setTextUncounted(line, expanded);
+  BesideText beside(*this);
+  setText(line, expanded);
 }
 
 void Document::restoreTabs(Line& line, std::string_view text) {
   setTabExpansion(line, std::nullopt);
-  setTextUncounted(line, text);
+  BesideText beside(*this);
+  setText(line, text);
 }
 
 const TabExpansion* Document::tabExpansion(const Line& line) const {

@@ -103,6 +103,27 @@ struct Document {
   int windowRows = 1;
   int windowColumns = 80;
 
+  // While one lives, the document's changes are a block mark's tabs
+  // expanding or going back (or undo replaying that): they do not count as
+  // changes of the file, and are told with besideText set.
+  class BesideText {
+   public:
+    explicit BesideText(Document& doc) : doc_(doc), pending_(doc.changedText_), outer_(doc.besideText_) {
+      doc.besideText_ = true;
+    }
+    ~BesideText() {
+      doc_.changedText_ = pending_;
+      doc_.besideText_ = outer_;
+    }
+    BesideText(const BesideText&) = delete;
+    BesideText& operator=(const BesideText&) = delete;
+
+   private:
+    Document& doc_;
+    bool pending_;
+    bool outer_;
+  };
+
   bool isCommandLine() const { return flags & docflag::kCommandLine; }
   bool isReadOnly() const { return flags & docflag::kReadOnly; }
   bool isModified() const { return changeCount_ != 0; }
@@ -206,7 +227,6 @@ struct Document {
   std::vector<LineIndex> indicesOf(const std::vector<Line*>& lines) const;
   void textReplaced();
   void changed() { changedText_ = true; }
-  void setTextUncounted(Line& line, std::string_view text);
 
   int changeCount_ = 0;
   bool changedText_ = false;

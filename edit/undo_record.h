@@ -22,6 +22,9 @@ constexpr uint16_t kTabExpansion = 'X';    // line; text: what the line stands f
                                            // (none: its own text), packed
 // Added to every record of a step but its last.
 constexpr uint16_t kContinues = 0x100;
+// Added to the records of text changed beside the text the user has (tabs
+// a block mark expands): replayed, they do not count as changes either.
+constexpr uint16_t kBesideText = 0x200;
 }  // namespace undotype
 
 struct UndoRecord {
@@ -32,8 +35,9 @@ struct UndoRecord {
   KeptText::Handle text = KeptText::kNone;
   int32_t endColumn = 0;
 
-  uint16_t kind() const { return type & ~undotype::kContinues; }
+  uint16_t kind() const { return type & ~(undotype::kContinues | undotype::kBesideText); }
   bool continues() const { return type & undotype::kContinues; }
+  bool besideText() const { return type & undotype::kBesideText; }
 };
 
 static_assert(sizeof(UndoRecord) == 24, "records stay small: kept bytes live in the kept-text store");

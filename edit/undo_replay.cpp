@@ -3,6 +3,7 @@
 // primitives, so the mark, the bookmarks and the colouring follow.
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "core/document.h"
@@ -107,6 +108,8 @@ void UndoRing::finishReplay(Document& doc, size_t first, bool undoing) {
 // Each kind of record, one way or the other. Cursor records are applied
 // once the whole step is back.
 bool UndoRing::replayRecord(Document& doc, UndoRecord& record, bool undoing) {
+  std::optional<Document::BesideText> beside;
+  if (record.besideText()) beside.emplace(doc);
   switch (record.kind()) {
     case kInserted:
       return undoing ? removeBytes(doc, record, true) : insertBytes(doc, record) && forgetKept(record);

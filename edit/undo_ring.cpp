@@ -62,6 +62,7 @@ bool UndoRing::joinNewestStep(Document& doc) {
   startColumn_ = records_[stepStart_].column;
   stepBytes_ = 0;
   records_.back().type |= kContinues;
+  savedAtJoin_ = saved_ && *saved_ == state();
   savesSeen_ = doc.saveCount();
   return true;
 }
@@ -123,9 +124,9 @@ void UndoRing::endStep(Document& doc) {
   cursor.count = doc.currentLineNumber.value();
   cursor.endColumn = doc.cursorColumn;
   noteSaveWithinStep(doc);
-  // A joined step changed nothing the user has: a file still unchanged is
-  // as it was saved.
-  if (joined) noteSavedState(doc);
+  // A step that ended with the saved text and was joined by changes beside
+  // it still ends with the saved text.
+  if (joined && savedAtJoin_ && doc.changeCount() == 0 && !doc.hasUncountedChanges()) saved_ = state();
   dropOldestSteps();
 }
 
@@ -161,7 +162,7 @@ bool UndoRing::mergeIntoNewest(const UndoRecord& record, std::string_view text, 
 // deleted next to the ones before.
 bool UndoRing::merge(UndoRecord& into, const UndoRecord& record, std::string_view text, bool kept) {
   uint16_t kind = record.kind();
-  if (into.kind() != kind) return false;
+  if (into.kind() != kind || into.besideText() != record.besideText()) return false;
   if (isCharacterRecord(kind)) {
     if (into.line != record.line || text.starts_with('\n')) return false;
     if (record.column == into.column + into.count && kind != kDeleted) {
@@ -221,6 +222,7 @@ void UndoRing::foldIntoPreviousStep(Document& doc) {
 
 void UndoRing::recordText(Document& doc, uint16_t type, const TextChange& change, bool keep) {
   if (!admit(doc, change.besideText)) return;
+  if (change.besideText) type |= kBesideText;
   UndoRecord record{type, change.index.value(), static_cast<int32_t>(change.column),
                     static_cast<int32_t>(change.text.size())};
   if (mergeIntoNewest(record, change.text, keep)) return;

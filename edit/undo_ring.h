@@ -130,6 +130,7 @@ class UndoRing final : public UndoLog {
   size_t stepBytes_ = 0;
   bool dropping_ = false;  // nothing of it is kept: it passed the memory limit or the history went
   bool joined_ = false;    // an ended step opened again for changes beside the text
+  bool savedAtJoin_ = false;  // and it had ended with the saved text
   bool replaying_ = false;
 };
 
