@@ -118,6 +118,11 @@ const Choices& withMarksAndFormatting() {
         {fn::kTrim, 1, {trim::kLeading | trim::kTrailing, trim::kCompress}},
         {fn::kAlign},
         {fn::kAlignTab},
+        {fn::kAlignMark},
+        {fn::kMarkTab},
+        {fn::kMarkBacktab},
+        {fn::kAlignBlock},
+        {fn::kCreateTable},
     };
     all.insert(all.end(), more.begin(), more.end());
     return all;
