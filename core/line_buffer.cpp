@@ -10,11 +10,8 @@ namespace {
 // Never handed out by the engine, whose ids start at 1.
 constexpr int kHiddenId = 0;
 
-std::unique_ptr<Document> hiddenDocument() {
-  auto doc = std::make_unique<Document>(kHiddenId, 0, kDefaultOptions);
-  doc->addSentinels();
-  return doc;
-}
+// Its lines are appended, then its sentinels added.
+std::unique_ptr<Document> newHiddenDocument() { return std::make_unique<Document>(kHiddenId, 0, kDefaultOptions); }
 }  // namespace
 
 // Contents taken out of the buffer: its hidden document as it stood.
@@ -27,7 +24,7 @@ struct LineBuffer::Held final : ExchangedContents {
   size_t bytes;
 };
 
-LineBuffer::LineBuffer() : doc_(hiddenDocument()) {}
+LineBuffer::LineBuffer() : doc_(newHiddenDocument()) { doc_->addSentinels(); }
 
 BufferContents LineBuffer::contents() const {
   BufferContents contents{kind_, {}};
@@ -38,8 +35,7 @@ BufferContents LineBuffer::contents() const {
 }
 
 void LineBuffer::replace(Document& running, BufferContents next) {
-  auto previous = std::make_unique<Held>(std::exchange(doc_, std::make_unique<Document>(kHiddenId, 0, kDefaultOptions)),
-                                         kind_, bytes_);
+  auto previous = std::make_unique<Held>(std::exchange(doc_, newHiddenDocument()), kind_, bytes_);
   bytes_ = 0;
   for (const std::string& text : next.lines) {
     doc_->appendLine(makeLine(text));
@@ -57,7 +53,8 @@ std::unique_ptr<ExchangedContents> LineBuffer::exchange(std::unique_ptr<Exchange
     kind_ = held->kind;
     bytes_ = held->bytes;
   } else {
-    doc_ = hiddenDocument();
+    doc_ = newHiddenDocument();
+    doc_->addSentinels();
     kind_ = bufferkind::kEmpty;
     bytes_ = 0;
   }

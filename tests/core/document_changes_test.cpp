@@ -27,7 +27,8 @@ class Recorder : public ChangeObserver {
     seen.push_back("moved " + std::to_string(m.from.value()) + " " + std::to_string(m.to.value()) + " " + std::to_string(m.count));
   }
   void textReplaced(Document&) override { seen.push_back("replaced"); }
-  void tabExpansionChanged(Document&, const Line&, LineIndex index, const std::optional<TabExpansion>& previous) override {
+  void tabExpansionChanged(Document&, const Line&, LineIndex index,
+                           const std::optional<TabExpansion>& previous) override {
     seen.push_back("tabs " + std::to_string(index.value()) + " " + (previous ? previous->original : "-"));
   }
 

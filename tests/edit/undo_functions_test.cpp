@@ -129,8 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         UndoCase{"StreamPaste", {"ab", "cd"}, at({1, 1}), fromClipboard("x\r\ny\r\nz", 0)},
         UndoCase{"BlockPaste", {"ab", "cd"}, at({1, 1}), fromClipboard("xx\r\nyy\r\nzz", pasteflag::kBlock)},
-        UndoCase{"PasteOverABlockMarkOfTabbedLines", kTabbed, marked({fn::kMarkBlock, {1, 0}, {2, 9}}, {3, 1}, {kKeepTabs}),
-                 fromClipboard("X", 0)},
+        UndoCase{"PasteOverABlockMarkOfTabbedLines", kTabbed,
+                 marked({fn::kMarkBlock, {1, 0}, {2, 9}}, {3, 1}, {kKeepTabs}), fromClipboard("X", 0)},
         UndoCase{"CutAMark", {"abcdef", "ghi"}, marked({fn::kMarkChar, {1, 2}, {2, 0}}, {1, 0}), sending(msg::kCut)}),
     [](const testing::TestParamInfo<UndoCase>& info) { return info.param.name; });
 
