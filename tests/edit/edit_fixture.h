@@ -3,6 +3,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <ostream>
 #include <string>
@@ -134,19 +135,40 @@ inline void expectUndoAndRedo(EditFixture& f, const UndoState& before) {
   EXPECT_EQ(f.doc->changeCount() != 0, changed) << "redone";
 }
 
-// Runs a case and checks result, text, cursor and the change count; then
-// undo and redo.
+// One call of an engine function, and what it must leave: its result, the
+// text (`after` empty: the text is `before` still) and the cursor; the
+// change count follows the text.
+struct SentCall {
+  int code;
+  intptr_t arg1 = 0;
+  intptr_t arg2 = 0;
+  int repeat = 1;
+};
+struct CallOutcome {
+  int result;
+  const std::vector<std::string>& before;
+  const std::vector<std::string>& after;
+  Pos end;
+};
+
+// Sends the call and checks what it leaves, then that undo and redo take it
+// back and forth; check runs after the call's own checks.
+inline void expectCall(EditFixture& f, const SentCall& call, const CallOutcome& expected,
+                       const std::function<void(EditFixture&)>& check = {}) {
+  const UndoState before = undoState(f);
+  EXPECT_EQ(f.send(call.code, call.arg1, call.arg2, call.repeat), expected.result);
+  EXPECT_EQ(f.text(), expected.after.empty() ? expected.before : expected.after);
+  EXPECT_EQ(f.cursor(), expected.end);
+  EXPECT_EQ(f.doc->changeCount() != 0, !expected.after.empty()) << "change count " << f.doc->changeCount();
+  if (check) check(f);
+  expectUndoAndRedo(f, before);
+}
+
 inline void runCase(const EditCase& c) {
   EditFixture f(c.before);
   for (auto [index, value] : c.options) f.setOption(index, value);
   f.place(c.start);
-  const UndoState before = undoState(f);
-  EXPECT_EQ(f.send(c.code, c.arg1, c.arg2, c.repeat), c.result);
-  const std::vector<std::string>& expected = c.after.empty() ? c.before : c.after;
-  EXPECT_EQ(f.text(), expected);
-  EXPECT_EQ(f.cursor(), c.end);
-  EXPECT_EQ(f.doc->changeCount() != 0, !c.after.empty()) << "change count " << f.doc->changeCount();
-  expectUndoAndRedo(f, before);
+  expectCall(f, {c.code, c.arg1, c.arg2, c.repeat}, {c.result, c.before, c.after, c.end});
 }
 
 }  // namespace tarn
