@@ -1,8 +1,8 @@
 // Undo and redo of a change of every line of a million-line file, made as
 // locate and change make it (the match deleted and the replacement inserted
 // through the document's primitives, as one batch); the change itself with
-// recording on and off; and what recording costs typing. Undo should cost
-// no more than the change.
+// recording on and off; what recording costs typing; and the line buffer's
+// contents exchanged by undo. Undo should cost no more than the change.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -82,6 +82,23 @@ void UndoOfTheChange(benchmark::State& state, bool redo) {
 }
 BENCHMARK_CAPTURE(UndoOfTheChange, Undo, false)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(UndoOfTheChange, Redo, true)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The line buffer given a million lines by copy lines, which undo and
+// redo then exchange with what it held before: the buffer's hidden
+// document changes hands, never its text.
+void ExchangeOfAMillionLineBuffer(benchmark::State& state) {
+  Workbench w(kLines, true);
+  w.engine.send(w.doc, fn::kMarkLine);
+  w.engine.send(w.doc, fn::kBottom);
+  w.engine.send(w.doc, fn::kMarkLine);
+  w.engine.send(w.doc, fn::kCopyLines);  // goes with the step of the last move
+  if (w.engine.marks().buffer().document().textLineCount() != kLines) state.SkipWithError("not copied");
+  for (auto _ : state) {
+    if (!w.engine.send(w.doc, fn::kUndo) || !w.engine.send(w.doc, fn::kRedo)) state.SkipWithError("no replay");
+  }
+  state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(ExchangeOfAMillionLineBuffer)->Unit(benchmark::kMicrosecond);
 
 // Typing along one line (one merged record), or a character on each line
 // going down (records all the way, the ring discarding the oldest).

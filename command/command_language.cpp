@@ -134,7 +134,7 @@ int CommandLanguage::step() {
   }
   if (onCommandLine_ && event.keyClass == 0 && event.key.virtualKeyCode == vk::kReturn)
     return startModeOf(commandLineEnter().next);
-  if (event.expandBlank && !onCommandLine_) expandBlank();
+  if (event.expandBlank || event.autocompleteBlank) completeBeforeBlank(event);
   return startModeOf(runKey(event).next);
 }
 
@@ -449,11 +449,17 @@ Outcome CommandLanguage::runCommand(std::string_view text) {
   invocation.text = command;
   invocation.rest = split.rest;
   invocation.args = split.args;
-  if (auto code = functions_.codeOf(split.word)) {
-    invocation.code = *code;
+  auto wordCode = functions_.codeOf(split.word);
+  auto wholeCode = functions_.codeOf(command);
+  // A word that takes nothing after it does not stand for a longer name it
+  // begins: "split screen" is no split of the line with a word to spare.
+  bool wordTakesWords = wordCode && (functions_.argumentKind(*wordCode) != ArgumentKind::None ||
+                                     functions_.countFormOf(*wordCode));
+  if (wordCode && (wordTakesWords || !wholeCode)) {
+    invocation.code = *wordCode;
     return execute(invocation);
   }
-  if (auto code = functions_.codeOf(command)) {
+  if (auto code = wholeCode) {
     invocation.code = *code;
     invocation.rest.clear();
     invocation.args.clear();

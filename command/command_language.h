@@ -135,7 +135,12 @@ class CommandLanguage : public Dispatcher, public ProfileHost {
   Outcome runNamedSynonym(std::string_view name, std::string_view countWord);
   Outcome commandLineEnter();
   bool noFileRuleAllows(std::string_view text) const;
-  void expandBlank();
+  // The word before the cursor as a synonym to run, when one is named so;
+  // nothing when none is.
+  std::optional<Outcome> expandWord(bool blankKey);
+  // The blank key in the `expandon` or `autocompleteon` state: expansion is
+  // tried first, then completion; the blank is typed afterwards as usual.
+  void completeBeforeBlank(const InputEvent& event);
   void followKeywordSet();
 
   Editor& editor_;

@@ -6,6 +6,7 @@
 #include "command/decimal.h"
 #include "core/editor.h"
 #include "core/marks.h"
+#include "core/update_batch.h"
 
 namespace tarn::command {
 
@@ -57,6 +58,7 @@ Outcome showCount(CommandLanguage& l, long long Counts::*field, const char* unit
 
 Outcome about(CommandLanguage& l) {
   Editor& editor = l.editor();
+  UpdatesShown shown(editor);
   editor.screen.frameBox(44, "Tarnedit", "Tarnedit " TARN_VERSION " - a text editor for the terminal",
                          "Press a key", editor.screen.messageAttribute());
   editor.input.readKey();

@@ -4,6 +4,7 @@
 
 #include "core/border_map.h"
 #include "core/editor.h"
+#include "core/update_batch.h"
 #include "core/window_painter.h"
 #include "platform/vk.h"
 
@@ -76,6 +77,7 @@ void paint(Editor& editor, const ListBox& box, std::string_view title, std::stri
 std::optional<size_t> chooseFromList(Editor& editor, std::string_view title, std::string_view button,
                                      const std::vector<std::string>& entries) {
   if (entries.empty()) return std::nullopt;
+  UpdatesShown shown(editor);
   ListBox box = placeBox(editor, title, entries);
   const size_t page = static_cast<size_t>(box.rows);
   const size_t last = entries.size() - 1;

@@ -37,9 +37,11 @@ WordAtCursor wordAt(const Document& doc, const WordSeparators& separators, bool 
 
 }  // namespace
 
-Outcome CommandLanguage::expandAtCursor(bool blankKey) {
+Outcome CommandLanguage::expandAtCursor(bool blankKey) { return expandWord(blankKey).value_or(Outcome::done()); }
+
+std::optional<Outcome> CommandLanguage::expandWord(bool blankKey) {
   Document* doc = editor_.currentDocument();
-  if (!doc) return Outcome::done();
+  if (!doc) return std::nullopt;
   WordAtCursor word = wordAt(*doc, editor_.engine.wordSeparators(), blankKey);
   const SynonymTable& synonyms = store_.synonyms();
   std::vector<std::string> candidates;
@@ -51,7 +53,7 @@ Outcome CommandLanguage::expandAtCursor(bool blankKey) {
   }
   if (!blankKey && candidates.empty())
     for (int i = 0; i < synonyms.size(); ++i) candidates.emplace_back(synonyms.name(i));
-  if (candidates.empty() || (blankKey && word.text.empty())) return Outcome::done();
+  if (candidates.empty() || (blankKey && word.text.empty())) return std::nullopt;
   std::sort(candidates.begin(), candidates.end());
   if (candidates.size() > 1) {
     std::string names;
@@ -61,7 +63,7 @@ Outcome CommandLanguage::expandAtCursor(bool blankKey) {
   }
   int entry = *synonyms.find(candidates.front());
   const int* codes = definition(6, fn::kFirstSynonym + entry);
-  if (!codes) return Outcome::done();
+  if (!codes) return std::nullopt;
   // The word goes first, then the synonym runs where it stood.
   bool saved = onCommandLine_;
   onCommandLine_ = false;
@@ -75,6 +77,12 @@ Outcome CommandLanguage::expandAtCursor(bool blankKey) {
   return outcome;
 }
 
-void CommandLanguage::expandBlank() { expandAtCursor(true); }
+void CommandLanguage::completeBeforeBlank(const InputEvent& event) {
+  if (event.expandBlank && !onCommandLine_ && expandWord(true)) return;
+  if (!event.autocompleteBlank) return;
+  Invocation complete;
+  complete.code = fn::kAutocomplete;
+  execute(complete);
+}
 
 }  // namespace tarn::command

@@ -180,8 +180,8 @@ BufferContents markedText(const Engine& engine, const Document& holder) {
   return contents;
 }
 
-void copyMarkToBuffer(Engine& engine, const Document& holder) {
-  engine.marks().buffer().replace(markedText(engine, holder));
+void copyMarkToBuffer(Engine& engine, Document& running, const Document& holder) {
+  engine.marks().buffer().replace(running, markedText(engine, holder));
 }
 
 void deleteMarkedText(Engine& engine, Document& holder) {
@@ -195,17 +195,16 @@ void deleteMarkedText(Engine& engine, Document& holder) {
   engine.marks().removeMark(holder);
 }
 
-bool mayPaste(const Engine& engine, const Document& doc) {
-  const LineBuffer& buffer = engine.marks().buffer();
-  if (buffer.empty() || doc.isReadOnly()) return false;
-  if (bufferkind::isLines(buffer.kind())) return !doc.isCommandLine();
-  if (doc.isCommandLine()) return buffer.document().textLineCount() == 1;
+bool mayPaste(const Document& doc, const BufferContents& contents) {
+  if (contents.kind == bufferkind::kEmpty || contents.lines.empty() || doc.isReadOnly()) return false;
+  if (bufferkind::isLines(contents.kind)) return !doc.isCommandLine();
+  if (doc.isCommandLine()) return contents.lines.size() == 1;
   return doc.current && !doc.isSentinel(doc.current);
 }
 
 bool pasteBuffer(Engine& engine, Document& doc, PasteMode mode) {
-  if (!mayPaste(engine, doc)) return false;
   BufferContents contents = engine.marks().buffer().contents();
+  if (!mayPaste(doc, contents)) return false;
   ColumnRule rule = columnRule(engine, doc);
   bool keepMark = cursorInCornerMark(doc);
   const Mark mark = doc.mark;

@@ -13,8 +13,9 @@ struct Document;
 // block mark (core/marks.h), with the kind that goes with it.
 BufferContents markedText(const Engine& engine, const Document& holder);
 
-// Replaces the line buffer's contents with the marked text.
-void copyMarkToBuffer(Engine& engine, const Document& holder);
+// Replaces the line buffer's contents with the marked text, for a function
+// running on `running` (whose undo gives the buffer its contents back).
+void copyMarkToBuffer(Engine& engine, Document& running, const Document& holder);
 
 // Removes the marked text, and the mark with it: the marked lines of a
 // line mark; a block's columns, the text right of them moving left; a
@@ -22,10 +23,12 @@ void copyMarkToBuffer(Engine& engine, const Document& holder);
 // marked text goes to where it began; one behind it keeps to its text.
 void deleteMarkedText(Engine& engine, Document& holder);
 
-// Whether the line buffer can be pasted at the cursor: it holds something,
-// the document is writable, and the cursor is on a text line for pieces of
-// lines (in a command line, only one piece and no whole lines).
-bool mayPaste(const Engine& engine, const Document& doc);
+// Whether contents of the line buffer can be pasted at the cursor: they
+// are something, the document is writable, and the cursor is on a text
+// line for pieces of lines (in a command line, only one piece and no whole
+// lines). Asked before the buffer is replaced, so that a paste that cannot
+// be leaves the buffer as it was.
+bool mayPaste(const Document& doc, const BufferContents& contents);
 
 enum class PasteMode { Insert, Overlay };
 

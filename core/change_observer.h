@@ -3,10 +3,12 @@
 // Text that a change removes is still readable during the call.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
 #include "core/line_number.h"
+#include "core/tab_expansion.h"
 
 namespace tarn {
 
@@ -20,6 +22,9 @@ struct TextChange {
   LineIndex index;
   uint32_t column;  // byte position in the line
   std::string_view text;
+  // Part of a block mark expanding the line's tabs or giving them back:
+  // the text the user has stays as it was (see tabExpansionChanged).
+  bool besideText = false;
 };
 
 // Lines put back in another order: from is the smallest index one of them
@@ -46,6 +51,10 @@ class ChangeObserver {
   // The line is unlinked, not yet freed; the index is the one it had.
   virtual void lineDeleted(Document&, const Line&, LineIndex) {}
   virtual void linesMoved(Document&, const LinesMoved&) {}
+  // A block mark expanded a line's tabs, or gave them back: what the line
+  // stands for changed (previous: before); the changes of its text follow,
+  // marked besideText.
+  virtual void tabExpansionChanged(Document&, const Line&, LineIndex, const std::optional<TabExpansion>&) {}
   // The whole text was replaced (loaded, reloaded or refilled): nothing
   // learnt about the old text holds any longer.
   virtual void textReplaced(Document&) {}

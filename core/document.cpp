@@ -88,6 +88,7 @@ void Document::freeLines() {
   mark = Mark{};
   anchor = LinePlace{};
   range = OperationRange{};
+  tabExpansions_.clear();
   known_ = nullptr;
 }
 
@@ -208,7 +209,7 @@ void Document::insertCharacters(Line& line, uint32_t column, std::string_view te
   shift(anchor.line, anchor.column);
   changed();
   if (observers_.empty()) return;
-  TextChange change{line, indexOf(&line), column, line.view().substr(column, n)};
+  TextChange change{line, indexOf(&line), column, line.view().substr(column, n), besideText_};
   for (ChangeObserver* o : observers_) o->charactersInserted(*this, change);
 }
 
@@ -232,7 +233,7 @@ void Document::deleteCharacters(Line& line, uint32_t column, uint32_t n) {
   shift(anchor.line, anchor.column);
   changed();
   if (observers_.empty()) return;
-  TextChange change{line, indexOf(&line), column, removed};
+  TextChange change{line, indexOf(&line), column, removed, besideText_};
   for (ChangeObserver* o : observers_) o->charactersDeleted(*this, change);
 }
 
@@ -245,7 +246,7 @@ void Document::replaceCharacters(Line& line, uint32_t column, std::string_view t
   if (holdsTab(text.substr(0, n))) line.flags |= lineflag::kHasTab;
   changed();
   if (observers_.empty()) return;
-  TextChange change{line, indexOf(&line), column, before};
+  TextChange change{line, indexOf(&line), column, before, besideText_};
   for (ChangeObserver* o : observers_) o->charactersReplaced(*this, change);
 }
 
@@ -262,10 +263,39 @@ void Document::setText(Line& line, std::string_view text) {
   insertCharacters(line, column, text.substr(prefix, text.size() - prefix - suffix));
 }
 
-void Document::setTextUncounted(Line& line, std::string_view text) {
-  bool pending = changedText_;
+void Document::expandTabs(Line& line, std::string_view expanded) {
+  setTabExpansion(line, TabExpansion{std::string(line.view()), std::string(expanded)});
+  BesideText beside(*this);
+  setText(line, expanded);
+}
+
+void Document::restoreTabs(Line& line, std::string_view text) {
+  setTabExpansion(line, std::nullopt);
+  BesideText beside(*this);
   setText(line, text);
-  changedText_ = pending;
+}
+
+const TabExpansion* Document::tabExpansion(const Line& line) const {
+  if (!(line.flags & lineflag::kTabsExpanded)) return nullptr;
+  auto it = tabExpansions_.find(&line);
+  return it == tabExpansions_.end() ? nullptr : &it->second;
+}
+
+void Document::setTabExpansion(Line& line, std::optional<TabExpansion> expansion) {
+  std::optional<TabExpansion> previous;
+  if (auto it = tabExpansions_.find(&line); it != tabExpansions_.end()) {
+    previous = std::move(it->second);
+    tabExpansions_.erase(it);
+  }
+  if (expansion) {
+    tabExpansions_.emplace(&line, std::move(*expansion));
+    line.flags |= lineflag::kTabsExpanded;
+  } else {
+    line.flags &= ~lineflag::kTabsExpanded;
+  }
+  if (!previous && !expansion) return;
+  LineIndex index = indexOf(&line);
+  for (ChangeObserver* o : observers_) o->tabExpansionChanged(*this, line, index, previous);
 }
 
 void Document::deleteLine(Line* line) {
@@ -281,6 +311,7 @@ void Document::deleteLine(Line* line) {
   knownIndex_ = next ? index : index - 1;
   changed();
   for (ChangeObserver* o : observers_) o->lineDeleted(*this, *line, index);
+  if (line->flags & lineflag::kTabsExpanded) tabExpansions_.erase(line);
   freeLine(line);
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/change_observer.h"
@@ -102,6 +103,27 @@ struct Document {
   int windowRows = 1;
   int windowColumns = 80;
 
+  // While one lives, the document's changes are a block mark's tabs
+  // expanding or going back (or undo replaying that): they do not count as
+  // changes of the file, and are told with besideText set.
+  class BesideText {
+   public:
+    explicit BesideText(Document& doc) : doc_(doc), pending_(doc.changedText_), outer_(doc.besideText_) {
+      doc.besideText_ = true;
+    }
+    ~BesideText() {
+      doc_.changedText_ = pending_;
+      doc_.besideText_ = outer_;
+    }
+    BesideText(const BesideText&) = delete;
+    BesideText& operator=(const BesideText&) = delete;
+
+   private:
+    Document& doc_;
+    bool pending_;
+    bool outer_;
+  };
+
   bool isCommandLine() const { return flags & docflag::kCommandLine; }
   bool isReadOnly() const { return flags & docflag::kReadOnly; }
   bool isModified() const { return changeCount_ != 0; }
@@ -164,9 +186,17 @@ struct Document {
   // Gives a line new text: the bytes between the part both texts begin
   // with and the part both end with are deleted and inserted.
   void setText(Line& line, std::string_view text);
-  // The same, not counted as a change of the file: a block mark expanding
-  // the tabs of its lines, and giving them back.
-  void setTextUncounted(Line& line, std::string_view text);
+  // A block mark expanding a line's tabs, and giving them back: the text
+  // changes without counting as a change of the file, and meanwhile the
+  // line keeps what it stands for (flag kTabsExpanded).
+  void expandTabs(Line& line, std::string_view expanded);
+  void restoreTabs(Line& line, std::string_view text);
+  // What a line with expanded tabs stands for; null for any other line.
+  const TabExpansion* tabExpansion(const Line& line) const;
+  bool hasTabExpansions() const { return !tabExpansions_.empty(); }
+  // Gives a line what it stands for (none: its own text), its text left as
+  // it is: undo, putting back a line as it was.
+  void setTabExpansion(Line& line, std::optional<TabExpansion> expansion);
   // Unlinks and frees a line. A bookmark on it is cleared; the cursor, the
   // window top, a mark corner and the ends of the line range move to the
   // line that follows (the one before at the end); the anchor likewise,
@@ -205,9 +235,11 @@ struct Document {
 
   int changeCount_ = 0;
   bool changedText_ = false;
+  bool besideText_ = false;  // changes of text made by expandTabs and restoreTabs
   int saves_ = 0;
   std::vector<ChangeObserver*> observers_;
   std::unique_ptr<UndoLog> undo_;
+  std::unordered_map<const Line*, TabExpansion> tabExpansions_;
   // The line last found by indexOf, and its index.
   mutable const Line* known_ = nullptr;
   mutable LineIndex knownIndex_;

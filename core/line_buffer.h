@@ -2,10 +2,12 @@
 // a hidden document of its own (never in the engine's list of documents),
 // with the kind of its contents. Every paste takes its text from here.
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/document.h"
+#include "core/line_buffer_exchange.h"
 
 namespace tarn {
 
@@ -24,7 +26,7 @@ struct BufferContents {
   std::vector<std::string> lines;
 };
 
-class LineBuffer {
+class LineBuffer final : public ExchangeableBuffer {
  public:
   LineBuffer();
 
@@ -32,16 +34,24 @@ class LineBuffer {
   bool empty() const { return kind_ == bufferkind::kEmpty; }
   // The hidden document: its text lines hold the contents (one empty line
   // when the buffer is empty).
-  const Document& document() const { return doc_; }
+  const Document& document() const { return *doc_; }
   BufferContents contents() const;
 
-  // The one place where the contents change: new copies, appended lines,
-  // and what undo gives back.
-  void replace(BufferContents next);
+  // The one place where the contents change: new copies and appended
+  // lines, put there by a function running on `running`, whose undo log
+  // keeps the contents they replace.
+  void replace(Document& running, BufferContents next);
+
+  // Undo and redo: the hidden document changes hands whole, however many
+  // lines it holds.
+  std::unique_ptr<ExchangedContents> exchange(std::unique_ptr<ExchangedContents> contents) override;
 
  private:
-  Document doc_;
+  struct Held;
+
+  std::unique_ptr<Document> doc_;
   int kind_ = bufferkind::kEmpty;
+  size_t bytes_ = 0;  // of the text lines
 };
 
 }  // namespace tarn

@@ -161,7 +161,6 @@ void Marks::unmarkAll() {
     removeMark(*doc);
     restoreExpandedLines(*doc);  // lines a shrunken block left behind
   }
-  expanded_.clear();
   changed_ = false;
 }
 
@@ -277,30 +276,23 @@ void Marks::expandBlockLines(Document& doc) {
   const LinePlace anchor = doc.anchor;
   forEachMarkedLine(doc, [&](Line& line, LineIndex, const MarkedPart&) {
     if ((line.flags & lineflag::kTabsExpanded) || line.view().find('\t') == std::string_view::npos) return;
-    Expansion expansion{std::string(line.view()), expandTabs(line.view(), rule)};
-    doc.setTextUncounted(line, expansion.expanded);
-    line.flags |= lineflag::kTabsExpanded;
-    expanded_[&line] = std::move(expansion);
+    doc.expandTabs(line, expandTabs(line.view(), rule));
   });
   doc.mark = mark;
   doc.anchor = anchor;
 }
 
 void Marks::restoreExpandedLines(Document& doc) {
-  if (expanded_.empty()) return;
+  if (!doc.hasTabExpansions()) return;
   const LinePlace anchor = doc.anchor;
-  for (Line* line = doc.first; line; line = line->next()) {
-    if (!(line->flags & lineflag::kTabsExpanded)) continue;
-    doc.setTextUncounted(*line, unexpandedText(doc, *line));
-    line->flags &= ~lineflag::kTabsExpanded;
-    expanded_.erase(line);
-  }
+  for (Line* line = doc.first; line; line = line->next())
+    if (line->flags & lineflag::kTabsExpanded) doc.restoreTabs(*line, unexpandedText(doc, *line));
   doc.anchor = anchor;
 }
 
 std::string Marks::unexpandedText(const Document& doc, const Line& line) const {
-  auto it = expanded_.find(&line);
-  if (it != expanded_.end() && it->second.expanded == line.view()) return it->second.original;
+  const TabExpansion* expansion = doc.tabExpansion(line);
+  if (expansion && expansion->expanded == line.view()) return expansion->original;
   return compressBlanks(line.view(), columnRule(engine_, doc));
 }
 

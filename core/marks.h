@@ -20,8 +20,9 @@
 //
 // Which document holds the mark is found, never stored (Marks::holder). The
 // program-wide rest belongs to Marks, owned by the engine: the mark-changed
-// flag, the shift width, the line buffer, the mark stack, and the text the
-// lines had before a block mark expanded their tabs.
+// flag, the shift width, the line buffer and the mark stack. What a line
+// whose tabs a block mark expanded stands for is its document's
+// (Document::tabExpansion), so that undo can give it back with the line.
 //
 // markedPart is the one definition of what the mark covers on a line: the
 // screen, the counts, searching within the mark, the block functions and
@@ -30,7 +31,6 @@
 #include <climits>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "core/display_columns.h"
@@ -178,20 +178,11 @@ class Marks {
   void expandBlockLines(Document& doc);
   void restoreExpandedLines(Document& doc);
 
-  struct Expansion {
-    std::string original;
-    std::string expanded;
-  };
-
   const Engine& engine_;
   bool changed_ = false;
   int shiftWidth_ = 1;
   LineBuffer buffer_;
   std::vector<MarkStackEntry> stack_;
-  // Lines flagged kTabsExpanded and what they held. An entry whose line
-  // went stays until the next unmark, unread: only flagged lines reached
-  // through a document are looked up.
-  std::unordered_map<const Line*, Expansion> expanded_;
 };
 
 // While it lives, a span of one line is shown as the block mark, for a

@@ -1,6 +1,7 @@
 #include "core/password_prompt.h"
 
 #include "core/editor.h"
+#include "core/update_batch.h"
 
 namespace tarn {
 
@@ -23,6 +24,7 @@ void show(Editor& editor, size_t length) {
 
 std::string readPassword(Editor& editor) {
   std::string password;
+  UpdatesShown shown(editor);
   show(editor, 0);
   for (;;) {
     int key = editor.input.readKey();

@@ -45,8 +45,10 @@ void Screen::paintStatus(int view) {
   }
   Attribute nameAttr = attr;
   if (messageShown_ && view == currentViewIndex()) {
-    name = messageText_.substr(0, nameWidth);
-    name.resize(nameWidth, ' ');
+    // A message longer than the name's room runs on over the position fields.
+    int room = std::ssize(messageText_) > nameWidth ? area.columns : nameWidth;
+    name = messageText_.substr(0, room);
+    name.resize(room, ' ');
     nameAttr = messageAttribute();
   }
 

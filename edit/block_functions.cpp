@@ -41,10 +41,11 @@ BufferContents withLinesAdded(const LineBuffer& buffer, BufferContents added) {
 // The repeat count of lines from the current one move into the line buffer.
 int cutCursorLines(EngineCall& call) {
   Document& doc = call.doc;
+  if (doc.isReadOnly()) return refuseChange(call);
   if (!mayEditCurrent(doc)) return 0;
   BufferContents cut = cursorLines(doc, call.repeat);
   size_t n = cut.lines.size();
-  call.engine.marks().buffer().replace(std::move(cut));
+  call.engine.marks().buffer().replace(doc, std::move(cut));
   for (; n > 0; --n) deleteCurrentLine(doc);
   return 1;
 }
@@ -57,8 +58,9 @@ int copyToCursor(EngineCall& call, PasteMode mode) {
   if (!holder) return 0;
   if (doc.isReadOnly()) return refuseChange(call);
   BufferContents text = markedText(call.engine, *holder);
-  call.engine.marks().buffer().replace(std::move(text));
-  if (!pasteBuffer(call.engine, doc, mode)) return refuseChange(call);
+  if (!mayPaste(doc, text)) return refuseChange(call);
+  call.engine.marks().buffer().replace(doc, std::move(text));
+  pasteBuffer(call.engine, doc, mode);
   if (doc.option(opt::kWordWrap)) wrapAfterTyping(call);
   call.engine.marks().setChanged();
   return 1;
@@ -109,8 +111,9 @@ int moveMark(EngineCall& call) {
     if (!moveLinesWithin(call)) return 0;
   } else {
     if (holder == &doc && cursorInMark(doc)) return 0;
-    copyMarkToBuffer(call.engine, *holder);
-    if (!mayPaste(call.engine, doc)) return refuseChange(call);
+    BufferContents text = markedText(call.engine, *holder);
+    if (!mayPaste(doc, text)) return refuseChange(call);
+    marks.buffer().replace(doc, std::move(text));
     deleteMarkedText(call.engine, *holder);
     pasteBuffer(call.engine, doc, PasteMode::Insert);
   }
@@ -127,7 +130,7 @@ int deleteMark(EngineCall& call) {
   if (!marks.holder()) return bitSet(doc, behaviour::kNoLineActionWithoutMark) ? 0 : cutCursorLines(call);
   Document* holder = changeableMarkHolder(call);
   if (!holder) return 0;
-  copyMarkToBuffer(call.engine, *holder);
+  copyMarkToBuffer(call.engine, doc, *holder);
   deleteMarkedText(call.engine, *holder);
   marks.unmarkAll();
   marks.setChanged();
@@ -143,7 +146,7 @@ int cutLines(EngineCall& call) {
   if (!holder) return 0;
   BufferContents cut = markedText(call.engine, *holder);
   LineBuffer& buffer = marks.buffer();
-  buffer.replace(bufferkind::isLines(cut.kind) ? withLinesAdded(buffer, std::move(cut)) : std::move(cut));
+  buffer.replace(call.doc, bufferkind::isLines(cut.kind) ? withLinesAdded(buffer, std::move(cut)) : std::move(cut));
   deleteMarkedText(call.engine, *holder);
   marks.setChanged();
   return 1;
@@ -153,11 +156,11 @@ int copyLines(EngineCall& call) {
   Document& doc = call.doc;
   Marks& marks = call.engine.marks();
   if (Document* holder = marks.holder()) {
-    copyMarkToBuffer(call.engine, *holder);
+    copyMarkToBuffer(call.engine, doc, *holder);
     return 1;
   }
   if (bitSet(doc, behaviour::kNoLineActionWithoutMark) || doc.isSentinel(doc.current)) return 0;
-  marks.buffer().replace(cursorLines(doc, call.repeat));
+  marks.buffer().replace(doc, cursorLines(doc, call.repeat));
   return 1;
 }
 
@@ -165,7 +168,7 @@ int copyLines(EngineCall& call) {
 int dupLine(EngineCall& call) {
   Document& doc = call.doc;
   if (!mayAddLines(call) || !mayEditCurrent(doc)) return 0;
-  call.engine.marks().buffer().replace(cursorLines(doc, call.repeat));
+  call.engine.marks().buffer().replace(doc, cursorLines(doc, call.repeat));
   pasteBuffer(call.engine, doc, PasteMode::Insert);
   stepCursorTo(doc, doc.current->next(), doc.currentLineNumber + 1);
   return 1;

@@ -94,6 +94,7 @@ int rubout(EngineCall& call) {
 
 int deleteWord(EngineCall& call) {
   Document& doc = call.doc;
+  if (doc.isReadOnly()) return refuseChange(call);
   if (!mayEditCurrent(doc)) return 0;
   const WordSeparators& separators = call.engine.wordSeparators();
   for (int i = 0; i < call.repeat; ++i) {
@@ -112,6 +113,7 @@ int deleteWord(EngineCall& call) {
 
 int eraseEndLine(EngineCall& call) {
   Document& doc = call.doc;
+  if (doc.isReadOnly()) return refuseChange(call);
   if (!mayEditCurrent(doc)) return 0;
   size_t at = cursorIndex(call);
   int column = doc.cursorColumn;
@@ -124,6 +126,7 @@ int eraseEndLine(EngineCall& call) {
 
 int eraseBeginLine(EngineCall& call) {
   Document& doc = call.doc;
+  if (doc.isReadOnly()) return refuseChange(call);
   if (!mayEditCurrent(doc)) return 0;
   size_t at = cursorIndex(call);
   if (at > 0)

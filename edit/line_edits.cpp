@@ -54,6 +54,7 @@ int join(EngineCall& call) {
 
 int deleteLine(EngineCall& call) {
   Document& doc = call.doc;
+  if (doc.isReadOnly()) return refuseChange(call);
   if (!mayEditCurrent(doc)) return 0;
   deleteCurrentLine(doc);
   return 1;

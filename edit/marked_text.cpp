@@ -11,7 +11,9 @@ std::optional<MarkedText> copyMarkedText(Editor& editor) {
   Document* holder = engine.marks().holder();
   if (!holder) return std::nullopt;
   std::optional<MarkLines> marked = markLines(*holder);
-  copyMarkToBuffer(engine, *holder);
+  // The copy belongs to the step of the file the user works in.
+  Document* running = editor.currentDocument();
+  copyMarkToBuffer(engine, running ? *running : *holder, *holder);
   const LineBuffer& buffer = engine.marks().buffer();
   MarkedText text{holder, buffer.kind(), {}, true};
   if (bufferkind::isLines(text.kind) && marked) text.lastLineEnded = !(marked->last->flags & lineflag::kNoLineEnd);

@@ -18,8 +18,13 @@ constexpr uint16_t kLinesDeleted = 'Y';    // line, count lines; text: the delet
 constexpr uint16_t kLinesMoved = 'S';      // line: where they went, column: the first place they had,
                                            // count lines; text: the places they had, when not in order
 constexpr uint16_t kBufferReplaced = 'P';  // text: the slot of the line buffer's other contents
+constexpr uint16_t kTabExpansion = 'X';    // line; text: what the line stands for in the other state
+                                           // (none: its own text), packed
 // Added to every record of a step but its last.
 constexpr uint16_t kContinues = 0x100;
+// Added to the records of text changed beside the text the user has (tabs
+// a block mark expands): replayed, they do not count as changes either.
+constexpr uint16_t kBesideText = 0x200;
 }  // namespace undotype
 
 struct UndoRecord {
@@ -30,8 +35,9 @@ struct UndoRecord {
   KeptText::Handle text = KeptText::kNone;
   int32_t endColumn = 0;
 
-  uint16_t kind() const { return type & ~undotype::kContinues; }
+  uint16_t kind() const { return type & ~(undotype::kContinues | undotype::kBesideText); }
   bool continues() const { return type & undotype::kContinues; }
+  bool besideText() const { return type & undotype::kBesideText; }
 };
 
 static_assert(sizeof(UndoRecord) == 24, "records stay small: kept bytes live in the kept-text store");

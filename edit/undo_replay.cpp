@@ -3,6 +3,7 @@
 // primitives, so the mark, the bookmarks and the colouring follow.
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "core/document.h"
@@ -107,6 +108,8 @@ void UndoRing::finishReplay(Document& doc, size_t first, bool undoing) {
 // Each kind of record, one way or the other. Cursor records are applied
 // once the whole step is back.
 bool UndoRing::replayRecord(Document& doc, UndoRecord& record, bool undoing) {
+  std::optional<Document::BesideText> beside;
+  if (record.besideText()) beside.emplace(doc);
   switch (record.kind()) {
     case kInserted:
       return undoing ? removeBytes(doc, record, true) : insertBytes(doc, record) && forgetKept(record);
@@ -122,6 +125,8 @@ bool UndoRing::replayRecord(Document& doc, UndoRecord& record, bool undoing) {
       return moveLinesBack(doc, record, undoing);
     case kBufferReplaced:
       return exchangeBuffer(record);
+    case kTabExpansion:
+      return swapExpansion(doc, record);
     default:
       return true;
   }
@@ -176,7 +181,7 @@ bool UndoRing::takeLines(Document& doc, UndoRecord& record) {
   std::string packed;
   for (int32_t k = 0; k < record.count; ++k) {
     Line* next = line->next();
-    if (keep) packLine(packed, *line);
+    if (keep) packLine(packed, *line, doc.tabExpansion(*line));
     doc.deleteLine(line);
     line = next;
   }
@@ -193,9 +198,10 @@ bool UndoRing::putLines(Document& doc, const UndoRecord& record) {
   Line* before = lineNear(doc, index);
   if (!before || before == doc.last || record.text == KeptText::kNone) return false;
   moveCursorTo(doc, before, index);
-  for (Line* line : unpackLines(kept_.read(record.text, scratch_))) {
-    doc.insertAfterCurrent(line);
-    moveCursorTo(doc, line, ++index);
+  for (KeptLine& kept : unpackLines(kept_.read(record.text, scratch_))) {
+    doc.insertAfterCurrent(kept.line);
+    moveCursorTo(doc, kept.line, ++index);
+    if (kept.expansion) doc.setTabExpansion(*kept.line, std::move(kept.expansion));
   }
   return true;
 }
@@ -251,6 +257,22 @@ bool UndoRing::moveLinesBack(Document& doc, const UndoRecord& record, bool undoi
   for (const Run& run : runs)
     doc.relinkLines(run.after, std::vector<Line*>(inOrder.begin() + static_cast<ptrdiff_t>(run.first),
                                                   inOrder.begin() + static_cast<ptrdiff_t>(run.end)));
+  return true;
+}
+
+// The line stands for one text and the record keeps the other.
+bool UndoRing::swapExpansion(Document& doc, UndoRecord& record) {
+  Line* line = goToLine(doc, record.line);
+  if (!line) return false;
+  KeptText::Handle now = keepExpansion(doc.tabExpansion(*line));
+  std::optional<TabExpansion> kept;
+  if (record.text != KeptText::kNone) {
+    std::string_view packed = kept_.read(record.text, scratch_);
+    kept = unpackExpansion(packed);
+  }
+  doc.setTabExpansion(*line, std::move(kept));
+  kept_.release(record.text);
+  record.text = now;
   return true;
 }
 

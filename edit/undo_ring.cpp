@@ -2,6 +2,8 @@
 // deleting allows, and the history kept within its depth.
 #include "edit/undo_ring.h"
 
+#include <utility>
+
 #include "core/document.h"
 #include "core/function_codes.h"
 #include "core/options.h"
@@ -27,7 +29,7 @@ bool UndoRing::recording(const Document& doc) const {
   return doc.option(opt::kUndoRecording) != 0 && !replaying_;
 }
 
-bool UndoRing::admit(Document& doc) {
+bool UndoRing::admit(Document& doc, bool besideText) {
   if (replaying_) return false;
   if (!doc.option(opt::kUndoRecording)) {
     // The records would no longer fit the text.
@@ -38,8 +40,30 @@ bool UndoRing::admit(Document& doc) {
   // A change made outside any function is a step of its own.
   if (!open_) {
     noteSavedState(doc);
+    // With no step to join, a change beside the text is no step of its
+    // own: undo would stop at it, seeming to do nothing. Unrecorded, it
+    // leaves the history where it began.
+    if (besideText) return joinNewestStep(doc);
     openStep(doc);
   }
+  return true;
+}
+
+// Undo then takes back what happened beside the text with the step before
+// it, instead of stopping at a step that changes nothing the user sees.
+bool UndoRing::joinNewestStep(Document& doc) {
+  discardRedo();
+  if (current_ == 0) return false;
+  open_ = true;
+  joined_ = true;
+  dropping_ = false;
+  stepStart_ = stepStartOf(current_ - 1);
+  startLine_ = LineIndex(records_[stepStart_].line);
+  startColumn_ = records_[stepStart_].column;
+  stepBytes_ = 0;
+  records_.back().type |= kContinues;
+  savedAtJoin_ = saved_ && *saved_ == state();
+  savesSeen_ = doc.saveCount();
   return true;
 }
 
@@ -70,6 +94,8 @@ void UndoRing::noteSaveWithinStep(const Document& doc) {
 }
 
 void UndoRing::beginStep(Document& doc, int code) {
+  // A function's own step never goes on a step joined from outside.
+  if (joined_) endStep(doc);
   bool replay = code == fn::kUndo || code == fn::kRedo;
   if (!replay) discardRedo();
   if (open_) return;  // a batch, or a function sent by another: the step goes on
@@ -80,6 +106,7 @@ void UndoRing::beginStep(Document& doc, int code) {
 void UndoRing::endStep(Document& doc) {
   if (!open_) return;
   open_ = false;
+  bool joined = std::exchange(joined_, false);
   if (dropping_) {
     dropping_ = false;
     return noteSaveWithinStep(doc);
@@ -97,6 +124,9 @@ void UndoRing::endStep(Document& doc) {
   cursor.count = doc.currentLineNumber.value();
   cursor.endColumn = doc.cursorColumn;
   noteSaveWithinStep(doc);
+  // A step that ended with the saved text and was joined by changes beside
+  // it still ends with the saved text.
+  if (joined && savedAtJoin_ && doc.changeCount() == 0 && !doc.hasUncountedChanges()) saved_ = state();
   dropOldestSteps();
 }
 
@@ -132,7 +162,7 @@ bool UndoRing::mergeIntoNewest(const UndoRecord& record, std::string_view text, 
 // deleted next to the ones before.
 bool UndoRing::merge(UndoRecord& into, const UndoRecord& record, std::string_view text, bool kept) {
   uint16_t kind = record.kind();
-  if (into.kind() != kind) return false;
+  if (into.kind() != kind || into.besideText() != record.besideText()) return false;
   if (isCharacterRecord(kind)) {
     if (into.line != record.line || text.starts_with('\n')) return false;
     if (record.column == into.column + into.count && kind != kDeleted) {
@@ -191,7 +221,8 @@ void UndoRing::foldIntoPreviousStep(Document& doc) {
 }
 
 void UndoRing::recordText(Document& doc, uint16_t type, const TextChange& change, bool keep) {
-  if (!admit(doc)) return;
+  if (!admit(doc, change.besideText)) return;
+  if (change.besideText) type |= kBesideText;
   UndoRecord record{type, change.index.value(), static_cast<int32_t>(change.column),
                     static_cast<int32_t>(change.text.size())};
   if (mergeIntoNewest(record, change.text, keep)) return;
@@ -220,7 +251,7 @@ void UndoRing::lineInserted(Document& doc, const Line&, LineIndex index) {
 void UndoRing::lineDeleted(Document& doc, const Line& line, LineIndex index) {
   if (!admit(doc)) return;
   std::string packed;
-  packLine(packed, line);
+  packLine(packed, line, doc.tabExpansion(line));
   UndoRecord record{kLinesDeleted, index.value(), 0, 1};
   if (mergeIntoNewest(record, packed, true)) return;
   record.text = kept_.keep(packed);
@@ -245,8 +276,12 @@ void UndoRing::linesMoved(Document& doc, const LinesMoved& moved) {
   write(record, bytes);
 }
 
+// Contents replaced outside any step go with the newest step; with no
+// step to go with, or steps to redo that they would cost, they are not
+// kept: the text's history matters more than the buffer's.
 void UndoRing::bufferReplaced(Document& doc, ExchangeableBuffer& buffer, std::unique_ptr<ExchangedContents> previous) {
-  if (!admit(doc)) return;
+  if (replaying_ || !recording(doc) || dropping_) return;
+  if (!open_ && (current_ < records_.size() || !joinNewestStep(doc))) return;
   int32_t slot = takeSlot(buffers_, freeBuffers_);
   size_t bytes = previous ? previous->size() : 0;
   buffers_[slot] = {&buffer, std::move(previous)};
@@ -254,6 +289,20 @@ void UndoRing::bufferReplaced(Document& doc, ExchangeableBuffer& buffer, std::un
 }
 
 void UndoRing::textReplaced(Document&) { dropHistory(); }
+
+void UndoRing::tabExpansionChanged(Document& doc, const Line&, LineIndex index,
+                                   const std::optional<TabExpansion>& previous) {
+  if (!admit(doc, true)) return;
+  UndoRecord record{kTabExpansion, index.value(), 0, 0, keepExpansion(previous ? &*previous : nullptr)};
+  write(record, record.text == KeptText::kNone ? 0 : kept_.size(record.text));
+}
+
+KeptText::Handle UndoRing::keepExpansion(const TabExpansion* expansion) {
+  if (!expansion) return KeptText::kNone;
+  std::string packed;
+  packExpansion(packed, *expansion);
+  return kept_.keep(packed);
+}
 
 bool UndoRing::canUndo(const Document& doc) const { return doc.option(opt::kUndoRecording) && current_ > 0; }
 

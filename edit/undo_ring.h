@@ -39,6 +39,8 @@ class UndoRing final : public UndoLog {
   void lineDeleted(Document& doc, const Line& line, LineIndex index) override;
   void linesMoved(Document& doc, const LinesMoved& moved) override;
   void textReplaced(Document& doc) override;
+  void tabExpansionChanged(Document& doc, const Line& line, LineIndex index,
+                           const std::optional<TabExpansion>& previous) override;
 
   void beginStep(Document& doc, int code) override;
   void endStep(Document& doc) override;
@@ -63,9 +65,13 @@ class UndoRing final : public UndoLog {
   // Recording.
   bool recording(const Document& doc) const;
   // Whether a change may be recorded; a change that is not makes the
-  // history useless, and it goes.
-  bool admit(Document& doc);
+  // history useless, and it goes. besideText: a change that leaves the
+  // text the user has as it was (tabs a block mark expands), which made
+  // outside any step joins the newest one.
+  bool admit(Document& doc, bool besideText = false);
   void openStep(Document& doc);
+  // Opens the newest step in effect again; false when there is none.
+  bool joinNewestStep(Document& doc);
   void write(UndoRecord record, size_t keptBytes);
   // Counts bytes against the step's limit; past it the history goes.
   bool withinLimit(size_t moreBytes);
@@ -100,6 +106,9 @@ class UndoRing final : public UndoLog {
   bool putLines(Document& doc, const UndoRecord& record);
   bool moveLinesBack(Document& doc, const UndoRecord& record, bool undoing);
   bool exchangeBuffer(UndoRecord& record);
+  bool swapExpansion(Document& doc, UndoRecord& record);
+  // What a line stands for, as an X record keeps it.
+  KeptText::Handle keepExpansion(const TabExpansion* expansion);
   void finishReplay(Document& doc, size_t first, bool undoing);
 
   UndoLimits limits_;
@@ -120,6 +129,8 @@ class UndoRing final : public UndoLog {
   int startColumn_ = 0;
   size_t stepBytes_ = 0;
   bool dropping_ = false;  // nothing of it is kept: it passed the memory limit or the history went
+  bool joined_ = false;    // an ended step opened again for changes beside the text
+  bool savedAtJoin_ = false;  // and it had ended with the saved text
   bool replaying_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include "core/border_map.h"
 #include "core/editor.h"
 #include "core/text_case.h"
+#include "core/update_batch.h"
 #include "core/window_painter.h"
 #include "platform/vk.h"
 
@@ -26,6 +27,7 @@ class ChoiceList {
       : editor_(editor), title_(title), button_(button), names_(names) {}
 
   std::optional<size_t> run() {
+    UpdatesShown shown(editor_);
     std::optional<size_t> chosen;
     for (;;) {
       draw();

@@ -31,6 +31,10 @@ class Recorder : public ChangeObserver {
     seen.push_back("moved " + std::to_string(m.from.value()) + " " + std::to_string(m.to.value()) + " " + std::to_string(m.count));
   }
   void textReplaced(Document&) override { seen.push_back("replaced"); }
+  void tabExpansionChanged(Document&, const Line&, LineIndex index,
+                           const std::optional<TabExpansion>& previous) override {
+    seen.push_back("tabs " + std::to_string(index.value()) + " " + (previous ? previous->original : "-"));
+  }
 
   std::vector<std::string> seen;
 
@@ -165,15 +169,26 @@ TEST_F(DocumentChanges, LinesGoInAfterAnyLine) {
   EXPECT_EQ(recorder.seen, (std::vector<std::string>{"line+ 7 f", "line+ 3 a2"}));
 }
 
-TEST_F(DocumentChanges, AnUncountedChangeIsToldButNotCounted) {
+TEST_F(DocumentChanges, TabsExpandedAndGivenBackAreToldButNotCounted) {
   doc.insertCharacters(*doc.current, 0, "1");
-  doc.setTextUncounted(*doc.lineAt(LineIndex(5)), "D");
+  Line& d = *doc.lineAt(LineIndex(5));
+  doc.expandTabs(d, "D");
   doc.settleChanges();
   EXPECT_EQ(doc.changeCount(), 1) << "a change made before it still counts";
-  doc.setTextUncounted(*doc.lineAt(LineIndex(5)), "d");
+  ASSERT_NE(doc.tabExpansion(d), nullptr);
+  EXPECT_EQ(doc.tabExpansion(d)->original, "d");
+  EXPECT_EQ(doc.tabExpansion(d)->expanded, "D");
+  doc.restoreTabs(d, "d");
   doc.settleChanges();
   EXPECT_EQ(doc.changeCount(), 1);
-  EXPECT_EQ(recorder.seen.back(), "insert 5:0 d");
+  EXPECT_EQ(doc.tabExpansion(d), nullptr);
+  EXPECT_FALSE(d.flags & lineflag::kTabsExpanded);
+  EXPECT_EQ(recorder.seen, (std::vector<std::string>{"insert 3:0 1", "tabs 5 -", "delete 5:0 d", "insert 5:0 D",
+                                                     "tabs 5 d", "delete 5:0 D", "insert 5:0 d"}));
+
+  doc.expandTabs(d, "D");
+  doc.deleteLine(&d);
+  EXPECT_FALSE(doc.hasTabExpansions()) << "what a line stood for goes with it";
 }
 
 TEST_F(DocumentChanges, RelinkedLinesTakeWhatStandsOnThemAlong) {

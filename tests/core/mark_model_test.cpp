@@ -88,13 +88,14 @@ TEST(MarkedBytes, ColumnsBecomeBytes) {
 
 TEST(LineBufferContents, ReplacedWhole) {
   LineBuffer buffer;
+  Document running(1, 0, kDefaultOptions);
   EXPECT_TRUE(buffer.empty());
   EXPECT_EQ(buffer.document().textLineCount(), 1) << "a hidden document keeps one line";
-  buffer.replace({bufferkind::kBlock, {"ab", "", "cd"}});
+  buffer.replace(running, {bufferkind::kBlock, {"ab", "", "cd"}});
   EXPECT_EQ(buffer.kind(), bufferkind::kBlock);
   EXPECT_EQ(buffer.contents().lines, (std::vector<std::string>{"ab", "", "cd"}));
   EXPECT_EQ(buffer.document().textLineCount(), 3);
-  buffer.replace({bufferkind::kCharacters, {}});
+  buffer.replace(running, {bufferkind::kCharacters, {}});
   EXPECT_TRUE(buffer.empty()) << "no lines is nothing, whatever the kind";
 }
 

@@ -104,6 +104,14 @@ TEST_F(StatusAndMessagesTest, MessageReplacesTheNamePartUntilCleared) {
   EXPECT_EQ(row(24).substr(0, 10), "a.txt     ");
 }
 
+TEST_F(StatusAndMessagesTest, AMessageTooLongForTheNamePartRunsOverThePosition) {
+  open("a.txt", {"x"});
+  std::string text = "Unfinished save: the old text is in \".a-long-file-name.txt.tarn-old-ABCDEF\"";
+  editor.screen.message(text);
+  EXPECT_EQ(row(24).substr(0, text.size()), text);
+  EXPECT_EQ(console.attributeAt(70, 24), 0x2F);
+}
+
 TEST_F(StatusAndMessagesTest, MessageBoxWithStatusLineHiddenKeepsTheCursorLineVisible) {
   editor.settings.statusLine = false;
   int slot = open("a.txt", {});

@@ -30,11 +30,13 @@ TEST_P(PasteText, LandsAndTheCursorGoesBackToTheStart) {
   EditFixture f(c.before);
   for (auto [index, value] : c.options) f.setOption(index, value);
   f.place(c.start);
+  const UndoState before = undoState(f);
   std::string_view text = c.text;
   EXPECT_EQ(f.send(fn::kPasteText, c.flags, reinterpret_cast<intptr_t>(&text)), 1);
   EXPECT_EQ(f.text(), c.after);
   EXPECT_EQ(f.cursor(), c.start);
   EXPECT_NE(f.doc->changeCount(), 0);
+  expectUndoAndRedo(f, before);
 }
 
 constexpr intptr_t kStream = 0;

@@ -3,6 +3,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <ostream>
 #include <string>
@@ -96,29 +97,78 @@ inline void PrintTo(const EditCase& c, std::ostream* out) { *out << c.name; }
 
 inline std::string caseName(const testing::TestParamInfo<EditCase>& info) { return info.param.name; }
 
-// Runs a case and checks result, text, cursor and the change count; then
-// undo takes the call back whole and redo makes it again, byte for byte
-// and with the cursor.
+// What undo and redo give back: the text, the cursor and the line
+// buffer's contents.
+struct UndoState {
+  std::vector<std::string> text;
+  Pos cursor;
+  int bufferKind = 0;
+  std::vector<std::string> buffer;
+};
+
+inline UndoState undoState(const EditFixture& f) {
+  BufferContents held = f.editor.engine.marks().buffer().contents();
+  return {f.text(), f.cursor(), held.kind, held.lines};
+}
+
+inline void expectState(const EditFixture& f, const UndoState& s, const char* when) {
+  UndoState now = undoState(f);
+  EXPECT_EQ(now.text, s.text) << when;
+  EXPECT_EQ(now.cursor, s.cursor) << when;
+  EXPECT_EQ(now.bufferKind, s.bufferKind) << when << ": the line buffer";
+  EXPECT_EQ(now.buffer, s.buffer) << when << ": the line buffer";
+}
+
+// After a call that began at `before` in an unchanged file: undo takes it
+// back whole and redo makes it again, byte for byte, with the cursor and
+// the line buffer.
+inline void expectUndoAndRedo(EditFixture& f, const UndoState& before) {
+  const UndoState after = undoState(f);
+  const bool changed = f.doc->changeCount() != 0;
+  bool acted = after.text != before.text || after.cursor != before.cursor;
+  EXPECT_EQ(f.send(fn::kUndo), acted ? 1 : 0) << "undo";
+  expectState(f, acted ? before : after, "undone");
+  EXPECT_EQ(f.doc->changeCount(), 0) << "undone to the text it started with";
+  if (!acted) return;
+  EXPECT_EQ(f.send(fn::kRedo), 1) << "redo";
+  expectState(f, after, "redone");
+  EXPECT_EQ(f.doc->changeCount() != 0, changed) << "redone";
+}
+
+// One call of an engine function, and what it must leave: its result, the
+// text (`after` empty: the text is `before` still) and the cursor; the
+// change count follows the text.
+struct SentCall {
+  int code;
+  intptr_t arg1 = 0;
+  intptr_t arg2 = 0;
+  int repeat = 1;
+};
+struct CallOutcome {
+  int result;
+  const std::vector<std::string>& before;
+  const std::vector<std::string>& after;
+  Pos end;
+};
+
+// Sends the call and checks what it leaves, then that undo and redo take it
+// back and forth; check runs after the call's own checks.
+inline void expectCall(EditFixture& f, const SentCall& call, const CallOutcome& expected,
+                       const std::function<void(EditFixture&)>& check = {}) {
+  const UndoState before = undoState(f);
+  EXPECT_EQ(f.send(call.code, call.arg1, call.arg2, call.repeat), expected.result);
+  EXPECT_EQ(f.text(), expected.after.empty() ? expected.before : expected.after);
+  EXPECT_EQ(f.cursor(), expected.end);
+  EXPECT_EQ(f.doc->changeCount() != 0, !expected.after.empty()) << "change count " << f.doc->changeCount();
+  if (check) check(f);
+  expectUndoAndRedo(f, before);
+}
+
 inline void runCase(const EditCase& c) {
   EditFixture f(c.before);
   for (auto [index, value] : c.options) f.setOption(index, value);
   f.place(c.start);
-  EXPECT_EQ(f.send(c.code, c.arg1, c.arg2, c.repeat), c.result);
-  const std::vector<std::string>& expected = c.after.empty() ? c.before : c.after;
-  EXPECT_EQ(f.text(), expected);
-  EXPECT_EQ(f.cursor(), c.end);
-  EXPECT_EQ(f.doc->changeCount() != 0, !c.after.empty()) << "change count " << f.doc->changeCount();
-
-  bool acted = f.text() != c.before || f.cursor() != c.start;
-  EXPECT_EQ(f.send(fn::kUndo), acted ? 1 : 0) << "undo";
-  EXPECT_EQ(f.text(), c.before) << "undone";
-  EXPECT_EQ(f.cursor(), c.start) << "undone";
-  EXPECT_EQ(f.doc->changeCount(), 0) << "undone to the text it started with";
-  if (!acted) return;
-  EXPECT_EQ(f.send(fn::kRedo), 1) << "redo";
-  EXPECT_EQ(f.text(), expected) << "redone";
-  EXPECT_EQ(f.cursor(), c.end) << "redone";
-  EXPECT_EQ(f.doc->changeCount() != 0, !c.after.empty()) << "redone";
+  expectCall(f, {c.code, c.arg1, c.arg2, c.repeat}, {c.result, c.before, c.after, c.end});
 }
 
 }  // namespace tarn

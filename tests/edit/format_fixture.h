@@ -1,5 +1,5 @@
 // Formatting cases: one call of a formatting function with the margins it
-// sees, and what it must leave behind.
+// sees, and what it must leave behind; undone and redone.
 #pragma once
 #include "core/options.h"
 #include "edit_fixture.h"
@@ -40,11 +40,7 @@ inline void runFormatCase(const FormatCase& c) {
   ASSERT_EQ(setMargins(f, c.margins), 1);
   for (auto [index, value] : c.options) f.setOption(index, value);
   f.place(c.start);
-  EXPECT_EQ(f.send(c.code, c.arg1), c.result);
-  const std::vector<std::string>& expected = c.after.empty() ? c.before : c.after;
-  EXPECT_EQ(f.text(), expected);
-  EXPECT_EQ(f.cursor(), c.end);
-  EXPECT_EQ(f.doc->changeCount() != 0, !c.after.empty()) << "change count " << f.doc->changeCount();
+  expectCall(f, {c.code, c.arg1}, {c.result, c.before, c.after, c.end});
 }
 
 }  // namespace tarn

@@ -49,12 +49,14 @@ TEST_P(LocateTable, FindsAndPlacesTheCursor) {
   const LocateCase& c = GetParam();
   EditFixture f(c.lines);
   f.place(c.start);
+  const UndoState before = undoState(f);
   SearchRequest request{c.options, c.text, {}};
   int code = c.backward ? fn::kLocateBackward : fn::kLocateForward;
   EXPECT_EQ(f.send(code, 0, reinterpret_cast<intptr_t>(&request)), c.result);
   EXPECT_EQ(f.cursor(), c.end);
   EXPECT_EQ(f.text(), c.lines);
   EXPECT_EQ(f.doc->changeCount(), 0);
+  expectUndoAndRedo(f, before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -105,12 +107,14 @@ TEST_P(ChangeTable, ReplacesAndPlacesTheCursor) {
   const ChangeCase& c = GetParam();
   EditFixture f(c.lines);
   f.place(c.start);
+  const UndoState before = undoState(f);
   SearchRequest request{c.options, c.text, c.replacement};
   int code = c.backward ? fn::kChangeBackward : fn::kChangeForward;
   EXPECT_EQ(f.send(code, 0, reinterpret_cast<intptr_t>(&request)), c.changes);
   EXPECT_EQ(f.text(), c.after);
   EXPECT_EQ(f.cursor(), c.end);
   EXPECT_EQ(f.doc->changeCount(), c.changes > 0 ? 1 : 0);
+  expectUndoAndRedo(f, before);
 }
 
 constexpr uint32_t kAll = kChangeAll;
@@ -152,6 +156,11 @@ TEST(Change, EveryLineOfALargeFile) {
   EXPECT_EQ(text.front(), "the omega! and the omega!");
   EXPECT_EQ(text.back(), "the omega! and the omega!");
   EXPECT_EQ(f.cursor(), (Pos{kLines, 25}));
+  EXPECT_EQ(f.send(fn::kUndo), 1) << "undone whole";
+  EXPECT_EQ(f.text(), lines);
+  EXPECT_EQ(f.cursor(), (Pos{0, 0}));
+  EXPECT_EQ(f.send(fn::kRedo), 1);
+  EXPECT_EQ(f.text(), text);
 }
 
 TEST(Change, ReadOnlyFileIsRefused) {
@@ -235,12 +244,14 @@ TEST(Change, PromptAnswers) {
     EditFixture f({"aab.aa"});
     for (const InputRecord& k : c.keys) f.console.queue(k);
     f.place({1, 0});
+    const UndoState before = undoState(f);
     SearchRequest request{kPlain | kChangeAll | kPrompt, "a", "b"};
     EXPECT_EQ(f.send(fn::kChangeForward, 0, reinterpret_cast<intptr_t>(&request)), c.changes);
     EXPECT_EQ(f.text(), std::vector<std::string>{c.after});
     EXPECT_EQ(request.escaped, c.escaped);
     EXPECT_EQ(request.answeredAll, c.answeredAll);
     EXPECT_EQ(f.editor.engine.marks().holder(), nullptr) << "the match's mark is gone after the prompt";
+    expectUndoAndRedo(f, before);
   }
 }
 

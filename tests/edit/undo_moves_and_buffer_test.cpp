@@ -81,9 +81,10 @@ struct BufferFixture : EditFixture {
   // What cutting the current line into the buffer does.
   void cutLine() {
     UndoGroup group(editor.engine);
-    auto previous = buffer.exchange(std::make_unique<Contents>(std::string(doc->current->view()), alive));
-    recordBufferReplaced(*doc, buffer, std::move(previous));
+    std::string text(doc->current->view());
     send(fn::kDeleteLine);
+    auto previous = buffer.exchange(std::make_unique<Contents>(text, alive));
+    recordBufferReplaced(*doc, buffer, std::move(previous));
   }
 
   int alive = 0;

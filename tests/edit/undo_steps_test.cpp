@@ -177,11 +177,11 @@ TEST(UndoSteps, LinesInsertedOrDeletedTogetherAreOneRecord) {
   Undo f({"a", "b", "c", "d"});
   f.place({1, 0});
   f.send(fn::kDupLine, 0, 0, 3);
-  EXPECT_EQ(f.kinds(), "GL");
+  EXPECT_EQ(f.kinds(), "GPL") << "the line buffer, then the lines";
   f.send(fn::kCutLines, 0, 0, 3);
-  EXPECT_EQ(f.kinds(), "GLGY");
+  EXPECT_EQ(f.kinds(), "GPLGPY");
   f.send(fn::kInsertLine, 0, 0, 3);
-  EXPECT_EQ(f.kinds(), "GLGYGL");
+  EXPECT_EQ(f.kinds(), "GPLGPYGL");
   EXPECT_EQ(f.ring().records().back().count, 3);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(f.undo(), 1);
   EXPECT_EQ(f.text(), (Lines{"a", "b", "c", "d"}));

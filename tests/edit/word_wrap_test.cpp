@@ -29,6 +29,15 @@ TEST_P(WordWrap, Run) {
   f.type(c.typed);
   EXPECT_EQ(f.text(), c.after);
   EXPECT_EQ(f.cursor(), c.end);
+  // The wrapping undoes with the typing.
+  while (f.send(fn::kUndo)) {
+  }
+  EXPECT_EQ(f.text(), c.before);
+  EXPECT_EQ(f.cursor(), c.start);
+  while (f.send(fn::kRedo)) {
+  }
+  EXPECT_EQ(f.text(), c.after);
+  EXPECT_EQ(f.cursor(), c.end);
 }
 
 INSTANTIATE_TEST_SUITE_P(

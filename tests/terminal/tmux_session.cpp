@@ -79,7 +79,12 @@ int TmuxSession::programPid() const {
 
 TmuxSession::~TmuxSession() {
   tmux("kill-server");
-  if (!dir_.empty()) std::filesystem::remove_all(dir_);
+  if (dir_.empty()) return;
+  // The pane's shell may still be writing its last file while the server goes.
+  constexpr auto kFailed = static_cast<std::uintmax_t>(-1);
+  std::error_code error;
+  for (int tries = 0; tries < 100 && std::filesystem::remove_all(dir_, error) == kFailed; ++tries)
+    std::this_thread::sleep_for(10ms);
 }
 
 std::string TmuxSession::tmux(const std::string& arguments) const {
