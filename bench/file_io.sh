@@ -4,18 +4,8 @@
 # memory as a multiple of the file size.
 #   bench/file_io.sh [build dir]      (default: build)
 set -euo pipefail
-cd "$(dirname "$0")/.."
-build=${1:-build}
-tarn="$PWD/$build/tarn"
-[ -x "$tarn" ] || { echo "build tarn first (./run.sh or cmake --build $build)"; exit 1; }
-for tool in /usr/bin/time script vim; do
-  command -v "$tool" >/dev/null || { echo "needs $tool (apt-get install time bsdutils vim)"; exit 1; }
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-mkdir profile
+. "$(dirname "$0")/bench_start.sh"
+bench_start "${1:-build}" /usr/bin/time:time script:bsdutils vim:vim
 
 # 1,000,000 lines of 80 bytes (79 characters and LF), and 4 lines of 1 MB.
 awk 'BEGIN { s = sprintf("%079d", 0); for (i = 0; i < 1000000; i++) print s }' > lines.txt

@@ -6,27 +6,8 @@
 # with other work slows all alike, the CPU seconds (user and system).
 #   bench/formatting.sh [build dir]      (default: build)
 set -euo pipefail
-cd "$(dirname "$0")/.."
-build=${1:-build}
-tarn="$PWD/$build/tarn"
-[ -x "$tarn" ] || { echo "build tarn first (./run.sh or cmake --build $build)"; exit 1; }
-
-# The peers, installed when missing.
-missing=()
-for pair in /usr/bin/time:time script:bsdutils vim:vim sort:coreutils fmt:coreutils; do
-  command -v "${pair%%:*}" >/dev/null || missing+=("${pair#*:}")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-mkdir profile
+. "$(dirname "$0")/bench_start.sh"
+bench_start "${1:-build}" /usr/bin/time:time script:bsdutils vim:vim sort:coreutils fmt:coreutils
 
 # 1,000,000 lines of 3 to 14 words drawn from a small vocabulary, with a
 # blank line after every tenth line: 100,000 paragraphs.

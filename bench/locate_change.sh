@@ -7,24 +7,8 @@
 # shared with other work disturbs less.
 #   bench/locate_change.sh [build dir]      (default: build)
 set -euo pipefail
-cd "$(dirname "$0")/.."
-build=${1:-build}
-tarn="$PWD/$build/tarn"
-[ -x "$tarn" ] || { echo "build tarn first (./run.sh or cmake --build $build)"; exit 1; }
-
-# The peers come from the distribution's packages.
-missing=()
-for pair in /usr/bin/time:time script:bsdutils vim:vim the:the sed:sed bc:bc; do
-  command -v "${pair%%:*}" >/dev/null || missing+=("${pair##*:}")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-mkdir profile
+. "$(dirname "$0")/bench_start.sh"
+bench_start "${1:-build}" /usr/bin/time:time script:bsdutils vim:vim the:the sed:sed bc:bc
 
 awk 'BEGIN { for (i = 1; i < 1000000; i++) printf "%07d the quick alpha fox jumps over the lazy dog\n", i
              print "1000000 the quick alpha fox jumps over the lazy zebra" }' > big.txt

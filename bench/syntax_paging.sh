@@ -6,21 +6,11 @@
 # times its loop itself).
 #   bench/syntax_paging.sh [build dir]      (default: build)
 set -euo pipefail
-cd "$(dirname "$0")/.."
-build=${1:-build}
-tarn="$PWD/$build/tarn"
-[ -x "$tarn" ] || { echo "build tarn first (./run.sh or cmake --build $build)"; exit 1; }
-for tool in tmux vim; do
-  command -v "$tool" >/dev/null || { echo "needs $tool"; exit 1; }
-done
-
-work=$(mktemp -d)
+. "$(dirname "$0")/bench_start.sh"
+bench_start "${1:-build}" tmux:tmux vim:vim bc:bc
 socket="tarn-paging-$$"
 trap 'tmux -L "$socket" kill-server 2>/dev/null || true; rm -rf "$work"' EXIT
-cp data/TARN.Kwd "$work/"
-cd "$work"
-mkdir profile
-mv TARN.Kwd profile/
+cp "$source/data/TARN.Kwd" profile/
 printf 's syntaxcoloringext0 .c\ns oncommand off\n' > profile/TARN.Pro
 
 cat > sample.c <<'C'

@@ -2,26 +2,12 @@
 #include <map>
 
 #include "tests/core/screen_fixture.h"
+#include "tests/core/snapshot_console.h"
 
 namespace tarn::test {
 namespace {
 
 using namespace keystate;
-
-// Keeps what the screen showed when each input record was taken.
-class SnapshotConsole : public MemoryConsole {
- public:
-  using MemoryConsole::MemoryConsole;
-  bool readInput(InputRecord& record) override {
-    if (!hasInput()) return false;
-    shown.push_back(rows());
-    shownAttributes.push_back(attributes(12));
-    return MemoryConsole::readInput(record);
-  }
-  std::vector<std::vector<std::string>> shown;
-  std::vector<std::string> shownAttributes;  // of the middle row
-};
-
 
 class LineReaderTest : public ::testing::Test {
  protected:
