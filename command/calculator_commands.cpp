@@ -7,14 +7,13 @@ namespace tarn::command {
 
 void registerCalculatorCommands(CommandLanguage& language) {
   auto& l = language;
-  // A failed expression shows nothing and fails.
+  // A failed expression says why and fails.
   l.setHandler(fn::kCalc, [&l](const Invocation& inv) {
     CalculatorLink* calculator = l.calculator();
     if (!calculator) return l.notAvailable(inv.code);
-    std::optional<std::string> message = calculator->calc(inv.rest);
-    if (!message) return Outcome::failure();
-    l.editor().screen.message(*message);
-    return Outcome::done();
+    CalculatorLink::Answer answer = calculator->calc(inv.rest);
+    if (!answer.message.empty()) l.editor().screen.message(answer.message);
+    return answer.ok ? Outcome::done() : Outcome::failure();
   });
 }
 

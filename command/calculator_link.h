@@ -13,9 +13,13 @@ class CalculatorLink {
  public:
   virtual ~CalculatorLink() = default;
 
-  // `calc`: the message to show, or nothing when the expression failed
-  // (a cancelled prompt included).
-  virtual std::optional<std::string> calc(std::string_view text) = 0;
+  // `calc`: whether it succeeded, and the message to show: the result, or
+  // why it failed (none after a cancelled prompt).
+  struct Answer {
+    bool ok = false;
+    std::string message;
+  };
+  virtual Answer calc(std::string_view text) = 0;
   // The value of an expression; nothing when it fails.
   virtual std::optional<double> evaluate(std::string_view expression) = 0;
   // `linenum` and `colnum` with an argument: the text to type.

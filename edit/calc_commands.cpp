@@ -31,8 +31,25 @@ bool isVariableName(std::string_view name) {
   return !name.empty() && nameLength(name) == name.size() && !functionNamed(name);
 }
 
+std::string failureMessage(Error error) {
+  switch (error) {
+    case Error::None:
+    case Error::Cancelled: return {};
+    case Error::DivisionByZero: return "Cannot calculate: division by zero";
+    case Error::OutOfRange: return "Cannot calculate: a value is out of range";
+    case Error::MissingOperand: return "Cannot calculate: a number or name is missing";
+    case Error::MissingBracket: return "Cannot calculate: a ( has no )";
+    case Error::TextLeftOver: return "Cannot calculate: text follows the expression";
+    case Error::TooDeep: return "Cannot calculate: brackets nested too deep";
+    case Error::NotAName: return "Cannot calculate: only a variable can be given a value";
+  }
+  return {};
+}
+
+CalcOutcome failed(Evaluation evaluation) { return {evaluation, failureMessage(evaluation.error), {}}; }
+
 CalcOutcome shown(Evaluation evaluation) {
-  if (!evaluation.ok()) return {evaluation, {}, {}};
+  if (!evaluation.ok()) return failed(evaluation);
   return {evaluation, resultMessage(evaluation.value), {}};
 }
 
@@ -45,14 +62,14 @@ CalcOutcome runCalc(std::string_view text, Variables& variables, Context& contex
   std::string_view name = trimmed(text.substr(0, sign));
   std::optional<Operator> compound = name.empty() ? std::nullopt : compoundOperator(name.back());
   if (compound) name = trimmed(name.substr(0, name.size() - 1));
-  if (!isVariableName(name)) return {Evaluation::failure(Error::NotAName), {}, {}};
+  if (!isVariableName(name)) return failed(Evaluation::failure(Error::NotAName));
 
   Evaluation value = evaluate(text.substr(sign + 1), variables, context);
   if (value.ok() && compound) {
     Evaluation old = valueOf(name, variables, context);
     value = old.ok() ? combine(*compound, old.value, value.value) : old;
   }
-  if (!value.ok()) return {value, {}, {}};
+  if (!value.ok()) return failed(value);
   variables.set(name, numberText(value.value));
   CalcOutcome outcome = shown(value);
   outcome.stored = name;

@@ -9,7 +9,7 @@ namespace tarn::calc {
 
 struct CalcOutcome {
   Evaluation evaluation;
-  std::string message;  // for the message line; empty when the evaluation failed
+  std::string message;  // for the message line: the result, or why it failed (empty when the user cancelled)
   std::string stored;   // the variable that was given the value; empty when none
 };
 

@@ -7,10 +7,9 @@
 
 namespace tarn {
 
-std::optional<std::string> EditorCalculator::calc(std::string_view text) {
+command::CalculatorLink::Answer EditorCalculator::calc(std::string_view text) {
   calc::CalcOutcome outcome = calc::runCalc(text, variables_, *this);
-  if (!outcome.evaluation.ok()) return std::nullopt;
-  return outcome.message;
+  return {outcome.evaluation.ok(), std::move(outcome.message)};
 }
 
 std::optional<double> EditorCalculator::evaluate(std::string_view expression) {

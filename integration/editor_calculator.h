@@ -15,7 +15,7 @@ class EditorCalculator : public command::CalculatorLink, public calc::Context {
   EditorCalculator(Editor& editor, Variables& variables) : editor_(editor), variables_(variables) {}
 
   // CalculatorLink
-  std::optional<std::string> calc(std::string_view text) override;
+  Answer calc(std::string_view text) override;
   std::optional<double> evaluate(std::string_view expression) override;
   std::string calculatedNumber(int number, std::string_view argument) override;
 

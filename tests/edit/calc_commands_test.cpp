@@ -37,15 +37,32 @@ TEST(CalcCommand, ShowsTheResultAndItsIntegerPartInHexadecimal) {
   }
 }
 
-TEST(CalcCommand, AFailureShowsNothing) {
+TEST(CalcCommand, AFailureSaysWhy) {
+  struct Case {
+    std::string_view text;
+    Error error;
+    std::string_view message;
+  };
+  const Case cases[] = {
+      {"1/0", Error::DivisionByZero, "Cannot calculate: division by zero"},
+      {"SQRT -(4)", Error::OutOfRange, "Cannot calculate: a value is out of range"},
+      {"2+", Error::MissingOperand, "Cannot calculate: a number or name is missing"},
+      {"(1+2", Error::MissingBracket, "Cannot calculate: a ( has no )"},
+      {"1 2", Error::TextLeftOver, "Cannot calculate: text follows the expression"},
+      {"x", Error::Cancelled, ""},  // the user knows: nothing more is said
+  };
   Variables variables;
   FakeCalcContext context;
-  CalcOutcome outcome = runCalc("1/0", variables, context);
-  EXPECT_EQ(outcome.evaluation.error, Error::DivisionByZero);
-  EXPECT_EQ(outcome.message, "");
+  for (const Case& c : cases) {
+    CalcOutcome outcome = runCalc(c.text, variables, context);
+    EXPECT_EQ(outcome.evaluation.error, c.error) << c.text;
+    EXPECT_EQ(outcome.message, c.message) << c.text;
+  }
 }
 
 TEST(CalcCommand, Assignments) {
+  constexpr std::string_view kNoOperand = "Cannot calculate: a number or name is missing";
+  constexpr std::string_view kNotAName = "Cannot calculate: only a variable can be given a value";
   struct Case {
     std::string_view text;
     std::optional<std::string> before;  // the variable's value text, when known
@@ -66,13 +83,13 @@ TEST(CalcCommand, Assignments) {
       {"n+= n", "2", {}, Error::None, "Result = 4 (0x4)", "4"},
       {"n += 2", {}, "40", Error::None, "Result = 42 (0x2A)", "42"},
       {"n += 2", {}, {}, Error::Cancelled, "", {}},
-      {"n /= 0", "10", {}, Error::DivisionByZero, "", "10"},
-      {"n = ", "10", {}, Error::MissingOperand, "", "10"},
-      {"n == 1", {}, {}, Error::MissingOperand, "", {}},
-      {"3 = 4", {}, {}, Error::NotAName, "", {}},
-      {"= 4", {}, {}, Error::NotAName, "", {}},
-      {"a b = 4", {}, {}, Error::NotAName, "", {}},
-      {"sin = 4", {}, {}, Error::NotAName, "", {}},
+      {"n /= 0", "10", {}, Error::DivisionByZero, "Cannot calculate: division by zero", "10"},
+      {"n = ", "10", {}, Error::MissingOperand, kNoOperand, "10"},
+      {"n == 1", {}, {}, Error::MissingOperand, kNoOperand, {}},
+      {"3 = 4", {}, {}, Error::NotAName, kNotAName, {}},
+      {"= 4", {}, {}, Error::NotAName, kNotAName, {}},
+      {"a b = 4", {}, {}, Error::NotAName, kNotAName, {}},
+      {"sin = 4", {}, {}, Error::NotAName, kNotAName, {}},
   };
   for (const Case& c : cases) {
     Variables variables;
