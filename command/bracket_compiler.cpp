@@ -66,37 +66,37 @@ std::optional<std::vector<int>> BracketCompiler::compile(std::string_view raw, i
 }
 
 std::optional<std::vector<int>> BracketCompiler::byFunctionWord(std::string_view text) const {
-  const FirstWord first = firstWord(text);
-  auto code = functions_.codeOf(first.word);
-  if (!code) return std::nullopt;
-  const std::string_view rest = skipBlanks(first.after);
-  const std::vector<std::string_view> words = splitWords(text, kMostWords);
-  // The whole text was no name, so a second word is there.
-  const std::string_view second = words.size() > 1 ? words[1] : std::string_view();
+  auto name = functions_.leadingName(text);
+  if (!name) return std::nullopt;
+  const int code = name->code;
+  const std::string_view rest = skipBlanks(name->after);
+  const std::vector<std::string_view> words = splitWords(rest, kMostWords - 1);
+  // The whole text was no name, so a word follows the name.
+  const std::string_view second = words.empty() ? std::string_view() : words[0];
 
-  switch (functions_.argumentKind(*code)) {
+  switch (functions_.argumentKind(code)) {
     case ArgumentKind::RawText:
     case ArgumentKind::ScrollCount:
-      return withArgument(*code, rest);
+      return withArgument(code, rest);
     case ArgumentKind::Words:
-      return withArgument(*code, joinWords(std::span(words).subspan(1)));
+      return withArgument(code, joinWords(words));
     case ArgumentKind::TwoWords: {
       std::string argument(second);
-      if (words.size() == 3) argument.append(" ").append(words[2]);
-      return withArgument(*code, argument);
+      if (words.size() == 2) argument.append(" ").append(words[1]);
+      return withArgument(code, argument);
     }
     case ArgumentKind::Column:
-      return withArgument(*code, second);
+      return withArgument(code, second);
     case ArgumentKind::Count:
-      return withArgument(*functions_.countFormOf(*code), rest);
+      return withArgument(*functions_.countFormOf(code), rest);
     case ArgumentKind::Expression:
-      return withArgument(*code, first.after);
+      return withArgument(code, name->after);
     case ArgumentKind::None:
       // `[fm 'x']` is a form of its own. Otherwise a function that takes no
       // argument is the code alone, words or not, as the string runner
       // takes it: `[dc 3]` is `[dc]`, for a code list holds no count for it.
       if (auto form = bySpecialForm(text)) return form;
-      return std::vector<int>{*code};
+      return std::vector<int>{code};
   }
   return std::nullopt;
 }

@@ -433,9 +433,9 @@ Outcome CommandLanguage::runCommand(std::string_view text) {
       invocation.code = *code;
       return execute(invocation);
     }
-    if (auto code = functions_.codeOf(words[0])) {
-      invocation.code = *code;
-      invocation.rest = skipBlanks(firstWord(inside).after);
+    if (auto name = functions_.leadingName(inside)) {
+      invocation.code = name->code;
+      invocation.rest = skipBlanks(name->after);
       invocation.args = splitArguments(invocation.rest);
       return execute(invocation);
     }

@@ -49,6 +49,16 @@ std::optional<int> FunctionTable::codeOf(std::string_view name) const {
   return std::nullopt;
 }
 
+std::optional<FunctionTable::LeadingName> FunctionTable::leadingName(std::string_view text) const {
+  const FirstWord first = firstWord(text);
+  const FirstWord second = firstWord(skipBlanks(first.after));
+  if (!second.word.empty()) {
+    if (auto code = codeOf(std::string(first.word) + ' ' + std::string(second.word))) return LeadingName{*code, second.after};
+  }
+  if (auto code = codeOf(first.word)) return LeadingName{*code, first.after};
+  return std::nullopt;
+}
+
 std::optional<std::string_view> FunctionTable::nameOf(int code, bool abbreviated) const {
   auto found = byCode_.find(code);
   if (found == byCode_.end()) return std::nullopt;

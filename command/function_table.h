@@ -38,6 +38,14 @@ class FunctionTable {
   // Whole-name lookup after folding ASCII capitals; no prefix matching.
   std::optional<std::size_t> find(std::string_view name) const;
   std::optional<int> codeOf(std::string_view name) const;
+  // The function named at the start of a bracket's text and what follows
+  // the name: a name of two words before its first word alone, so that
+  // `macro play 3` is macro play with a count, not macro with a file.
+  struct LeadingName {
+    int code;
+    std::string_view after;  // from the end of the name
+  };
+  std::optional<LeadingName> leadingName(std::string_view text) const;
 
   // The name a code is shown under: with abbreviations on the first entry
   // that has the code (as a rule the abbreviation), otherwise the last one.
