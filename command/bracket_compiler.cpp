@@ -96,8 +96,7 @@ std::optional<std::vector<int>> BracketCompiler::byFunctionWord(std::string_view
       // argument is the code alone, words or not, as the string runner
       // takes it: `[dc 3]` is `[dc]`, for a code list holds no count for it.
       if (auto form = bySpecialForm(text)) return form;
-      // A quoted character it cannot take is no form of it.
-      if (functions_.characterArgument(code) != CharacterArgument::None && rest.starts_with('\'')) return std::nullopt;
+      if (functions_.refusesQuoted(text, *name)) return std::nullopt;
       return std::vector<int>{code};
   }
   return std::nullopt;

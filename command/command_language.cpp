@@ -433,7 +433,7 @@ Outcome CommandLanguage::runCommand(std::string_view text) {
       invocation.code = *code;
       return execute(invocation);
     }
-    if (auto name = functions_.leadingName(inside)) {
+    if (auto name = functions_.leadingName(inside); name && !functions_.refusesQuoted(inside, *name)) {
       invocation.code = name->code;
       invocation.rest = skipBlanks(name->after);
       invocation.args = splitArguments(invocation.rest);

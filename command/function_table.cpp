@@ -5,6 +5,7 @@
 #include <string>
 
 #include "command/ascii.h"
+#include "command/code_lists.h"
 #include "command/words.h"
 
 namespace tarn::command {
@@ -57,6 +58,13 @@ std::optional<FunctionTable::LeadingName> FunctionTable::leadingName(std::string
   }
   if (auto code = codeOf(first.word)) return LeadingName{*code, first.after};
   return std::nullopt;
+}
+
+bool FunctionTable::refusesQuoted(std::string_view text, const LeadingName& name) const {
+  const std::string_view nameText = text.substr(0, static_cast<size_t>(name.after.data() - text.data()));
+  if (!codeTakingQuoted(trimBlanks(nameText)) || !skipBlanks(name.after).starts_with('\'')) return false;
+  auto form = quotedForm(text);
+  return !form || !isCharacterArgument(form->kind, static_cast<unsigned char>(form->character));
 }
 
 std::optional<std::string_view> FunctionTable::nameOf(int code, bool abbreviated) const {

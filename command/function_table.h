@@ -46,6 +46,10 @@ class FunctionTable {
     std::string_view after;  // from the end of the name
   };
   std::optional<LeadingName> leadingName(std::string_view text) const;
+  // Whether the text, that name and a quoted character after it, names a
+  // character the function cannot take: `bookmark set '1'`. Such a text is
+  // no form of the function.
+  bool refusesQuoted(std::string_view text, const LeadingName& name) const;
 
   // The name a code is shown under: with abbreviations on the first entry
   // that has the code (as a rule the abbreviation), otherwise the last one.
