@@ -71,6 +71,8 @@ bool exportCurrentFile(Editor& editor, const SyntaxColouring& colouring, ExportK
 
   editor.slots.setCurrent(sourceSlot);
   editor.screen.redraw(true);
+  // The screen shows the source again: say where the export went.
+  editor.screen.message("Exported to " + exported->name + " (not saved yet)");
   return true;
 }
 

@@ -43,6 +43,7 @@ TEST_F(FileExport, ExportGoesToAWindowOfItsOwn) {
 
   ASSERT_TRUE(exportCurrentFile(f.editor, f.colouring, ExportKind::Html, ""));
   EXPECT_EQ(f.editor.slots.current(), sourceSlot);
+  EXPECT_EQ(f.editor.screen.lastMessage(), "Exported to " + (dir / "src.c.html").string() + " (not saved yet)");
   EXPECT_EQ(f.editor.slots.usedCount(), 2);
   ASSERT_TRUE(f.editor.files.edit((dir / "src.c.html").string(), {}));
   Document* html = f.editor.currentDocument();
