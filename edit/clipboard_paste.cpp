@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "core/function_codes.h"
 #include "core/options.h"
@@ -27,6 +28,13 @@ namespace {
 
 // Bytes that go in as part of a run: printable ones, except the backslash.
 bool inRun(char c) { return static_cast<unsigned char>(c) >= 32 && c != '\\'; }
+
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// Where the text goes on after the line end at i; CR LF is one line end.
+size_t afterLineEnd(std::string_view text, size_t i) {
+  return i + (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1);
+}
 
 // Where the run that starts at from ends; eight bytes are looked at a time
 // while none of them is a control byte or a backslash.
@@ -77,14 +85,14 @@ class Paste {
         size_t end = runEnd(text, i);
         insertRun(text.substr(i, end - i));
         i = end;
-      } else if (text[i] == '\r' || text[i] == '\n') {
-        // CR LF is one line end.
-        i += text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
-        size_t end = runEnd(text, i);
-        if (!block_ && end - i < static_cast<size_t>(longestLine(doc_)) && lineEndWith(text.substr(i, end - i)))
+      } else if (isLineEnd(text[i])) {
+        size_t end = block_ ? i : linesOfRuns(text, i);
+        if (end != i && lineEndsWith(runs_)) {
           i = end;
-        else
+        } else {
+          i = afterLineEnd(text, i);
           lineEnd();
+        }
       } else {
         EngineCall typed{call_.engine, call_.editor, doc_, fn::kTypeChar, static_cast<unsigned char>(text[i]), 0, 1};
         handler::typeCharacter(typed);
@@ -133,25 +141,44 @@ class Paste {
     return true;
   }
 
-  // A stream's line end with the run that follows it: the new line is made
-  // with its text at once, as Enter and the run's insertion would leave it.
-  bool lineEndWith(std::string_view run) {
+  // The line ends from i on that are each followed by a run shorter than
+  // the longest line, those runs kept in runs_; returns where they end.
+  size_t linesOfRuns(std::string_view text, size_t i) {
+    runs_.clear();
+    const auto longest = static_cast<size_t>(longestLine(doc_));
+    while (i < text.size() && isLineEnd(text[i])) {
+      size_t start = afterLineEnd(text, i);
+      size_t end = runEnd(text, start);
+      if (end - start >= longest) break;
+      runs_.push_back(text.substr(start, end - start));
+      i = end;
+    }
+    return i;
+  }
+
+  // A stream's line ends, each with the run that follows it: the new lines
+  // are made with their text and go in at once, as Enter and each run's
+  // insertion would leave them; the rest of the cursor line goes after the
+  // last run.
+  bool lineEndsWith(const std::vector<std::string_view>& runs) {
     if (!mayAddLines(call_)) return false;
     Line& line = *doc_.current;
     std::string_view text = line.view();
     size_t at = std::min(positionAt(text, doc_.cursorColumn, rule_).index, text.size());
-    Line* next;
+    std::vector<Line*> lines;
+    lines.reserve(runs.size());
+    for (size_t k = 0; k + 1 < runs.size(); ++k) lines.push_back(makeLine(runs[k]));
     if (at == text.size()) {
-      next = makeLine(run);
+      lines.push_back(makeLine(runs.back()));
     } else {
-      std::string joined(run);
+      std::string joined(runs.back());
       joined += text.substr(at);
-      next = makeLine(joined);
+      lines.push_back(makeLine(joined));
       doc_.deleteCharacters(line, static_cast<uint32_t>(at), static_cast<uint32_t>(text.size() - at));
     }
-    doc_.insertAfterCurrent(next);
-    moveCursorTo(doc_, next, doc_.currentLineNumber + 1);
-    doc_.cursorColumn = static_cast<int>(run.size());
+    doc_.insertAfter(&line, lines);
+    moveCursorTo(doc_, lines.back(), doc_.currentLineNumber + static_cast<int>(lines.size()));
+    doc_.cursorColumn = static_cast<int>(runs.back().size());
     return true;
   }
 
@@ -161,6 +188,7 @@ class Paste {
   bool typeOver_;
   bool block_;
   int startColumn_;
+  std::vector<std::string_view> runs_;
 };
 
 }  // namespace
