@@ -26,8 +26,9 @@ const CodePage& consolePage(const Editor& editor) {
 
 namespace {
 
-// Bytes that go in as part of a run: printable ones, except the backslash.
-bool inRun(char c) { return static_cast<unsigned char>(c) >= 32 && c != '\\'; }
+// Bytes that go in as part of a run: printable ones, except the backslash
+// when it is to be typed.
+bool inRun(char c, bool backslash) { return static_cast<unsigned char>(c) >= 32 && (backslash || c != '\\'); }
 
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
@@ -37,8 +38,8 @@ size_t afterLineEnd(std::string_view text, size_t i) {
 }
 
 // Where the run that starts at from ends; eight bytes are looked at a time
-// while none of them is a control byte or a backslash.
-size_t runEnd(std::string_view text, size_t from) {
+// while none of them is a control byte or a backslash that is typed.
+size_t runEnd(std::string_view text, size_t from, bool backslash) {
   constexpr uint64_t kOnes = 0x0101010101010101u, kHigh = 0x8080808080808080u;
   size_t i = from;
   for (; i + 8 <= text.size(); i += 8) {
@@ -46,10 +47,10 @@ size_t runEnd(std::string_view text, size_t from) {
     std::memcpy(&word, text.data() + i, 8);
     uint64_t backslashes = word ^ (kOnes * '\\');
     bool control = ((word - kOnes * 32) & ~word & kHigh) != 0;
-    bool backslash = ((backslashes - kOnes) & ~backslashes & kHigh) != 0;
-    if (control || backslash) break;
+    bool typed = !backslash && ((backslashes - kOnes) & ~backslashes & kHigh) != 0;
+    if (control || typed) break;
   }
-  while (i < text.size() && inRun(text[i])) ++i;
+  while (i < text.size() && inRun(text[i], backslash)) ++i;
   return i;
 }
 
@@ -77,12 +78,12 @@ class Paste {
  public:
   Paste(EngineCall& call, bool typeOver, bool block)
       : call_(call), doc_(call.doc), rule_(columnRule(call)), typeOver_(typeOver), block_(block),
-        startColumn_(call.doc.cursorColumn) {}
+        startColumn_(call.doc.cursorColumn), backslashInLines_(!typeOver && !typingRemovesBlockMark(call.doc)) {}
 
   void run(std::string_view text) {
     for (size_t i = 0; i < text.size();) {
-      if (inRun(text[i])) {
-        size_t end = runEnd(text, i);
+      if (inRun(text[i], false)) {
+        size_t end = runEnd(text, i, false);
         insertRun(text.substr(i, end - i));
         i = end;
       } else if (isLineEnd(text[i])) {
@@ -143,12 +144,16 @@ class Paste {
 
   // The line ends from i on that are each followed by a run shorter than
   // the longest line, those runs kept in runs_; returns where they end.
+  // Such a run may hold backslashes when typing them would only insert them.
+  // A few thousand lines at a time: their text is still at hand in the
+  // cache when the document looks at it.
   size_t linesOfRuns(std::string_view text, size_t i) {
+    constexpr size_t kLinesAtOnce = 2048;
     runs_.clear();
     const auto longest = static_cast<size_t>(longestLine(doc_));
-    while (i < text.size() && isLineEnd(text[i])) {
+    while (i < text.size() && isLineEnd(text[i]) && runs_.size() < kLinesAtOnce) {
       size_t start = afterLineEnd(text, i);
-      size_t end = runEnd(text, start);
+      size_t end = runEnd(text, start, backslashInLines_);
       if (end - start >= longest) break;
       runs_.push_back(text.substr(start, end - start));
       i = end;
@@ -188,6 +193,7 @@ class Paste {
   bool typeOver_;
   bool block_;
   int startColumn_;
+  bool backslashInLines_;
   std::vector<std::string_view> runs_;
 };
 
@@ -218,15 +224,23 @@ int copyFromClipboard(EngineCall& call) {
   Document& doc = call.doc;
   if (!mayEditCurrent(doc)) return refuseChange(call);
   if (!call.editor) return 0;
-  std::string text = consolePage(*call.editor).fromUtf8(call.editor->clipboard.read(ClipFormat::Text));
-  if (text.empty()) {
-    call.editor->screen.message("The clipboard holds no text");
-    return 0;
-  }
-  removeBlockMarkFirst(call);
-  std::string_view view = text;
-  EngineCall paste{call.engine, call.editor, doc, fn::kPasteText, call.arg1, reinterpret_cast<intptr_t>(&view), 1};
-  return pasteText(paste);
+  const CodePage& page = consolePage(*call.editor);
+  int pasted = 0;
+  // The clipboard's text is pasted where it stands: it may be the size of
+  // a whole file. Only text beyond ASCII needs a converted copy.
+  call.editor->clipboard.lend(ClipFormat::Text, [&](std::string_view utf8) {
+    std::string converted;
+    std::string_view text = utf8;
+    if (!CodePage::isAscii(utf8)) text = converted = page.fromUtf8(std::string(utf8));
+    if (text.empty()) {
+      call.editor->screen.message("The clipboard holds no text");
+      return;
+    }
+    removeBlockMarkFirst(call);
+    EngineCall paste{call.engine, call.editor, doc, fn::kPasteText, call.arg1, reinterpret_cast<intptr_t>(&text), 1};
+    pasted = pasteText(paste);
+  });
+  return pasted;
 }
 
 }  // namespace handler

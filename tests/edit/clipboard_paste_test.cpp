@@ -73,7 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
         PasteCase{"LinesOfRunsAmongTypedOnesAndTooLongOnes", {"abcXYZ", "next"}, {1, 3},
                   "1\n2\n\n3\\4\n5\n" + std::string(12, 'L') + "\n6\r\n7", kStream,
                   {"abc1", "2", "", "3\\4", "5", "LLLLLLLLL", "LLL", "6", "7XYZ", "next"},
-                  {{opt::kLongestLine, 10}}}),
+                  {{opt::kLongestLine, 10}}},
+        PasteCase{"BackslashOnANewLineTypesOverInReplaceMode", {"abcdef"}, {1, 1}, "X\n\\Y", kTypeOver,
+                  {"aX", "\\Yef"}, {{opt::kInsertMode, 0}}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(PasteText, ALargePasteUndoesToTheTextBefore) {
