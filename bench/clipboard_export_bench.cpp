@@ -20,6 +20,7 @@
 #include "edit/keyword_sets.h"
 #include "edit/registry.h"
 #include "edit/syntax_colouring.h"
+#include "edit/undo_ring.h"
 #include "platform/event_loop.h"
 #include "platform/memory_console.h"
 #include "platform/piped_program.h"
@@ -48,13 +49,14 @@ const std::string& sampleFile() {
   return sample.path;
 }
 
-// An editor with its clipboard in the editor's own store, and the colouring
-// with the shipped keyword sets.
+// An editor with its clipboard in the editor's own store, undo recorded as
+// the editor records it, and the colouring with the shipped keyword sets.
 struct Session {
   Session() : editor(console, loop), sets(TARN_DATA_SOURCE_DIR "/"), colouring(editor, sets) {
     unsetenv("DISPLAY");
     unsetenv("WAYLAND_DISPLAY");
     editor.engine.setRegistry(editRegistry());
+    editor.engine.setUndoFactory([] { return std::make_unique<UndoRing>(); });
   }
   // The sample file, current.
   Document& load() {

@@ -40,9 +40,9 @@ LineIndex nearestInRange(Line*& end, LineIndex n, int step) {
   return n;
 }
 
-// A number of a line after another line was linked in at index.
-void shiftForInsert(LineIndex& number, LineIndex index) {
-  if (number >= index) ++number;
+// A number of a line after count lines were linked in at index.
+void shiftForInsert(LineIndex& number, LineIndex index, int count) {
+  if (number >= index) number += count;
 }
 
 // The place of something that stood on a deleted line: the line that
@@ -138,17 +138,26 @@ void Document::insertAfterCurrent(Line* line) {
   link(line, next);
   if (!current) first = line;
   if (current == last || !last) last = line;
-  lineLinked(line, current ? currentLineNumber + 1 : kFirstLine);
+  linesLinked({&line, 1}, current ? currentLineNumber + 1 : kFirstLine);
 }
 
 void Document::insertAfter(Line* where, Line* line) {
   if (where == current) return insertAfterCurrent(line);
+  insertAfter(where, {&line, 1});
+}
+
+void Document::insertAfter(Line* where, std::span<Line* const> lines) {
+  if (lines.empty()) return;
   LineIndex index = indexOf(where) + 1;
   Line* next = where->next();
-  link(where, line);
-  link(line, next);
-  if (where == last) last = line;
-  lineLinked(line, index);
+  Line* prev = where;
+  for (Line* line : lines) {
+    link(prev, line);
+    prev = line;
+  }
+  link(prev, next);
+  if (where == last) last = prev;
+  linesLinked(lines, index);
 }
 
 void Document::insertBeforeCurrent(Line* line) {
@@ -157,31 +166,37 @@ void Document::insertBeforeCurrent(Line* line) {
   link(line, current);
   if (current == first || !first) first = line;
   if (!current) last = line;
-  lineLinked(line, current ? currentLineNumber : kFirstLine);
+  linesLinked({&line, 1}, current ? currentLineNumber : kFirstLine);
 }
 
-// Everything numbered from index on moves down by one line.
-void Document::lineLinked(Line* line, LineIndex index) {
-  ++lineCount;
-  if (line->length > longestLine) longestLine = line->length;
-  if (holdsTab(line->view())) line->flags |= lineflag::kHasTab;
-  if (current && current != line) shiftForInsert(currentLineNumber, index);
-  if (view.topLine) shiftForInsert(view.topLineNumber, index);
+// Lines linked in from index on, in their order: everything numbered from
+// index on moves down by as many lines.
+void Document::linesLinked(std::span<Line* const> lines, LineIndex index) {
+  const int count = static_cast<int>(lines.size());
+  lineCount += count;
+  for (Line* line : lines) {
+    if (line->length > longestLine) longestLine = line->length;
+    if (holdsTab(line->view())) line->flags |= lineflag::kHasTab;
+  }
+  if (current && std::find(lines.begin(), lines.end(), current) == lines.end())
+    shiftForInsert(currentLineNumber, index, count);
+  if (view.topLine) shiftForInsert(view.topLineNumber, index, count);
   for (Bookmark& b : bookmarks)
-    if (b.isSet()) shiftForInsert(b.lineNumber, index);
+    if (b.isSet()) shiftForInsert(b.lineNumber, index, count);
   if (mark.type) {
-    shiftForInsert(mark.firstLineNumber, index);
-    shiftForInsert(mark.lastLineNumber, index);
+    shiftForInsert(mark.firstLineNumber, index, count);
+    shiftForInsert(mark.lastLineNumber, index, count);
   }
-  if (anchor.isSet()) shiftForInsert(anchor.lineNumber, index);
+  if (anchor.isSet()) shiftForInsert(anchor.lineNumber, index, count);
   if (range.first) {
-    shiftForInsert(range.firstNumber, index);
-    shiftForInsert(range.lastNumber, index);
+    shiftForInsert(range.firstNumber, index, count);
+    shiftForInsert(range.lastNumber, index, count);
   }
-  known_ = line;
-  knownIndex_ = index;
+  known_ = lines.back();
+  knownIndex_ = index + (count - 1);
   changed();
-  for (ChangeObserver* o : observers_) o->lineInserted(*this, *line, index);
+  for (int k = 0; k < count; ++k)
+    for (ChangeObserver* o : observers_) o->lineInserted(*this, *lines[static_cast<size_t>(k)], index + k);
 }
 
 void Document::setLength(Line& line, uint32_t n) {

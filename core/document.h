@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -179,6 +180,10 @@ struct Document {
   void insertBeforeCurrent(Line* line);
   // Links a new line right after a line of the document.
   void insertAfter(Line* where, Line* line);
+  // Links new lines in after a line of the document, in their order: what
+  // as many insertAfter calls leave, with what stands below moved once.
+  // The observers hear of each line, in order, once all are in.
+  void insertAfter(Line* where, std::span<Line* const> lines);
   void insertCharacters(Line& line, uint32_t column, std::string_view text);
   void deleteCharacters(Line& line, uint32_t column, uint32_t n);
   // Types text over the bytes from column on; the line must hold them.
@@ -225,7 +230,7 @@ struct Document {
   LineIndex lastIndex() const { return LineIndex(lineCount); }
 
  private:
-  void lineLinked(Line* line, LineIndex index);
+  void linesLinked(std::span<Line* const> lines, LineIndex index);
   void moveOffLine(Line* line, LineIndex index);
   LineIndex renumberAfterRelink(LineIndex afterIndex, const std::vector<Line*>& lines,
                                 const std::vector<LineIndex>& previous);

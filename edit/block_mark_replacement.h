@@ -4,7 +4,11 @@
 
 namespace tarn {
 
+struct Document;
 struct EngineCall;
+
+// Whether typing into the file removes its block mark first.
+bool typingRemovesBlockMark(const Document& doc);
 
 // With behaviour bit 1 and a block mark in the file: the marked text is
 // deleted (into the line buffer) when the cursor line lies within the

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "core/function_codes.h"
 #include "core/options.h"
@@ -25,12 +26,20 @@ const CodePage& consolePage(const Editor& editor) {
 
 namespace {
 
-// Bytes that go in as part of a run: printable ones, except the backslash.
-bool inRun(char c) { return static_cast<unsigned char>(c) >= 32 && c != '\\'; }
+// Bytes that go in as part of a run: printable ones, except the backslash
+// when it is to be typed.
+bool inRun(char c, bool backslash) { return static_cast<unsigned char>(c) >= 32 && (backslash || c != '\\'); }
+
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// Where the text goes on after the line end at i; CR LF is one line end.
+size_t afterLineEnd(std::string_view text, size_t i) {
+  return i + (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1);
+}
 
 // Where the run that starts at from ends; eight bytes are looked at a time
-// while none of them is a control byte or a backslash.
-size_t runEnd(std::string_view text, size_t from) {
+// while none of them is a control byte or a backslash that is typed.
+size_t runEnd(std::string_view text, size_t from, bool backslash) {
   constexpr uint64_t kOnes = 0x0101010101010101u, kHigh = 0x8080808080808080u;
   size_t i = from;
   for (; i + 8 <= text.size(); i += 8) {
@@ -38,10 +47,10 @@ size_t runEnd(std::string_view text, size_t from) {
     std::memcpy(&word, text.data() + i, 8);
     uint64_t backslashes = word ^ (kOnes * '\\');
     bool control = ((word - kOnes * 32) & ~word & kHigh) != 0;
-    bool backslash = ((backslashes - kOnes) & ~backslashes & kHigh) != 0;
-    if (control || backslash) break;
+    bool typed = !backslash && ((backslashes - kOnes) & ~backslashes & kHigh) != 0;
+    if (control || typed) break;
   }
-  while (i < text.size() && inRun(text[i])) ++i;
+  while (i < text.size() && inRun(text[i], backslash)) ++i;
   return i;
 }
 
@@ -69,22 +78,22 @@ class Paste {
  public:
   Paste(EngineCall& call, bool typeOver, bool block)
       : call_(call), doc_(call.doc), rule_(columnRule(call)), typeOver_(typeOver), block_(block),
-        startColumn_(call.doc.cursorColumn) {}
+        startColumn_(call.doc.cursorColumn), backslashInLines_(!typeOver && !typingRemovesBlockMark(call.doc)) {}
 
   void run(std::string_view text) {
     for (size_t i = 0; i < text.size();) {
-      if (inRun(text[i])) {
-        size_t end = runEnd(text, i);
+      if (inRun(text[i], false)) {
+        size_t end = runEnd(text, i, false);
         insertRun(text.substr(i, end - i));
         i = end;
-      } else if (text[i] == '\r' || text[i] == '\n') {
-        // CR LF is one line end.
-        i += text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
-        size_t end = runEnd(text, i);
-        if (!block_ && end - i < static_cast<size_t>(longestLine(doc_)) && lineEndWith(text.substr(i, end - i)))
+      } else if (isLineEnd(text[i])) {
+        size_t end = block_ ? i : linesOfRuns(text, i);
+        if (end != i && lineEndsWith(runs_)) {
           i = end;
-        else
+        } else {
+          i = afterLineEnd(text, i);
           lineEnd();
+        }
       } else {
         EngineCall typed{call_.engine, call_.editor, doc_, fn::kTypeChar, static_cast<unsigned char>(text[i]), 0, 1};
         handler::typeCharacter(typed);
@@ -133,25 +142,48 @@ class Paste {
     return true;
   }
 
-  // A stream's line end with the run that follows it: the new line is made
-  // with its text at once, as Enter and the run's insertion would leave it.
-  bool lineEndWith(std::string_view run) {
+  // The line ends from i on that are each followed by a run shorter than
+  // the longest line, those runs kept in runs_; returns where they end.
+  // Such a run may hold backslashes when typing them would only insert them.
+  // A few thousand lines at a time: their text is still at hand in the
+  // cache when the document looks at it.
+  size_t linesOfRuns(std::string_view text, size_t i) {
+    constexpr size_t kLinesAtOnce = 2048;
+    runs_.clear();
+    const auto longest = static_cast<size_t>(longestLine(doc_));
+    while (i < text.size() && isLineEnd(text[i]) && runs_.size() < kLinesAtOnce) {
+      size_t start = afterLineEnd(text, i);
+      size_t end = runEnd(text, start, backslashInLines_);
+      if (end - start >= longest) break;
+      runs_.push_back(text.substr(start, end - start));
+      i = end;
+    }
+    return i;
+  }
+
+  // A stream's line ends, each with the run that follows it: the new lines
+  // are made with their text and go in at once, as Enter and each run's
+  // insertion would leave them; the rest of the cursor line goes after the
+  // last run.
+  bool lineEndsWith(const std::vector<std::string_view>& runs) {
     if (!mayAddLines(call_)) return false;
     Line& line = *doc_.current;
     std::string_view text = line.view();
     size_t at = std::min(positionAt(text, doc_.cursorColumn, rule_).index, text.size());
-    Line* next;
+    std::vector<Line*> lines;
+    lines.reserve(runs.size());
+    for (size_t k = 0; k + 1 < runs.size(); ++k) lines.push_back(makeLine(runs[k]));
     if (at == text.size()) {
-      next = makeLine(run);
+      lines.push_back(makeLine(runs.back()));
     } else {
-      std::string joined(run);
+      std::string joined(runs.back());
       joined += text.substr(at);
-      next = makeLine(joined);
+      lines.push_back(makeLine(joined));
       doc_.deleteCharacters(line, static_cast<uint32_t>(at), static_cast<uint32_t>(text.size() - at));
     }
-    doc_.insertAfterCurrent(next);
-    moveCursorTo(doc_, next, doc_.currentLineNumber + 1);
-    doc_.cursorColumn = static_cast<int>(run.size());
+    doc_.insertAfter(&line, lines);
+    moveCursorTo(doc_, lines.back(), doc_.currentLineNumber + static_cast<int>(lines.size()));
+    doc_.cursorColumn = static_cast<int>(runs.back().size());
     return true;
   }
 
@@ -161,6 +193,8 @@ class Paste {
   bool typeOver_;
   bool block_;
   int startColumn_;
+  bool backslashInLines_;
+  std::vector<std::string_view> runs_;
 };
 
 }  // namespace
@@ -190,15 +224,23 @@ int copyFromClipboard(EngineCall& call) {
   Document& doc = call.doc;
   if (!mayEditCurrent(doc)) return refuseChange(call);
   if (!call.editor) return 0;
-  std::string text = consolePage(*call.editor).fromUtf8(call.editor->clipboard.read(ClipFormat::Text));
-  if (text.empty()) {
-    call.editor->screen.message("The clipboard holds no text");
-    return 0;
-  }
-  removeBlockMarkFirst(call);
-  std::string_view view = text;
-  EngineCall paste{call.engine, call.editor, doc, fn::kPasteText, call.arg1, reinterpret_cast<intptr_t>(&view), 1};
-  return pasteText(paste);
+  const CodePage& page = consolePage(*call.editor);
+  int pasted = 0;
+  // The clipboard's text is pasted where it stands: it may be the size of
+  // a whole file. Only text beyond ASCII needs a converted copy.
+  call.editor->clipboard.lend(ClipFormat::Text, [&](std::string_view utf8) {
+    std::string converted;
+    std::string_view text = utf8;
+    if (!CodePage::isAscii(utf8)) text = converted = page.fromUtf8(std::string(utf8));
+    if (text.empty()) {
+      call.editor->screen.message("The clipboard holds no text");
+      return;
+    }
+    removeBlockMarkFirst(call);
+    EngineCall paste{call.engine, call.editor, doc, fn::kPasteText, call.arg1, reinterpret_cast<intptr_t>(&text), 1};
+    pasted = pasteText(paste);
+  });
+  return pasted;
 }
 
 }  // namespace handler

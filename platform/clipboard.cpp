@@ -29,9 +29,15 @@ void Clipboard::copy(const ClipboardContent& content) {
 }
 
 std::string Clipboard::read(ClipFormat format) {
+  std::string text;
+  lend(format, [&](std::string_view lent) { text = lent; });
+  return text;
+}
+
+void Clipboard::lend(ClipFormat format, const std::function<void(std::string_view)>& use) {
   for (auto& way : ways_)
-    if (auto text = way->read(format)) return *text;
-  return *store_.read(format);
+    if (auto text = way->read(format)) return use(*text);
+  use(store_.text(format));
 }
 
 }  // namespace tarn

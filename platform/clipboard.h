@@ -4,8 +4,10 @@
 // the terminal's own clipboard (copying only). The editor's own store keeps
 // every copy as well and answers a paste when no other way can.
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/clipboard_provider.h"
@@ -30,6 +32,9 @@ class Clipboard {
   void copy(const ClipboardContent& content);
   // The clipboard's text in a form; empty when it holds none.
   std::string read(ClipFormat format);
+  // The same, lent to `use` for the length of the call: the editor's own
+  // store lends its copy as it stands, however long it is.
+  void lend(ClipFormat format, const std::function<void(std::string_view)>& use);
 
  private:
   std::vector<std::unique_ptr<ClipboardProvider>> ways_;

@@ -13,6 +13,8 @@ class ClipboardStore : public ClipboardProvider {
     return true;
   }
   std::optional<std::string> read(ClipFormat format) override { return content_.in(format); }
+  // The same, without a copy.
+  const std::string& text(ClipFormat format) const { return content_.in(format); }
 
  private:
   ClipboardContent content_;

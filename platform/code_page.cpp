@@ -150,8 +150,10 @@ std::string CodePage::toUtf8(std::string_view bytes) const {
   return out;
 }
 
+bool CodePage::isAscii(std::string_view text) { return asciiEnd(text, 0) == text.size(); }
+
 std::string CodePage::fromUtf8(std::string text) const {
-  if (asciiEnd(text, 0) == text.size()) return text;
+  if (isAscii(text)) return text;
   std::string out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size();) {

@@ -34,6 +34,8 @@ class CodePage {
   // lacks, and a byte that is no UTF-8, becomes '?'. ASCII text is handed
   // back as it came.
   std::string fromUtf8(std::string text) const;
+  // Whether UTF-8 text is all ASCII, which every page takes as it is.
+  static bool isAscii(std::string_view text);
 
  private:
   CodePage(int number, const char32_t* upperHalf);

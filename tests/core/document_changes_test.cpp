@@ -169,6 +169,85 @@ TEST_F(DocumentChanges, LinesGoInAfterAnyLine) {
   EXPECT_EQ(recorder.seen, (std::vector<std::string>{"line+ 7 f", "line+ 3 a2"}));
 }
 
+// Lines a to e with something standing on each of them, as the bulk and
+// the one-by-one insertion tests set them.
+struct PlacedDocument {
+  PlacedDocument() {
+    for (const char* text : {"a", "b", "c", "d", "e"}) doc.appendLine(makeLine(text));
+    doc.addSentinels();
+    doc.addObserver(recorder);
+    auto line = [&](int n) { return doc.lineAt(LineIndex(n)); };
+    doc.current = line(4);
+    doc.currentLineNumber = LineIndex(4);
+    doc.view.topLine = line(3);
+    doc.view.topLineNumber = LineIndex(3);
+    for (int n = 2; n <= 6; ++n) doc.bookmarks[static_cast<size_t>(n)] = Bookmark{line(n), 0, LineIndex(n)};
+    doc.mark = Mark{2, 0, line(3), 0, LineIndex(3), line(5), 1, LineIndex(5)};
+    doc.anchor = LinePlace{line(6), 0, LineIndex(6)};
+    for (int n : {2, 5}) line(n)->flags |= lineflag::kInRange;
+    doc.range = OperationRange{LineIndex(2), LineIndex(5), line(2), line(5), 2};
+  }
+  // Every number that stands for a line, with the line found at it.
+  std::vector<std::pair<int, const Line*>> places() const {
+    std::vector<std::pair<int, const Line*>> found;
+    auto add = [&](LineIndex n, const Line* line) {
+      found.emplace_back(n.value(), line);
+      EXPECT_EQ(doc.lineAt(n), line) << "number " << n.value();
+    };
+    add(doc.currentLineNumber, doc.current);
+    add(doc.view.topLineNumber, doc.view.topLine);
+    for (const Bookmark& b : doc.bookmarks)
+      if (b.isSet()) add(b.lineNumber, b.line);
+    add(doc.mark.firstLineNumber, doc.mark.firstLine);
+    add(doc.mark.lastLineNumber, doc.mark.lastLine);
+    add(doc.anchor.lineNumber, doc.anchor.line);
+    add(doc.range.firstNumber, doc.range.first);
+    add(doc.range.lastNumber, doc.range.last);
+    return found;
+  }
+  std::vector<std::string> text() const {
+    std::vector<std::string> lines;
+    for (Line* l = doc.first; l; l = l->next()) lines.emplace_back(l->view());
+    return lines;
+  }
+
+  Document doc{1, 0, kDefaultOptions};
+  Recorder recorder;
+};
+
+TEST(DocumentBulkInsert, LeavesWhatAsManySingleInsertsLeave) {
+  // After the top-of-file line, a line above the cursor, the cursor line,
+  // a line below it, and the last text line.
+  for (int after : {1, 3, 4, 5, 6}) {
+    SCOPED_TRACE(after);
+    PlacedDocument bulk, single;
+    const std::vector<std::string> texts{"x\ty", std::string(300, 'z'), ""};
+    std::vector<Line*> lines;
+    for (const std::string& text : texts) lines.push_back(makeLine(text));
+    bulk.doc.insertAfter(bulk.doc.lineAt(LineIndex(after)), lines);
+    Line* where = single.doc.lineAt(LineIndex(after));
+    for (const std::string& text : texts) {
+      Line* line = makeLine(text);
+      single.doc.insertAfter(where, line);
+      where = line;
+    }
+    EXPECT_EQ(bulk.text(), single.text());
+    EXPECT_EQ(bulk.recorder.seen, single.recorder.seen);
+    std::vector<std::pair<int, std::string>> bulkPlaces, singlePlaces;
+    for (auto [n, line] : bulk.places()) bulkPlaces.emplace_back(n, line->view());
+    for (auto [n, line] : single.places()) singlePlaces.emplace_back(n, line->view());
+    EXPECT_EQ(bulkPlaces, singlePlaces);
+    EXPECT_EQ(bulk.doc.lineCount, single.doc.lineCount);
+    EXPECT_EQ(bulk.doc.longestLine, 300u);
+    EXPECT_TRUE(lines[0]->flags & lineflag::kHasTab);
+    EXPECT_EQ(bulk.doc.indexOf(lines[2]), LineIndex(after + 3));
+    if (after == 6) {
+      EXPECT_EQ(bulk.doc.lastText(), lines[2]);
+    }
+    EXPECT_TRUE(bulk.doc.hasUncountedChanges());
+  }
+}
+
 TEST_F(DocumentChanges, TabsExpandedAndGivenBackAreToldButNotCounted) {
   doc.insertCharacters(*doc.current, 0, "1");
   Line& d = *doc.lineAt(LineIndex(5));

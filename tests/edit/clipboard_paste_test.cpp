@@ -69,8 +69,37 @@ INSTANTIATE_TEST_SUITE_P(
         PasteCase{"NoWordWrapWhilePasting", {""}, {1, 0}, std::string(40, 'a') + " " + std::string(44, 'b') + "\t",
                   kStream, {std::string(40, 'a') + " " + std::string(44, 'b') + "   "}, {{opt::kWordWrap, 1}}},
         PasteCase{"LongLinesContinueOnTheNextLine", {""}, {1, 0}, "abcdefghijklmno", kStream,
-                  {"abcdefghi", "jklmno"}, {{opt::kLongestLine, 10}}}),
+                  {"abcdefghi", "jklmno"}, {{opt::kLongestLine, 10}}},
+        PasteCase{"LinesOfRunsAmongTypedOnesAndTooLongOnes", {"abcXYZ", "next"}, {1, 3},
+                  "1\n2\n\n3\\4\n5\n" + std::string(12, 'L') + "\n6\r\n7", kStream,
+                  {"abc1", "2", "", "3\\4", "5", "LLLLLLLLL", "LLL", "6", "7XYZ", "next"},
+                  {{opt::kLongestLine, 10}}},
+        PasteCase{"BackslashOnANewLineTypesOverInReplaceMode", {"abcdef"}, {1, 1}, "X\n\\Y", kTypeOver,
+                  {"aX", "\\Yef"}, {{opt::kInsertMode, 0}}}),
     [](const auto& info) { return info.param.name; });
+
+TEST(PasteText, ALargePasteUndoesToTheTextBefore) {
+  EditFixture f({"abcXYZ", "next"});
+  f.place({1, 3});
+  f.doc->bookmarks[0] = Bookmark{f.doc->lineAt(LineIndex(3)), 2, LineIndex(3)};
+  const UndoState before = undoState(f);
+  std::string text;
+  std::vector<std::string> after;
+  for (int i = 0; i < 5000; ++i) {
+    std::string line = i % 7 == 3 ? "a\\b" + std::to_string(i) : "line " + std::to_string(i);
+    text += line + "\n";
+    after.push_back(line);
+  }
+  after.front().insert(0, "abc");
+  after.push_back("XYZ");
+  after.push_back("next");
+  std::string_view view = text;
+  ASSERT_EQ(f.send(fn::kPasteText, 0, reinterpret_cast<intptr_t>(&view)), 1);
+  EXPECT_EQ(f.text(), after);
+  EXPECT_EQ(f.doc->bookmarks[0].lineNumber, LineIndex(5003));
+  EXPECT_EQ(f.doc->lineAt(LineIndex(5003))->view(), "next");
+  expectUndoAndRedo(f, before);
+}
 
 TEST(PasteText, RefusedOnReadOnlyFilesAndEmptyText) {
   EditFixture f({"abc"});
