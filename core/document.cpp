@@ -20,6 +20,17 @@ void link(Line* a, Line* b) {
   if (b) b->setPrev(a);
 }
 
+// Links lines in between `after` and the line that follows it, in their order.
+void linkInAfter(Line* after, std::span<Line* const> lines) {
+  Line* next = after->next();
+  Line* prev = after;
+  for (Line* line : lines) {
+    link(prev, line);
+    prev = line;
+  }
+  link(prev, next);
+}
+
 bool holdsTab(std::string_view text) { return text.find('\t') != std::string_view::npos; }
 
 // A line's has-tab flag after text left it.
@@ -149,14 +160,8 @@ void Document::insertAfter(Line* where, Line* line) {
 void Document::insertAfter(Line* where, std::span<Line* const> lines) {
   if (lines.empty()) return;
   LineIndex index = indexOf(where) + 1;
-  Line* next = where->next();
-  Line* prev = where;
-  for (Line* line : lines) {
-    link(prev, line);
-    prev = line;
-  }
-  link(prev, next);
-  if (where == last) last = prev;
+  linkInAfter(where, lines);
+  if (where == last) last = lines.back();
   linesLinked(lines, index);
 }
 
@@ -399,13 +404,7 @@ void Document::relinkLines(Line* after, LineIndex afterIndex, const std::vector<
                            const std::vector<LineIndex>& previous) {
   if (lines.empty()) return;
   for (Line* line : lines) link(line->prev(), line->next());
-  Line* tail = after->next();
-  Line* prev = after;
-  for (Line* line : lines) {
-    link(prev, line);
-    prev = line;
-  }
-  link(prev, tail);
+  linkInAfter(after, lines);
   LineIndex to = renumberAfterRelink(afterIndex, lines, previous);
   changed();
   LinesMoved moved{*std::min_element(previous.begin(), previous.end()), to, static_cast<int>(lines.size()),
