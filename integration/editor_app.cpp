@@ -10,9 +10,9 @@
 #include "core/slot_ops.h"
 #include "core/startup_arguments.h"
 #include "edit/registry.h"
-#include "integration/syntax_functions.h"
-#include "integration/clipboard_commands.h"
 #include "edit/undo_ring.h"
+#include "integration/clipboard_commands.h"
+#include "integration/syntax_functions.h"
 #include "platform/directories.h"
 #include "platform/event_loop.h"
 
