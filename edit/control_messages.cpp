@@ -93,14 +93,15 @@ int keyDown(EngineCall& call) {
   return result;
 }
 
-// Backspace was done by its key-down message; Enter breaks the line, Tab
-// is the tab function; other control characters type nothing.
+// The word under the pointer becomes a character mark.
 int pointerDoubleClick(EngineCall& call) {
   int result = pointerPress(call);
   if (result) getWord(call);
   return result;
 }
 
+// Backspace was done by its key-down message; Enter breaks the line, Tab
+// is the tab function; other control characters type nothing.
 int character(EngineCall& call) {
   auto byte = static_cast<unsigned char>(call.arg1);
   if (call.arg1 != byte) return 0;

@@ -19,20 +19,6 @@ void spliceLine(Document& doc, Line& line, uint32_t column, uint32_t n, std::str
     doc.deleteCharacters(line, column + common, n - common);
 }
 
-// Links a new line holding text after line (numbered number); the cursor
-// keeps its line.
-Line* addLineAfter(Document& doc, Line* line, LineIndex number, std::string_view text) {
-  Line* current = doc.current;
-  LineIndex currentNumber = doc.currentLineNumber;
-  doc.current = line;
-  doc.currentLineNumber = number;
-  Line* fresh = makeLine(text);
-  doc.insertAfterCurrent(fresh);
-  doc.current = current;
-  doc.currentLineNumber = currentNumber > number ? currentNumber + 1 : currentNumber;
-  return fresh;
-}
-
 }  // namespace
 
 TextPlace spliceMatch(Document& doc, Line* line, LineIndex number, const TextSpan& span, std::string_view text) {
@@ -67,7 +53,9 @@ TextPlace spliceMatch(Document& doc, Line* line, LineIndex number, const TextSpa
   while (feed != std::string_view::npos) {
     size_t next = text.find('\n', feed + 1);
     std::string_view piece = text.substr(feed + 1, next == std::string_view::npos ? next : next - feed - 1);
-    end = {addLineAfter(doc, end.line, end.number, piece), end.number + 1, static_cast<int>(piece.size())};
+    Line* fresh = makeLine(piece);
+    doc.insertAfter(end.line, fresh);
+    end = {fresh, end.number + 1, static_cast<int>(piece.size())};
     feed = next;
   }
   doc.insertCharacters(*end.line, end.line->length, tail);
