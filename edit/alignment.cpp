@@ -113,6 +113,14 @@ EngineCall onMarkHolder(const EngineCall& call, Document& holder) {
   return {call.engine, call.editor, holder, call.code, call.arg1, call.arg2, call.repeat};
 }
 
+// After work on the marked lines: a character or block mark keeps its
+// columns, and the whole file is painted again.
+void markedLinesChanged(EngineCall& call, Document& holder, const MarkRecord& before) {
+  setColumnsBack(call.engine.marks(), holder, before);
+  holder.flags |= docflag::kRepaintAll;
+  call.engine.marks().setChanged();
+}
+
 int markToTabStop(EngineCall& call, TabWay way) {
   Document* holder = changeableMarkHolder(call);
   if (!holder) return 0;
@@ -122,9 +130,7 @@ int markToTabStop(EngineCall& call, TabWay way) {
   // mark's lines, a block's left column, a character mark's start column on
   // its first line and column 0 on the others.
   bool moved = alignToTabStop(onMark, *markScope(*holder, MarkColumns::MarkedParts), way);
-  setColumnsBack(call.engine.marks(), *holder, before);
-  holder->flags |= docflag::kRepaintAll;
-  call.engine.marks().setChanged();
+  markedLinesChanged(call, *holder, before);
   return moved;
 }
 
@@ -154,9 +160,7 @@ int alignMark(EngineCall& call) {
   EngineCall onMark = onMarkHolder(call, *holder);
   MarkRecord before = markRecordOf(*holder);
   alignToColumn(onMark, *markScope(*holder, MarkColumns::WholeLines), call.doc.cursorColumn);
-  setColumnsBack(call.engine.marks(), *holder, before);
-  holder->flags |= docflag::kRepaintAll;
-  call.engine.marks().setChanged();
+  markedLinesChanged(call, *holder, before);
   return 1;
 }
 
@@ -194,9 +198,7 @@ int alignBlock(EngineCall& call) {
     if (&line == doc.current && doc.cursorColumn > block.first)
       doc.cursorColumn = std::max(doc.cursorColumn - removed, block.first);
   });
-  setColumnsBack(call.engine.marks(), doc, before);
-  doc.flags |= docflag::kRepaintAll;
-  call.engine.marks().setChanged();
+  markedLinesChanged(call, doc, before);
   return 1;
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "core/engine.h"
 #include "core/settings.h"
@@ -15,6 +17,12 @@ namespace tarn {
 
 namespace {
 
+// Bytes a trim takes out of a text.
+struct ByteRun {
+  size_t at;
+  size_t count;
+};
+
 // Squeezes each run of blanks in [from, end) to its first blank.
 void squeezeBlanks(std::string_view text, size_t from, size_t end, std::vector<ByteRun>& runs) {
   for (size_t i = from; i < end;) {
@@ -27,6 +35,26 @@ void squeezeBlanks(std::string_view text, size_t from, size_t end, std::vector<B
     if (run - i > 1) runs.push_back({i + 1, run - i - 1});
     i = run;
   }
+}
+
+// What the trim bits take out of a text, left to right.
+std::vector<ByteRun> trimmedRuns(std::string_view text, int trimBits) {
+  std::vector<ByteRun> runs;
+  size_t start = 0;
+  if (trimBits & trim::kLeading) {
+    start = firstNonWhite(text);
+    if (start > 0) runs.push_back({0, start});
+  }
+  size_t end = text.size();
+  if (trimBits & trim::kTrailing)
+    while (end > start && text[end - 1] == ' ') --end;
+  if (trimBits & trim::kCompress) {
+    size_t firstNonBlank = start;
+    while (firstNonBlank < end && text[firstNonBlank] == ' ') ++firstNonBlank;
+    squeezeBlanks(text, firstNonBlank, end, runs);
+  }
+  if (end < text.size()) runs.push_back({end, text.size() - end});
+  return runs;
 }
 
 // Bytes of the runs that lie before a place; a place inside a run goes to its start.
@@ -51,6 +79,7 @@ bool trimPart(EngineCall& call, Line& line, ColumnSpan span, int trimBits) {
   if (to <= from.index) return false;
   std::string_view part = text.substr(from.index, to - from.index);
   std::vector<ByteRun> runs = trimmedRuns(part, trimBits);
+  if (runs.empty()) return false;
   bool partEndsInside = to < text.size();
   size_t removed = removedBefore(runs, part.size());
   if (partEndsInside) {
@@ -59,7 +88,6 @@ bool trimPart(EngineCall& call, Line& line, ColumnSpan span, int trimBits) {
     trimText(trimmed, trimBits);
     if (trimmed + std::string(removed, ' ') == part) return false;
   }
-  if (runs.empty()) return false;
   for (ByteRun& run : runs) run.at += from.index;
 
   TextPosition cursor = positionAt(text, doc.cursorColumn, rule);
@@ -73,25 +101,6 @@ bool trimPart(EngineCall& call, Line& line, ColumnSpan span, int trimBits) {
 }
 
 }  // namespace
-
-std::vector<ByteRun> trimmedRuns(std::string_view text, int trimBits) {
-  std::vector<ByteRun> runs;
-  size_t start = 0;
-  if (trimBits & trim::kLeading) {
-    start = firstNonWhite(text);
-    if (start > 0) runs.push_back({0, start});
-  }
-  size_t end = text.size();
-  if (trimBits & trim::kTrailing)
-    while (end > start && text[end - 1] == ' ') --end;
-  if (trimBits & trim::kCompress) {
-    size_t firstNonBlank = start;
-    while (firstNonBlank < end && text[firstNonBlank] == ' ') ++firstNonBlank;
-    squeezeBlanks(text, firstNonBlank, end, runs);
-  }
-  if (end < text.size()) runs.push_back({end, text.size() - end});
-  return runs;
-}
 
 void trimText(std::string& text, int trimBits) {
   std::vector<ByteRun> runs = trimmedRuns(text, trimBits);

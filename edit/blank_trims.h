@@ -2,10 +2,7 @@
 // non-white character, blanks at the end, and runs of blanks after the
 // first non-blank squeezed to one. The bits are those of `linetrim`.
 #pragma once
-#include <cstddef>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "edit/line_scope.h"
 
@@ -13,15 +10,7 @@ namespace tarn {
 
 struct EngineCall;
 
-// Bytes a trim takes out of a text.
-struct ByteRun {
-  size_t at;
-  size_t count;
-};
-
-// What the trim bits take out of a text, left to right.
-std::vector<ByteRun> trimmedRuns(std::string_view text, int trimBits);
-
+// Takes out of a text what the trim bits name.
 void trimText(std::string& text, int trimBits);
 
 // Trims the part of each line of the scope. The text right of a part keeps

@@ -65,13 +65,11 @@ int justifyAll(EngineCall& call) {
   Document& doc = call.doc;
   if (!mayJustify(call)) return 0;
   if (doc.isReadOnly()) return refuseChange(call);
-  for (NumberedLine line{doc.firstText(), firstTextNumber(doc)}; line.line != doc.last;
-       line = {line.line->next(), line.number + 1}) {
-    if (isBlankLine(doc, line.line)) continue;
+  forEachParagraph(doc, [&](NumberedLine first) {
     // Lines near the cursor are found at once by those told of the changes.
-    moveCursorTo(doc, line.line, line.number);
-    line = justifyParagraphFrom(call, line);
-  }
+    moveCursorTo(doc, first.line, first.number);
+    return justifyParagraphFrom(call, first);
+  });
   moveCursorTo(doc, doc.firstText(), firstTextNumber(doc));
   doc.cursorColumn = 0;
   return 1;

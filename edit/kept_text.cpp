@@ -22,36 +22,16 @@ KeptText::Handle KeptText::keep(std::string_view bytes) {
 }
 
 void KeptText::append(Handle handle, std::string_view bytes) {
-  if (bytes.empty()) return;
-  texts_[handle].size += static_cast<uint32_t>(bytes.size());
-  int32_t tail = texts_[handle].tail;
-  if (tail >= 0 && hasFilling_) {
-    // The text ends where the filling chunk does: it grows in place.
-    Piece& last = pieces_[tail];
-    Chunk& chunk = chunks_[last.chunk];
-    if (last.chunk == filling_ && last.offset + last.length == chunk.used) {
-      size_t n = std::min(bytes.size(), kChunkSize - chunk.used);
-      std::memcpy(chunk.bytes.get() + chunk.used, bytes.data(), n);
-      chunk.used += static_cast<uint32_t>(n);
-      chunk.live += static_cast<uint32_t>(n);
-      last.length = static_cast<uint16_t>(last.length + n);
-      bytes.remove_prefix(n);
-      if (bytes.empty()) return;
-    }
-  }
-  int32_t first, last;
-  store(bytes, first, last);
   Text& text = texts_[handle];
-  if (text.tail >= 0)
-    pieces_[text.tail].next = first;
-  else
-    text.head = first;
-  text.tail = last;
+  text.size += static_cast<uint32_t>(bytes.size());
+  int32_t first;
+  store(bytes, first, text.tail);
+  if (text.head < 0) text.head = first;
 }
 
 void KeptText::prepend(Handle handle, std::string_view bytes) {
   if (bytes.empty()) return;
-  int32_t first, last;
+  int32_t first, last = -1;
   store(bytes, first, last);
   Text& text = texts_[handle];
   text.size += static_cast<uint32_t>(bytes.size());
@@ -101,20 +81,23 @@ size_t KeptText::chunkBytes() const {
 }
 
 void KeptText::store(std::string_view bytes, int32_t& first, int32_t& last) {
-  first = last = -1;
+  first = -1;
   while (!bytes.empty()) {
     uint32_t c = fillingChunk();
     Chunk& chunk = chunks_[c];
     size_t n = std::min(bytes.size(), kChunkSize - chunk.used);
     std::memcpy(chunk.bytes.get() + chunk.used, bytes.data(), n);
-    int32_t piece = newPiece(c, chunk.used, static_cast<uint32_t>(n));
+    if (last >= 0 && pieces_[last].chunk == c && pieces_[last].offset + pieces_[last].length == chunk.used) {
+      // The piece before ends where the chunk does: it grows in place.
+      pieces_[last].length = static_cast<uint16_t>(pieces_[last].length + n);
+    } else {
+      int32_t piece = newPiece(c, chunk.used, static_cast<uint32_t>(n));
+      if (last >= 0) pieces_[last].next = piece;
+      if (first < 0) first = piece;
+      last = piece;
+    }
     chunk.used += static_cast<uint32_t>(n);
     chunk.live += static_cast<uint32_t>(n);
-    if (last >= 0)
-      pieces_[last].next = piece;
-    else
-      first = piece;
-    last = piece;
     bytes.remove_prefix(n);
   }
 }

@@ -57,7 +57,9 @@ class KeptText {
     uint32_t live = 0;  // bytes still kept
   };
 
-  // Adds the bytes as a chain of pieces; first and last receive its ends.
+  // Adds the bytes as a chain of pieces after the piece last (-1: none),
+  // which grows in place where the filling chunk goes on from its end.
+  // first receives the first new piece (-1: none), last the final one.
   void store(std::string_view bytes, int32_t& first, int32_t& last);
   int32_t newPiece(uint32_t chunk, uint32_t offset, uint32_t length);
   void freePiece(int32_t piece);

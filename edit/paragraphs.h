@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/document.h"
+#include "edit/cursor_lines.h"
 
 namespace tarn {
 
@@ -18,6 +19,17 @@ struct NumberedLine {
 
 // The last line of the paragraph that goes on from a line that is not blank.
 NumberedLine paragraphEnd(const Document& doc, NumberedLine from);
+
+// Calls each with the first line of every paragraph of the text, top
+// down; each returns the paragraph's last line (as it stands then), below
+// which the walk goes on.
+template <typename Each>
+void forEachParagraph(const Document& doc, Each each) {
+  for (NumberedLine line{doc.firstText(), firstTextNumber(doc)}; line.line != doc.last;
+       line = {line.line->next(), line.number + 1}) {
+    if (!isBlankLine(doc, line.line)) line = each(line);
+  }
+}
 
 // Gives the count lines from first their new texts, line by line, then
 // deletes the lines left over or adds the texts left over below them.

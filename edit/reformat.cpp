@@ -117,11 +117,7 @@ int reformatAll(EngineCall& call) {
   call.engine.marks().removeMark(doc);
   // The cursor is not followed: it goes to the top afterwards.
   moveCursorTo(doc, doc.first, kFirstLine);
-  NumberedLine line{doc.firstText(), firstTextNumber(doc)};
-  while (line.line != doc.last) {
-    if (!isBlankLine(doc, line.line)) line = reformatFrom(call, line, FirstLine::StartsParagraph);
-    line = {line.line->next(), line.number + 1};
-  }
+  forEachParagraph(doc, [&](NumberedLine first) { return reformatFrom(call, first, FirstLine::StartsParagraph); });
   moveCursorTo(doc, doc.firstText(), firstTextNumber(doc));
   doc.cursorColumn = 0;
   return 1;

@@ -280,7 +280,7 @@ void UndoRing::linesMoved(Document& doc, const LinesMoved& moved) {
 // step to go with, or steps to redo that they would cost, they are not
 // kept: the text's history matters more than the buffer's.
 void UndoRing::bufferReplaced(Document& doc, ExchangeableBuffer& buffer, std::unique_ptr<ExchangedContents> previous) {
-  if (replaying_ || !recording(doc) || dropping_) return;
+  if (!recording(doc) || dropping_) return;
   if (!open_ && (current_ < records_.size() || !joinNewestStep(doc))) return;
   int32_t slot = takeSlot(buffers_, freeBuffers_);
   size_t bytes = previous ? previous->size() : 0;
