@@ -57,8 +57,9 @@ std::string htmlClipboardBlock(std::string_view body) {
   };
   fillField(block, "StartHTML", offsetOf("<html>", false));
   fillField(block, "EndHTML", block.size());
-  for (std::string_view name : {"StartFragment", "StartSelection"}) fillField(block, name, offsetOf("<pre>", false));
-  for (std::string_view name : {"EndFragment", "EndSelection"}) fillField(block, name, offsetOf("</pre>", true));
+  const size_t fragmentStart = offsetOf("<pre>", false), fragmentEnd = offsetOf("</pre>", true);
+  for (std::string_view name : {"StartFragment", "StartSelection"}) fillField(block, name, fragmentStart);
+  for (std::string_view name : {"EndFragment", "EndSelection"}) fillField(block, name, fragmentEnd);
   return block;
 }
 
