@@ -1,10 +1,10 @@
 #include "edit/clipboard_block.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 
 #include "core/line_buffer.h"
+#include "core/text_case.h"
 
 namespace tarn {
 
@@ -16,9 +16,8 @@ constexpr std::string_view kHeader =
 
 // Where a tag begins, without regard to case; npos when it is missing.
 size_t findTag(std::string_view text, std::string_view tag) {
-  auto it = std::search(text.begin(), text.end(), tag.begin(), tag.end(), [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-  });
+  auto it = std::search(text.begin(), text.end(), tag.begin(), tag.end(),
+                        [](char a, char b) { return asciiLower(a) == asciiLower(b); });
   return it == text.end() ? std::string_view::npos : static_cast<size_t>(it - text.begin());
 }
 
@@ -57,8 +56,9 @@ std::string htmlClipboardBlock(std::string_view body) {
   };
   fillField(block, "StartHTML", offsetOf("<html>", false));
   fillField(block, "EndHTML", block.size());
-  for (std::string_view name : {"StartFragment", "StartSelection"}) fillField(block, name, offsetOf("<pre>", false));
-  for (std::string_view name : {"EndFragment", "EndSelection"}) fillField(block, name, offsetOf("</pre>", true));
+  const size_t fragmentStart = offsetOf("<pre>", false), fragmentEnd = offsetOf("</pre>", true);
+  for (std::string_view name : {"StartFragment", "StartSelection"}) fillField(block, name, fragmentStart);
+  for (std::string_view name : {"EndFragment", "EndSelection"}) fillField(block, name, fragmentEnd);
   return block;
 }
 

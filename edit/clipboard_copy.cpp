@@ -29,17 +29,18 @@ std::string utf8Text(Editor& editor, const MarkedText& marked) {
   return consolePage(editor).toUtf8(clipboardText(marked));
 }
 
-// What one form of the clipboard gets: the marked text, after the text the
-// clipboard holds in that form when appending. An HTML block keeps one
-// header, before the whole.
-std::string formBlock(Editor& editor, ClipFormat form, const std::string& text, bool append) {
-  std::string block;
-  if (append) {
-    std::string old = editor.clipboard.read(form);
-    block = form == ClipFormat::Html ? std::string(htmlClipboardBody(old)) : old;
-  }
+// What one form of the clipboard gets: the marked text after old, the text
+// appended to (empty when not appending). An HTML block keeps one header,
+// before the whole.
+std::string formBlock(ClipFormat form, const std::string& old, const std::string& text) {
+  std::string block = form == ClipFormat::Html ? std::string(htmlClipboardBody(old)) : old;
   block += text;
   return form == ClipFormat::Html ? htmlClipboardBlock(block) : block;
+}
+
+// What the clipboard holds in a form, when appending to it.
+std::string appendedTo(Editor& editor, ClipFormat form, bool append) {
+  return append ? editor.clipboard.read(form) : std::string();
 }
 
 // The rich form a document's text goes in besides the plain text: HTML for
@@ -60,9 +61,10 @@ void putOnClipboard(Editor& editor, const SyntaxColouring& colouring, const Mark
                     const Document* current, bool append) {
   std::string text = utf8Text(editor, marked);
   ClipboardContent content;
-  content.text = formBlock(editor, ClipFormat::Text, text, append);
+  content.text = formBlock(ClipFormat::Text, appendedTo(editor, ClipFormat::Text, append), text);
   if (current)
-    if (auto rich = richFormOf(editor, colouring, *current)) content.in(*rich) = formBlock(editor, *rich, text, append);
+    if (auto rich = richFormOf(editor, colouring, *current))
+      content.in(*rich) = formBlock(*rich, appendedTo(editor, *rich, append), text);
   editor.clipboard.copy(content);
 }
 
@@ -89,12 +91,19 @@ int copyToClipboard(EngineCall& call) {
   ClipFormat form = call.arg1 & clipbits::kHtml  ? ClipFormat::Html
                     : call.arg1 & clipbits::kRtf ? ClipFormat::Rtf
                                                  : ClipFormat::Text;
-  // The text form starts the clipboard afresh; a rich form joins the others.
+  const bool append = call.arg1 & clipbits::kAppend;
+  // The text form starts the clipboard afresh; a rich form joins the others,
+  // which are read once.
   ClipboardContent content;
-  if (form != ClipFormat::Text)
+  std::string old;
+  if (form != ClipFormat::Text) {
     for (ClipFormat kept : {ClipFormat::Text, ClipFormat::Html, ClipFormat::Rtf})
       content.in(kept) = editor.clipboard.read(kept);
-  content.in(form) = formBlock(editor, form, utf8Text(editor, *marked), call.arg1 & clipbits::kAppend);
+    if (append) old = content.in(form);
+  } else {
+    old = appendedTo(editor, form, append);
+  }
+  content.in(form) = formBlock(form, old, utf8Text(editor, *marked));
   editor.clipboard.copy(content);
   return 1;
 }

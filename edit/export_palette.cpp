@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "edit/token_classes.h"
+#include "edit/class_colours.h"
 
 namespace tarn {
 
@@ -17,11 +17,12 @@ constexpr std::string_view kColourNames[16] = {"000000", "00007f", "007f00", "00
 ExportPalette::ExportPalette(const Settings& settings, int keywordSet) : text_{settings.colours[0], settings.colours[1]} {
   byClass_.fill(text_);
   if (keywordSet < 0 || keywordSet >= kSyntaxSets) return;
-  const std::array<int, 12>& pairs = settings.syntax[keywordSet].colours;
-  for (char cls : {token::kKeyword, token::kLaterKeyword, token::kString, token::kNumber, token::kBlockRemark,
-                   token::kLineRemark, token::kSeparator}) {
-    int pair = token::colourPairOf(cls);
-    byClass_[static_cast<unsigned char>(cls)] = {pairs[2 * pair], pairs[2 * pair + 1]};
+  const SyntaxSetSettings& set = settings.syntax[keywordSet];
+  for (size_t c = 0; c < byClass_.size(); ++c) {
+    const auto cls = static_cast<char>(c);
+    if (token::colourPairOf(cls) < 0) continue;
+    const Attribute colours = classAttribute(set, cls, 0);
+    byClass_[c] = {colours >> 4, colours & 0xF};
   }
 }
 

@@ -25,7 +25,7 @@ Clipboard::~Clipboard() {
 void Clipboard::copy(const ClipboardContent& content) {
   for (auto& way : ways_)
     if (way->publish(content)) break;
-  store_.publish(content);
+  kept_ = content;
 }
 
 std::string Clipboard::read(ClipFormat format) {
@@ -37,7 +37,7 @@ std::string Clipboard::read(ClipFormat format) {
 void Clipboard::lend(ClipFormat format, const std::function<void(std::string_view)>& use) {
   for (auto& way : ways_)
     if (auto text = way->read(format)) return use(*text);
-  use(store_.text(format));
+  use(kept_.in(format));
 }
 
 }  // namespace tarn

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "platform/clipboard_provider.h"
-#include "platform/clipboard_store.h"
 
 namespace tarn {
 
@@ -39,7 +38,10 @@ class Clipboard {
  private:
   std::vector<std::unique_ptr<ClipboardProvider>> ways_;
   X11Clipboard* x11_ = nullptr;
-  ClipboardStore store_;
+  // The editor's own copy: it always works, so that copy and paste inside
+  // the editor work on a bare console, and it keeps what went out through a
+  // way that cannot be read back.
+  ClipboardContent kept_;
 };
 
 }  // namespace tarn
