@@ -36,7 +36,7 @@ Outcome runNext(CommandLanguage& l, const std::vector<int>& codes) {
 Outcome writeCommand(CommandLanguage& l, const Invocation& inv) {
   Editor& editor = l.editor();
   std::string name = fileArgument(inv);
-  if (name.empty() || !editor.recorder.hasRecording() || editor.recorder.calls().empty()) return Outcome::done();
+  if (name.empty() || editor.recorder.calls().empty()) return Outcome::done();
   std::ofstream out(name, std::ios::binary | std::ios::trunc);
   out << macroText(editor.recorder.calls(), l.functions(), editor.settings.abbrev);
   out.close();

@@ -143,12 +143,7 @@ void Templates::calculate(const Directive& d) {
   std::optional<double> value = calculator ? calculator->evaluate(stored ? d.value : d.name) : std::nullopt;
   if (!value) return;
   std::string text = calculatedText(*value, d.width);
-  if (stored && !d.name.empty()) {
-    if (d.width)
-      language_.variables().set(d.name, text, *d.width);
-    else
-      language_.variables().set(d.name, text);
-  }
+  if (stored && !d.name.empty()) language_.variables().set(d.name, text, d.width);
   type(text);
 }
 
@@ -159,10 +154,7 @@ void Templates::assign(const Directive& d) {
   Variables& variables = language_.variables();
   std::optional<double> width = d.width;
   if (!width && variables.find(d.value)) width = variables.width(d.value);
-  if (width)
-    variables.set(d.name, valueNamed(d.value), *width);
-  else
-    variables.set(d.name, valueNamed(d.value));
+  variables.set(d.name, valueNamed(d.value), width);
 }
 
 // The prompt offers the variable's value, or for a new one the value given.
@@ -171,11 +163,7 @@ void Templates::input(const Directive& d) {
   Variables& variables = language_.variables();
   const std::string* current = variables.find(d.name);
   std::optional<std::string> answer = ask(d.name, current ? *current : valueNamed(d.value));
-  if (!answer) return;
-  if (d.width)
-    variables.set(d.name, *answer, *d.width);
-  else
-    variables.set(d.name, *answer);
+  if (answer) variables.set(d.name, *answer, d.width);
 }
 
 void Templates::typeVariable(const Directive& d) {
@@ -184,7 +172,7 @@ void Templates::typeVariable(const Directive& d) {
   if (!variables.find(d.name)) {
     std::optional<std::string> answer = ask(d.name, valueNamed(d.value));
     if (!answer) return;
-    variables.set(d.name, *answer, d.width.value_or(0));
+    variables.set(d.name, *answer, d.width);
   }
   type(padded(*variables.find(d.name), d.width.value_or(variables.width(d.name))));
 }

@@ -31,19 +31,12 @@ double Variables::width(std::string_view name) const {
   return e ? e->width : 0;
 }
 
-void Variables::set(std::string_view name, std::string value) {
+void Variables::set(std::string_view name, std::string value, std::optional<double> width) {
   Map& map = mapOf(name);
   auto found = map.find(name);
-  if (found == map.end())
-    map.emplace(name, Entry{std::move(value), 0});
-  else
-    found->second.value = std::move(value);
-}
-
-void Variables::set(std::string_view name, std::string value, double width) {
-  Entry& e = mapOf(name)[std::string(name)];
-  e.value = std::move(value);
-  e.width = width;
+  if (found == map.end()) found = map.emplace(name, Entry{}).first;
+  found->second.value = std::move(value);
+  if (width) found->second.width = *width;
 }
 
 }  // namespace tarn

@@ -6,6 +6,7 @@
 #pragma once
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,10 +18,9 @@ class Variables {
   const std::string* find(std::string_view name) const;
   // The width kept with a variable; 0 when it has none or is not known.
   double width(std::string_view name) const;
-  // Sets the value; a variable made here has no width.
-  void set(std::string_view name, std::string value);
-  // Sets the value and the width.
-  void set(std::string_view name, std::string value, double width);
+  // Sets the value, and the width when one is given: a variable made
+  // without one has none, a known one keeps its own.
+  void set(std::string_view name, std::string value, std::optional<double> width = std::nullopt);
   void forgetLocals() { locals_.clear(); }
 
  private:
