@@ -2,6 +2,7 @@
 # <command:package>... finds the built tarn, installs the peers that are
 # missing and moves into a scratch folder (with an empty profile folder)
 # that is removed at exit. Sets tarn, source (the checkout) and work.
+# measure <command>... prints its elapsed and CPU (user and system) seconds.
 bench_start() {
   source=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
   tarn="$source/$1/tarn"
@@ -20,4 +21,9 @@ bench_start() {
   trap 'rm -rf "$work"' EXIT
   cd "$work"
   mkdir profile
+}
+
+measure() {
+  /usr/bin/time -f "%e %U %S" -o m.txt "$@" >/dev/null 2>&1 || true
+  awk '{ printf "%.2f %.2f\n", $1, $2 + $3 }' m.txt
 }

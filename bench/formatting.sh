@@ -22,18 +22,12 @@ awk 'BEGIN {
   }
 }' > lines.txt
 
-# elapsed and CPU seconds of a command
-seconds() {
-  /usr/bin/time -f "%e %U %S" -o t.txt "$@" >/dev/null 2>&1 || true
-  awk '{ printf "%s %.2f", $1, $2 + $3 }' t.txt
-}
-
 # Seconds of tarn on a terminal that answers nothing, with function strings
 # after the file.
 tarn_seconds() {
   local strings=""
   for s in "$@"; do strings="$strings \"$s\""; done
-  seconds script -qec \
+  measure script -qec \
     "'$tarn' /p./profile/ \"'s oncommand off'\" \"'s linetrim off'\" lines.txt $strings \"[file out.txt]\"" /dev/null
 }
 
@@ -52,8 +46,8 @@ load_save=$(tarn_seconds)
 written() { tr -d '\r' < out.txt; }
 
 # Sorting: byte order, as GNU sort does in the C locale.
-gnu=$(LC_ALL=C seconds sort lines.txt -o sorted.txt)
-vim_sort=$(seconds vim -es -u NONE -c 'sort' -c 'w! out.txt' -c 'q!' lines.txt)
+gnu=$(LC_ALL=C measure sort lines.txt -o sorted.txt)
+vim_sort=$(measure vim -es -u NONE -c 'sort' -c 'w! out.txt' -c 'q!' lines.txt)
 tarn_sort=$(tarn_seconds "[sort]")
 cmp -s <(written) sorted.txt || echo "warning: tarn's sorted file differs from GNU sort's"
 echo "sort of 1,000,000 lines"
@@ -64,8 +58,8 @@ report tarn "$tarn_sort" "$(printf 'tarn/vim %.2f  tarn/GNU sort %.2f' \
 report "tarn load and save alone" "$load_save"
 
 # Reformatting every paragraph at 72 columns.
-fmt_s=$(seconds fmt -w 72 lines.txt)
-vim_fill=$(seconds vim -es -u NONE -c 'set tw=72' -c 'normal gggqG' -c 'w! out.txt' -c 'q!' lines.txt)
+fmt_s=$(measure fmt -w 72 lines.txt)
+vim_fill=$(measure vim -es -u NONE -c 'set tw=72' -c 'normal gggqG' -c 'w! out.txt' -c 'q!' lines.txt)
 tarn_fill=$(tarn_seconds "'s margins 1 72 1'" "[ra]")
 written | awk 'length > 72 && index($0, " ") { bad = 1 } END { exit bad }' || echo "warning: a reformatted line is longer than 72"
 [ "$(written | grep -c .)" -lt "$(grep -c . lines.txt)" ] || echo "warning: reformat all left the lines as they were"

@@ -14,11 +14,6 @@ awk 'BEGIN { for (i = 1; i < 1000000; i++) printf "%07d the quick alpha fox jump
              print "1000000 the quick alpha fox jumps over the lazy zebra" }' > big.txt
 sed 's/alpha/omega/g' big.txt > expected.txt
 
-# elapsed seconds and processor seconds of a command
-measure() {
-  /usr/bin/time -f "%e %U %S" -o m.txt "$@" >/dev/null 2>&1 || true
-  awk '{ printf "%.2f %.2f\n", $1, $2 + $3 }' m.txt
-}
 check() { cmp -s out.txt expected.txt || echo "  warning: $1 did not write the expected text"; rm -f out.txt; }
 
 ratio() { echo "$1 / ($2 + 0.005)" | bc -l; }

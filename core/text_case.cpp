@@ -1,6 +1,7 @@
 #include "core/text_case.h"
 
 #include <algorithm>
+#include <compare>
 
 namespace tarn {
 
@@ -27,9 +28,13 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
 }
 
 void sortNamesIgnoringCase(std::vector<std::string>& names) {
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    const std::string la = lowerCase(a), lb = lowerCase(b);
-    return la != lb ? la < lb : a < b;
+  // Bytes compare unsigned, as strings do; no lowered copy is made per comparison.
+  auto caseless = [](char x, char y) {
+    return static_cast<unsigned char>(asciiLower(x)) <=> static_cast<unsigned char>(asciiLower(y));
+  };
+  std::sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
+    auto order = std::lexicographical_compare_three_way(a.begin(), a.end(), b.begin(), b.end(), caseless);
+    return order != 0 ? order < 0 : a < b;
   });
   names.erase(std::unique(names.begin(), names.end()), names.end());
 }

@@ -89,8 +89,12 @@ void WindowPainter::paintFound(const Line* line, RowCells& out) {
     if (!found) break;
     int start = at + found->first;
     int end = at + found->second;
-    for (size_t x = 0; x < shownBytes_.size() && x < out.attrs.size(); ++x)
-      if (shownBytes_[x] >= start && shownBytes_[x] < end) out.attrs[x] = style_.found;
+    // The shown columns come from the bytes in order.
+    auto first = std::lower_bound(shownBytes_.begin(), shownBytes_.end(), start);
+    auto past = std::lower_bound(first, shownBytes_.end(), end);
+    size_t x = static_cast<size_t>(first - shownBytes_.begin());
+    size_t xEnd = std::min(static_cast<size_t>(past - shownBytes_.begin()), out.attrs.size());
+    for (; x < xEnd; ++x) out.attrs[x] = style_.found;
     at = end > start ? end : start + 1;
   }
 }

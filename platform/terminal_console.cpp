@@ -303,9 +303,9 @@ void TerminalConsole::setTitle(std::string_view title) {
 bool TerminalConsole::setTerminalClipboard(std::string_view text) {
   // Terminals cap the sequence; a longer one would be cut or dropped there.
   constexpr size_t kLongestEncoded = size_t{1} << 20;
-  std::string encoded = base64Encode(text);
-  if (suspended_ || ended_ || encoded.size() > kLongestEncoded) return false;
-  send("\x1b]52;c;" + encoded + "\x1b\\");
+  // Encoded, every three bytes begun take four characters.
+  if (suspended_ || ended_ || (text.size() + 2) / 3 * 4 > kLongestEncoded) return false;
+  send("\x1b]52;c;" + base64Encode(text) + "\x1b\\");
   return !ended_;
 }
 
