@@ -89,8 +89,9 @@ void WindowPainter::paintFound(const Line* line, RowCells& out) {
     if (!found) break;
     int start = at + found->first;
     int end = at + found->second;
-    for (size_t x = 0; x < shownBytes_.size() && x < out.attrs.size(); ++x)
-      if (shownBytes_[x] >= start && shownBytes_[x] < end) out.attrs[x] = style_.found;
+    // The shown bytes go up from left to right: the occurrence covers a run of them.
+    size_t x = static_cast<size_t>(std::lower_bound(shownBytes_.begin(), shownBytes_.end(), start) - shownBytes_.begin());
+    for (; x < shownBytes_.size() && x < out.attrs.size() && shownBytes_[x] < end; ++x) out.attrs[x] = style_.found;
     at = end > start ? end : start + 1;
   }
 }
