@@ -59,7 +59,6 @@ class Screen : public EngineHost {
   // The locate highlight: the last search text shown in the found colours
   // (the engine's find in text finds it). Repaints when it changes.
   void setFoundHighlight(bool on);
-  bool foundHighlight() const { return foundHighlight_; }
 
   // A message on the status line until the next key, or in a framed box
   // (waiting for a key, which stays in the queue) when the status line is hidden.

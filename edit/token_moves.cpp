@@ -12,6 +12,20 @@ namespace {
 constexpr size_t kNone = std::string_view::npos;
 constexpr int kKinds = 6;  // the kinds of the token functions, in code order
 
+bool isOfKind(char cls, TokenKind kind) {
+  switch (kind) {
+    case TokenKind::Keyword: return cls == token::kKeyword || cls == token::kLaterKeyword;
+    case TokenKind::Unknown: return cls == token::kWord;
+    case TokenKind::String: return cls == token::kString;
+    case TokenKind::Number: return cls == token::kNumber;
+    case TokenKind::Remark: return cls == token::kBlockRemark || cls == token::kLineRemark;
+    case TokenKind::Separator: return cls == token::kSeparator;
+    case TokenKind::AnyWord:
+      return cls == token::kKeyword || cls == token::kLaterKeyword || cls == token::kWord;
+  }
+  return false;
+}
+
 // One class row, read for one kind of token.
 class Row {
  public:
@@ -100,20 +114,6 @@ size_t onOtherLine(const Row& row, TokenStep step) {
 TokenFunction tokenFunctionOf(int code) {
   const int n = code - fn::kNextKeyword;
   return {static_cast<TokenKind>(n % kKinds), static_cast<TokenStep>(n / kKinds)};
-}
-
-bool isOfKind(char cls, TokenKind kind) {
-  switch (kind) {
-    case TokenKind::Keyword: return cls == token::kKeyword || cls == token::kLaterKeyword;
-    case TokenKind::Unknown: return cls == token::kWord;
-    case TokenKind::String: return cls == token::kString;
-    case TokenKind::Number: return cls == token::kNumber;
-    case TokenKind::Remark: return cls == token::kBlockRemark || cls == token::kLineRemark;
-    case TokenKind::Separator: return cls == token::kSeparator;
-    case TokenKind::AnyWord:
-      return cls == token::kKeyword || cls == token::kLaterKeyword || cls == token::kWord;
-  }
-  return false;
 }
 
 size_t tokenStartOf(std::string_view classes, size_t at, TokenKind kind) {

@@ -27,7 +27,6 @@ struct TokenFunction {
 // The function of a code 0x160..0x177.
 TokenFunction tokenFunctionOf(int code);
 
-bool isOfKind(char cls, TokenKind kind);
 // The first byte of the token of a class row that holds byte `at`.
 size_t tokenStartOf(std::string_view classes, size_t at, TokenKind kind);
 

@@ -51,22 +51,18 @@ class SyntaxFunctions {
     colouring_.followCurrentFile();
     Document* doc = language_.target();
     if (!doc) return Outcome::done();
-    const std::string_view text = currentText(*doc);
     const size_t cursor = cursorPlace(*doc).position;
-    size_t start = 0, end = 0;
-    std::vector<std::string> candidates;
-    if (doc->isCommandLine()) {
-      command::CommandLineCompletion found = command::completeCommandLine(language_.functions(), text, cursor);
-      start = found.start;
-      end = found.end;
-      candidates = std::move(found.candidates);
-    } else {
-      const Settings& settings = editor_.settings;
-      TextCompletion found = completeInText(*doc, cursor, colouring_.setOf(*doc), settings.linesBack, settings.linesForward);
-      start = found.start;
-      end = found.end;
-      candidates = std::move(found.candidates);
-    }
+    if (doc->isCommandLine())
+      return complete(*doc, command::completeCommandLine(language_.functions(), currentText(*doc), cursor));
+    const Settings& settings = editor_.settings;
+    return complete(*doc, completeInText(*doc, cursor, colouring_.setOf(*doc), settings.linesBack, settings.linesForward));
+  }
+
+ private:
+  // The word part becomes the one candidate, or the one chosen from the list of them.
+  template <typename Completion>
+  Outcome complete(Document& doc, const Completion& found) {
+    const std::vector<std::string>& candidates = found.candidates;
     if (candidates.empty()) return Outcome::done();
     size_t chosen = 0;
     if (candidates.size() > 1) {
@@ -74,10 +70,9 @@ class SyntaxFunctions {
       if (!picked) return Outcome::done();
       chosen = *picked;
     }
-    return replaceWordPart(*doc, start, end, candidates[chosen]);
+    return replaceWordPart(doc, found.start, found.end, candidates[chosen]);
   }
 
- private:
   // The document the function acts on when it has a keyword set (a
   // command line never has).
   Document* colouredTarget() {
@@ -86,13 +81,9 @@ class SyntaxFunctions {
     return doc && colouring_.setIndexOf(*doc) >= 0 ? doc : nullptr;
   }
 
-  ColumnRule ruleOf(const Document& doc) const {
-    return {&editor_.engine.tabStops(), doc.option(opt::kKeepTabs) != 0};
-  }
-
   // The cursor as a byte of its line (the line's length beyond its end).
   TokenPlace cursorPlace(const Document& doc) const {
-    const TextPosition at = positionAt(currentText(doc), doc.cursorColumn, ruleOf(doc));
+    const TextPosition at = positionAt(currentText(doc), doc.cursorColumn, columnRule(editor_.engine, doc));
     return {doc.current, doc.currentLineNumber, at.index};
   }
 
@@ -104,7 +95,7 @@ class SyntaxFunctions {
     Engine& engine = editor_.engine;
     if (place.line != doc.current && !engine.send(&doc, fn::kGotoLine, 1, toUser(place.index).value()))
       return Outcome::failure();
-    engine.send(&doc, fn::kColumn, columnOf(place.line->view(), place.position, ruleOf(doc)));
+    engine.send(&doc, fn::kColumn, columnOf(place.line->view(), place.position, columnRule(editor_.engine, doc)));
     return Outcome::done();
   }
 
@@ -120,7 +111,7 @@ class SyntaxFunctions {
     const std::string line = std::string(text.substr(0, start)) + word + std::string(text.substr(end));
     const std::string_view given = line;
     if (!engine.send(&doc, fn::kSetLineText, 0, reinterpret_cast<intptr_t>(&given))) return Outcome::failure();
-    engine.send(&doc, fn::kColumn, columnOf(line, start + word.size(), ruleOf(doc)));
+    engine.send(&doc, fn::kColumn, columnOf(line, start + word.size(), columnRule(editor_.engine, doc)));
     return Outcome::done();
   }
 
