@@ -12,7 +12,6 @@ namespace tarn::command {
 
 namespace {
 constexpr std::chrono::milliseconds kSlowPause{250};
-constexpr int kEscapeKey = 27;
 }  // namespace
 
 bool DemoPacing::before() {
@@ -20,7 +19,7 @@ bool DemoPacing::before() {
   editor_.screen.message(nextFunctionText());
   int key = editor_.input.readKey();
   editor_.screen.clearMessage();
-  return key != kEscapeKey && key >= 0;
+  return key != readkey::kEscape && key >= 0;
 }
 
 bool DemoPacing::after() {

@@ -12,8 +12,8 @@ namespace tarn::command {
 
 namespace {
 
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
+using readkey::kEnter;
+using readkey::kEscape;
 
 struct ListBox {
   int left;

@@ -12,6 +12,12 @@
 
 namespace tarn {
 
+// What Input::readKey gives for Enter and for Escape.
+namespace readkey {
+constexpr int kEnter = 13;
+constexpr int kEscape = 27;
+}  // namespace readkey
+
 struct Editor;
 struct Document;
 struct WindowRecord;

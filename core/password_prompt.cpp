@@ -12,7 +12,6 @@ constexpr size_t kLongestPassword = 32;
 constexpr Attribute kPromptAttribute = 14;  // yellow on black
 constexpr int kEnter = '\r';
 constexpr int kBackspace = 8;
-constexpr int kEscape = 27;
 
 void show(Editor& editor, size_t length) {
   std::string row(kPrompt);
@@ -28,7 +27,7 @@ std::string readPassword(Editor& editor) {
   show(editor, 0);
   for (;;) {
     int key = editor.input.readKey();
-    if (key < 0 || key == kEscape) return {};
+    if (key < 0 || key == readkey::kEscape) return {};
     if (key == kEnter) return password;
     if (key == kBackspace) {
       if (!password.empty()) password.pop_back();

@@ -41,7 +41,7 @@ Answer confirm(EngineCall& call, const FoundMatch& found, int promptRow, const C
   editor->screen.windowChanged(doc, true);
   switch (key) {
     case -1:
-    case 27: return Answer::Stop;
+    case readkey::kEscape: return Answer::Stop;
     case 'a':
     case 'A': return Answer::ChangeAll;
     case 'y':

@@ -11,7 +11,6 @@ namespace tarn::handler {
 namespace {
 
 constexpr std::string_view kAskFill = "Press a key to fill mark or ESC to exit";
-constexpr int kEscape = 27;
 
 // The fill character: argument 1, or the key asked for when it is 0; 0 for
 // Escape or a key that gives no character.
@@ -21,7 +20,7 @@ int fillCharacter(EngineCall& call) {
   call.editor->screen.message(kAskFill);
   int key = call.editor->input.readKey();
   call.editor->screen.clearMessage();
-  return key >= 1 && key <= 255 && key != kEscape ? key : 0;
+  return key >= 1 && key <= 255 && key != readkey::kEscape ? key : 0;
 }
 
 // The columns a line mark is filled in: the margins, to the end of the line

@@ -13,8 +13,8 @@ namespace tarn {
 
 namespace {
 
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
+using readkey::kEnter;
+using readkey::kEscape;
 constexpr int kFrameRows = 2;
 constexpr int kScreenMargin = 2;  // rows and columns kept free around the list
 
