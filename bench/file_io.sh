@@ -12,17 +12,17 @@ awk 'BEGIN { s = sprintf("%079d", 0); for (i = 0; i < 1000000; i++) print s }' >
 for i in 1 2 3 4; do head -c 1048576 /dev/zero | tr '\0' x; echo; done > long.txt
 
 # seconds and peak kilobytes of a command
-measure() {
+measure_memory() {
   /usr/bin/time -f "%e %M" -o m.txt "$@" >/dev/null 2>&1 || true
   cat m.txt
 }
 
 for file in lines.txt long.txt; do
   size_kb=$(( $(stat -c %s "$file") / 1024 ))
-  read -r cp_s cp_kb < <(measure cp "$file" out.txt)
-  read -r vim_s vim_kb < <(measure vim -es -u NONE -c 'w! out.txt' -c 'q!' "$file")
+  read -r cp_s cp_kb < <(measure_memory cp "$file" out.txt)
+  read -r vim_s vim_kb < <(measure_memory vim -es -u NONE -c 'w! out.txt' -c 'q!' "$file")
   # The editor needs a terminal: script gives it one that answers nothing.
-  read -r tarn_s tarn_kb < <(measure script -qec \
+  read -r tarn_s tarn_kb < <(measure_memory script -qec \
     "'$tarn' /p./profile/ \"'s oncommand off'\" \"'s linetrim off'\" $file \"[file out.txt]\"" /dev/null)
   # Lines longer than the longest allowed line are cut into several.
   cmp -s <(tr -d '\r\n' < out.txt) <(tr -d '\n' < "$file") || echo "warning: $file was not saved as it was read"

@@ -106,6 +106,16 @@ struct UndoState {
   std::vector<std::string> buffer;
 };
 
+// The text as saving writes it: lines whose tabs a block mark expanded
+// give their text with the tabs.
+inline std::vector<std::string> savedText(const EditFixture& f) {
+  std::vector<std::string> lines;
+  for (const Line* l = f.doc->firstText(); l != f.doc->last; l = l->next())
+    lines.push_back(l->flags & lineflag::kTabsExpanded ? f.editor.engine.marks().unexpandedText(*f.doc, *l)
+                                                        : std::string(l->view()));
+  return lines;
+}
+
 inline UndoState undoState(const EditFixture& f) {
   BufferContents held = f.editor.engine.marks().buffer().contents();
   return {f.text(), f.cursor(), held.kind, held.lines};

@@ -12,14 +12,6 @@ using Lines = std::vector<std::string>;
 
 // What a save writes: a line whose tabs a block mark expanded stands for
 // its tabbed text.
-Lines savedText(const EditFixture& f) {
-  Lines lines;
-  for (const Line* l = f.doc->firstText(); l != f.doc->last; l = l->next())
-    lines.push_back(l->flags & lineflag::kTabsExpanded ? f.editor.engine.marks().unexpandedText(*f.doc, *l)
-                                                        : std::string(l->view()));
-  return lines;
-}
-
 Lines bufferLines(const EditFixture& f) { return f.editor.engine.marks().buffer().contents().lines; }
 
 struct Expected {

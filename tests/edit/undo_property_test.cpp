@@ -141,14 +141,6 @@ std::vector<std::string> randomText(std::mt19937& random) {
 }
 
 // The text as a save writes it.
-std::vector<std::string> savedText(const EditFixture& f) {
-  std::vector<std::string> lines;
-  for (const Line* l = f.doc->firstText(); l != f.doc->last; l = l->next())
-    lines.push_back(l->flags & lineflag::kTabsExpanded ? f.editor.engine.marks().unexpandedText(*f.doc, *l)
-                                                        : std::string(l->view()));
-  return lines;
-}
-
 void randomRuns(unsigned seed, const Choices& choices) {
   std::mt19937 random(seed);
   auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
